@@ -1,0 +1,94 @@
+#include "testkit/testkit.h"
+
+namespace testkit {
+
+namespace {
+
+std::string Build_Folder() {
+  char path[MAX_PATH];
+  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string p(path, n);
+  // <build>\tests\<program>.exe
+  for (int i = 0; i < 2; ++i) p = p.substr(0, p.find_last_of("\\/"));
+  return p;
+}
+
+}  // namespace
+
+std::string Tutor_Folder() { return Build_Folder() + "\\dist\\Quillon"; }
+std::string Translator_Folder() { return Build_Folder() + "\\dist\\Lingvane"; }
+
+bool Wait_Until(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+  auto end = std::chrono::steady_clock::now() + limit;
+  for (;;) {
+    if (done()) return true;
+    if (std::chrono::steady_clock::now() >= end) return false;
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+      TranslateMessage(&msg);
+      DispatchMessageA(&msg);
+    }
+    Sleep(10);
+  }
+}
+
+Process::Process(const std::string& exe, const std::string& args, const std::string& folder) {
+  STARTUPINFOA si{};
+  si.cb = sizeof si;
+  std::string cmd = "\"" + exe + "\"";
+  if (!args.empty()) cmd += " " + args;
+  if (!CreateProcessA(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                      folder.c_str(), &si, &info_)) {
+    info_ = {};
+  }
+}
+
+Process::~Process() {
+  if (!info_.hProcess) return;
+  if (WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT) {
+    TerminateProcess(info_.hProcess, 99);
+    WaitForSingleObject(info_.hProcess, 5000);
+  }
+  CloseHandle(info_.hThread);
+  CloseHandle(info_.hProcess);
+}
+
+DWORD Process::Wait_Exit(std::chrono::milliseconds limit) {
+  if (!info_.hProcess) return STILL_ACTIVE;
+  if (WaitForSingleObject(info_.hProcess, static_cast<DWORD>(limit.count())) != WAIT_OBJECT_0)
+    return STILL_ACTIVE;
+  DWORD code = STILL_ACTIVE;
+  GetExitCodeProcess(info_.hProcess, &code);
+  return code;
+}
+
+namespace {
+
+struct Window_Search {
+  DWORD pid;
+  const std::string* title;
+  HWND found;
+};
+
+BOOL CALLBACK Match_Window(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<Window_Search*>(lp);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  char text[256];
+  GetWindowTextA(hwnd, text, sizeof text);
+  if (owner == s->pid && IsWindowVisible(hwnd) && *s->title == text) {
+    s->found = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
+HWND Find_Window_Of(DWORD pid, const std::string& title) {
+  Window_Search s{pid, &title, nullptr};
+  EnumWindows(Match_Window, reinterpret_cast<LPARAM>(&s));
+  return s.found;
+}
+
+}  // namespace testkit
