@@ -4,13 +4,16 @@ namespace testkit {
 
 namespace {
 
+// The build folder: the nearest folder above the test program that holds dist\.
 std::string Build_Folder() {
   char path[MAX_PATH];
   DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
   std::string p(path, n);
-  // <build>\tests\<program>.exe
-  for (int i = 0; i < 2; ++i) p = p.substr(0, p.find_last_of("\\/"));
-  return p;
+  for (size_t cut; (cut = p.find_last_of("\\/")) != std::string::npos;) {
+    p.resize(cut);
+    if (GetFileAttributesA((p + "\\dist").c_str()) != INVALID_FILE_ATTRIBUTES) return p;
+  }
+  return ".";
 }
 
 }  // namespace
