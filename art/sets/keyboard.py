@@ -9,9 +9,9 @@ The geometry below is where the page's key images lie (pixels; 15 twips each).""
 
 from PIL import Image, ImageDraw
 
-from artkit import (ACCENT, ACCENT_LIGHT, FINGER_TINTS, GREY, INK, MIST_BOTTOM, MIST_TOP, PAPER,
-                    RED, TEAL, TEAL_DARK, TEAL_LIGHT, WHITE, button, cached, card, crop_of, font,
-                    icon, label, mist, mix, smooth, SS, vgradient, well)
+from artkit import (ACCENT, FINGER_TINTS, INK, MIST_TOP, RED, TEAL, TEAL_DARK, TEAL_LIGHT, WHITE,
+                    button, cached, card, crop_of, icon, label, mist, mix, smooth, SS, vgradient,
+                    well)
 from registry import bitmap
 from sets.mainwindow import emblem
 

@@ -3,9 +3,9 @@ inactive title cover "jmhui" and the four looks of the web-site link "LarkmoorNe
 
 from PIL import ImageDraw
 
-from artkit import (ACCENT, ACCENT_LIGHT, INK, MIST_BOTTOM, MIST_TOP, PAPER, TEAL, TEAL_DARK,
-                    TEAL_LIGHT, WHITE, button, cached, card, crop_of, greyed, hgradient, icon,
-                    key_cap, label, mist, mix, shadowed_text, font, vgradient)
+from artkit import (ACCENT, ACCENT_LIGHT, INK, MIST_BOTTOM, PAPER, TEAL, TEAL_DARK, TEAL_LIGHT,
+                    WHITE, button, cached, card, crop_of, font, greyed, icon, key_cap, label, mist,
+                    mix, shadowed_text, vgradient)
 from registry import bitmap
 
 W, H = 640, 477          # Picture_Background: 9600 x 7155 twips

@@ -3,8 +3,7 @@ hover pictures ("menue", "menuc", "menuy", "menuce", "menuq" followed by the ite
 
 from PIL import Image, ImageDraw
 
-from artkit import (MIST_TOP, PAPER, TEAL, TEAL_LIGHT, WHITE, button, cached, crop_of,
-                    soft_shadow, vgradient)
+from artkit import MIST_TOP, PAPER, TEAL, TEAL_LIGHT, WHITE, button, cached, crop_of, vgradient
 from registry import bitmap
 
 # menu: (inner width, inner height, visible width, prefix, item left, tops, item w, item h, items)

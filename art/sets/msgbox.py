@@ -3,8 +3,8 @@ game boxes' win and loss faces with the shared game buttons."""
 
 from PIL import Image, ImageDraw
 
-from artkit import (ACCENT, ACCENT_LIGHT, GREY, INK, MIST_TOP, PAPER, RED, TEAL, TEAL_DARK,
-                    TEAL_LIGHT, WHITE, button, cached, crop_of, icon, label, mix, vgradient)
+from artkit import (ACCENT, ACCENT_LIGHT, GREY, INK, MIST_TOP, RED, TEAL, TEAL_DARK, TEAL_LIGHT,
+                    WHITE, button, cached, crop_of, icon, label, mix, smooth, vgradient)
 from registry import bitmap
 from sets.mainwindow import emblem
 
@@ -137,16 +137,19 @@ def creature(img, kind, box, happy):
             d.ellipse((ex - r * 0.11, cy - r * 0.47, ex + r * 0.11, cy - r * 0.25), fill=WHITE)
             d.ellipse((ex - r * 0.05, cy - r * 0.4, ex + r * 0.05, cy - r * 0.3), fill=INK)
     eye_y = cy + r * 0.1
+    e = max(2.0, r * 0.07)
+    line_w = max(2, int(r * 0.07))
     if kind in ("police", "mouse"):
         for sx in (-1, 1):
-            d.ellipse((cx + sx * r * 0.22 - 2, eye_y - 2, cx + sx * r * 0.22 + 2, eye_y + 2), fill=INK)
+            d.ellipse((cx + sx * r * 0.22 - e, eye_y - e, cx + sx * r * 0.22 + e, eye_y + e), fill=INK)
     # The mouth: a smile for a win, a small frown for a loss.
     my = cy + r * (0.42 if kind != "frog" else 0.3)
     if kind != "balloon":
         if happy:
-            d.arc((cx - r * 0.22, my - r * 0.2, cx + r * 0.22, my + r * 0.08), 20, 160, fill=INK, width=2)
+            d.arc((cx - r * 0.22, my - r * 0.2, cx + r * 0.22, my + r * 0.08), 20, 160, fill=INK,
+                  width=line_w)
         else:
-            d.arc((cx - r * 0.2, my, cx + r * 0.2, my + r * 0.25), 200, 340, fill=INK, width=2)
+            d.arc((cx - r * 0.2, my, cx + r * 0.2, my + r * 0.25), 200, 340, fill=INK, width=line_w)
 
 
 GAME_FACES = {
@@ -181,7 +184,7 @@ def _register_game_face(name):
         if happy:  # a little confetti for a win
             for i, (px, py) in enumerate(((200, 24), (236, 30), (258, 22), (224, 44), (262, 40))):
                 d.rectangle((px, py, px + 3, py + 3), fill=(ACCENT, TEAL, RED, ACCENT_LIGHT, TEAL_LIGHT)[i])
-        creature(img, kind, (8, 20, 40, 52), happy)
+        smooth(img, (8, 20, 40, 52), lambda big, b: creature(big, kind, b, happy))
         label(img, (48, 30), text, size=15, fill=INK if happy else mix(INK, GREY, 0.4), anchor="lm")
         label(img, (48, 45), hint, size=10, fill=TEAL, anchor="lm")
         for b in buttons:

@@ -1,15 +1,11 @@
 """Backgrounds of the practice pages the shell slides in: articles ("wz", "wz2"), free typing
-("zylr", its send panel "fs"), the two speed tests ("sd1", "sd2"), the records ("bgrecord" and
-its selected tabs) and the four games ("jc", "pg", "ds", "qw", the balloon sky "pg3" and the
-frog river "qw3"). Buttons at rest are part of the backgrounds."""
+("zylr", its send panel "fs"), the two speed tests ("sd1", "sd2") and the records ("bgrecord"
+and its selected tabs). Buttons at rest are part of the backgrounds."""
 
-import math
+from PIL import ImageDraw
 
-from PIL import Image, ImageDraw
-
-from artkit import (ACCENT, ACCENT_LIGHT, GREY, INK, PAPER, RED, TEAL, TEAL_DARK, TEAL_LIGHT,
-                    WHITE, button, cached, card, crop_of, icon, label, mist, mix, page_ground,
-                    status_strip, vgradient, well)
+from artkit import (ACCENT, GREY, TEAL, TEAL_DARK, TEAL_LIGHT, WHITE, button, cached, card, crop_of,
+                    icon, label, mist, page_ground, status_strip, well)
 from registry import bitmap
 
 
@@ -41,13 +37,15 @@ ARTICLE_STATUS = [("正确率", px(1980, 5235, 1065, 240)), ("进度", px(4800, 
 
 
 def article_status(img, w, h):
+    """The status strip under an article: the course, accuracy, progress and time labels lie
+    on it (the course label writes its own word, the time label lies at the right end)."""
     status_strip(img, (6, h - 32, w - 7, h - 5))
     cy = h - 18
-    label(img, (20, cy), "课程", size=11, fill=GREY, anchor="lm")
-    label(img, (112, cy), "正确率", size=11, fill=GREY, anchor="lm")
-    label(img, (286, cy), "进度", size=11, fill=GREY, anchor="lm")
+    icon(img, "book", (13, cy - 7, 29, cy + 7), color=TEAL)
+    label(img, (92, cy), "正确率", size=11, fill=GREY, anchor="lm")
+    label(img, (288, cy), "进度", size=11, fill=GREY, anchor="lm")
     bar_groove(img, px(4800, 5250, 3135, 150))
-    label(img, (508, cy), "用时", size=11, fill=GREY, anchor="lm")
+    icon(img, "clock", (w - 20, cy - 7, w - 8, cy + 6), color=TEAL)
 
 
 @bitmap("wz", 629, 373)            # Picture_BG(1): 9435 x 5595
@@ -112,7 +110,7 @@ def send_panel(img):
     mist(img, top=(250, 253, 250), bottom=(220, 238, 236))
     d = ImageDraw.Draw(img)
     d.rounded_rectangle((0, 0, 132, 216), radius=8, outline=TEAL)
-    label(img, (8, 9), "发送到", size=11, fill=TEAL_DARK, anchor="lm")
+    label(img, (8, 10), "发送到", size=11, fill=TEAL_DARK, anchor="lm")
     x, y, w, h = px(1680, 90, 240, 255)
     button(img, (x, y, x + w - 1, y + h - 1), "normal", glyph="close", radius=4)
     for (x, y, w, h), glyph, text in FS_BUTTONS:
@@ -202,113 +200,3 @@ def _register_tab(i):
 
 for _i in range(3):
     _register_tab(_i)
-
-
-# Games: the three game buttons lie in the left column of every game page.
-GAME_BUTTONS = [(px(90, t, 735, 375), g, s) for t, g, s in
-                ((405, "play", "开始"), (1005, "pause", "暂停"), (1605, "stop", "结束"))]
-
-
-def game_column(img, title, h):
-    card(img, (3, 4, 58, h - 5), fill=(250, 253, 250))
-    label(img, (30, 15), title, size=11, fill=TEAL_DARK)
-    for (x, y, w, hh), glyph, text in GAME_BUTTONS:
-        button(img, (x, y, x + w - 1, y + hh - 1), "normal", glyph=glyph, text=text, row=True,
-               radius=6, size=11)
-
-
-@bitmap("jc", 631, 372)            # Picture_BG(3): 9465 x 5580
-def police_page(img):
-    img = page_ground(631, 372, seed=14)
-    d = ImageDraw.Draw(img)
-    for i, (fig_top, line_top) in enumerate(zip((210, 1500, 2820, 4140), (1110, 2400, 3720, 5040))):
-        fy = fig_top // 15
-        ly = line_top // 15
-        # A street: houses behind, the road the figures run on, the typing line below.
-        for k in range(9):
-            hx = 80 + k * 62 + (i * 17) % 30
-            hh = 14 + (k * 7 + i * 5) % 12
-            d.rectangle((hx, fy + 40 - hh, hx + 34, fy + 40), fill=mix((214, 232, 230), TEAL_LIGHT, 0.3))
-            d.polygon([(hx - 3, fy + 40 - hh), (hx + 17, fy + 30 - hh), (hx + 37, fy + 40 - hh)],
-                      fill=mix((196, 222, 220), TEAL, 0.25))
-        d.rectangle((64, fy + 40, 618, fy + 56), fill=(168, 180, 184))
-        for x in range(70, 612, 24):
-            d.line((x, fy + 48, x + 12, fy + 48), fill=WHITE, width=2)
-        field(img, px(990, line_top, 8235, 285))
-        # The finish flag at the end of each street.
-        icon(img, "flag", (598, fy + 18, 618, fy + 40), color=TEAL_DARK)
-    game_column(img, "警察", 372)
-    return img
-
-
-@bitmap("pg", 629, 371)            # Picture_BG(4): 9435 x 5565
-def balloon_page(img):
-    img = page_ground(629, 371, seed=15)
-    d = ImageDraw.Draw(img)
-    # The wolves' ridge along the top, the meadow along the bottom, the sky box between.
-    d.rectangle((64, 8, 622, 52), fill=(196, 214, 190))
-    for x in range(64, 622, 18):
-        d.polygon([(x, 52), (x + 9, 40 + (x * 7) % 8), (x + 18, 52)], fill=(150, 180, 140))
-    d.rectangle((64, 360, 622, 370), fill=(150, 190, 120))
-    x, y, w, h = px(990, 855, 7350, 4545)
-    d.rounded_rectangle((x - 3, y - 3, x + w + 2, y + h + 2), radius=6, outline=TEAL_LIGHT, width=2)
-    label(img, (596, 70), "分钟", size=11, fill=TEAL_DARK)
-    game_column(img, "气球", 371)
-    return img
-
-
-@bitmap("pg3", 490, 303)           # Picture_Game_Apple_BG: 7350 x 4545
-def balloon_sky(img):
-    vgradient(img, (0, 0, 490, 303), (190, 226, 240), (236, 246, 244))
-    d = ImageDraw.Draw(img)
-    for cx, cy, s in ((80, 60, 1.0), (300, 40, 1.3), (420, 130, 0.8), (180, 170, 0.9)):
-        for dx, dy, r in ((0, 0, 16), (18, -6, 20), (38, 0, 15)):
-            d.ellipse((cx + dx * s - r * s, cy + dy * s - r * s, cx + dx * s + r * s, cy + dy * s + r * s),
-                      fill=WHITE)
-    d.rectangle((0, 280, 490, 303), fill=(170, 206, 140))
-
-
-HOLES = [(1335, 2010), (2955, 1875), (4590, 1905), (6285, 2055), (8145, 2355), (1350, 3135),
-         (2880, 3075), (4380, 3150), (6030, 3180), (7200, 3570), (1305, 4275), (2835, 4305),
-         (4365, 4290), (5910, 4275), (8145, 4245)]
-
-
-@bitmap("ds", 631, 371)            # Picture_BG(5): 9465 x 5565
-def mouse_page(img):
-    img = page_ground(631, 371, seed=16)
-    d = ImageDraw.Draw(img)
-    vgradient(img, (62, 44, 626, 368), (200, 228, 176), (160, 204, 140))
-    d.rectangle((62, 8, 626, 42), fill=(236, 246, 238))
-    label(img, (70, 25), "", size=10)
-    for hx, hy in HOLES:
-        x, y = hx // 15, hy // 15
-        w, h = 61, 73
-        d.ellipse((x + 4, y + h - 16, x + w - 4, y + h + 2), fill=(110, 84, 60))
-        d.ellipse((x + 9, y + h - 13, x + w - 9, y + h - 1), fill=(60, 44, 32))
-    game_column(img, "捉鼠", 371)
-    return img
-
-
-@bitmap("qw", 629, 373)            # Picture_BG(6): 9435 x 5595
-def frog_page(img):
-    img = page_ground(629, 373, seed=17)
-    d = ImageDraw.Draw(img)
-    vgradient(img, (64, 11, 616, 56), (196, 226, 180), (170, 210, 150))   # far bank
-    vgradient(img, (64, 320, 616, 364), (170, 210, 150), (150, 196, 130))  # near bank
-    x, y, w, h = px(960, 840, 8265, 3975)
-    d.rectangle((x - 2, y - 2, x + w + 1, y + h + 1), outline=TEAL_LIGHT)
-    x, y, w, h = px(2865, 4785, 2385, 675)
-    d.rounded_rectangle((x, y, x + w - 1, y + h - 1), radius=8, fill=(214, 196, 160), outline=(160, 130, 90))
-    game_column(img, "青蛙", 373)
-    return img
-
-
-@bitmap("qw3", 551, 265)           # Picture_Game_Frog_BG(0): 8265 x 3975
-def frog_river(img):
-    vgradient(img, (0, 0, 551, 265), (120, 186, 200), (80, 150, 170))
-    d = ImageDraw.Draw(img)
-    for row in range(12):
-        y = 12 + row * 21
-        for k in range(8):
-            x = (k * 73 + row * 29) % 551
-            d.arc((x, y, x + 26, y + 8), 200, 340, fill=(170, 214, 222), width=1)
