@@ -89,11 +89,11 @@ def pad_keys():
     return keys
 
 
-def key(img, box, text, shifted, zone, lit=False):
+def key(img, box, text, shifted, zone, lit=False, tint=None):
     """One key cap at box (x, y, w, h): finger-zone tint at rest, warm and glowing when lit."""
     x, y, w, h = box
     d = ImageDraw.Draw(img)
-    tint = FINGER_TINTS[zone]
+    tint = tint or FINGER_TINTS[zone]
     if lit:
         top, bottom, edge, ink = (255, 214, 150), (238, 140, 52), (180, 84, 20), (90, 36, 8)
     else:
@@ -122,36 +122,70 @@ def key(img, box, text, shifted, zone, lit=False):
 
 
 @cached
-def page_ground():
-    """The keys page without its keys: ground, info card, caption ribbon, legend."""
+def keyboard_ground(caption=CAPTION):
+    """What every keyboard page shares: the misty ground, the caption ribbon of the lesson line
+    at `caption` (x, y, w, h) and the keyboard's case."""
     img = Image.new("RGB", (PAGE_W, PAGE_H))
     mist(img, top=MIST_TOP, bottom=(200, 228, 226), ridges=PAGE_H - 20, seed=7)
+    d = ImageDraw.Draw(img)
+    x, y, w, h = caption
+    d.rounded_rectangle((x, y, x + w - 1, y + h - 1), radius=h // 2, fill=(250, 253, 250), outline=TEAL_LIGHT)
+    d.ellipse((x + 6, y + h / 2 - 3, x + 12, y + h / 2 + 3), fill=ACCENT)
+    d.ellipse((x + w - 13, y + h / 2 - 3, x + w - 7, y + h / 2 + 3), fill=ACCENT)
+    card(img, MAIN_CARD, fill=(234, 244, 242), edge=TEAL, radius=10)
+    return img
+
+
+def caption_well(img, caption, box, caption_x=None):
+    """A caption and the sunken field of the value label at box (x, y, w, h) beside it."""
+    x, y, w, h = box
+    label(img, (caption_x if caption_x is not None else x - 32, y + h / 2), caption, size=12,
+          fill=TEAL_DARK, anchor="lm")
+    well(img, (x - 2, y - 1, x + w + 1, y + h))
+
+
+def bar_groove(img, box):
+    x, y, w, h = box
+    ImageDraw.Draw(img).rounded_rectangle((x - 2, y - 2, x + w + 1, y + h + 1), radius=3, fill=WHITE,
+                                          outline=TEAL_LIGHT)
+
+
+def title(img, x, y, text, hint):
+    emblem(img, (x, y, x + 28, y + 28))
+    label(img, (x + 34, y + 14), text, size=17, fill=TEAL_DARK, anchor="lm")
+    label(img, (x + 2, y + 44), hint, size=11, fill=TEAL, anchor="lm")
+
+
+def finger_legend(img, box=(5, 303, 625, 361)):
+    card(img, box, fill=(250, 253, 250), radius=10)
+    x0, y0 = box[0], box[1]
+    names = [("l5", "小指"), ("l4", "无名指"), ("l3", "中指"), ("l2", "食指"),
+             ("r2", "食指"), ("r3", "中指"), ("r4", "无名指"), ("r5", "小指")]
+    label(img, (x0 + 17, y0 + 17), "左手", size=12, fill=TEAL_DARK, anchor="lm")
+    label(img, (x0 + 17, y0 + 41), "右手", size=12, fill=TEAL_DARK, anchor="lm")
+    for i, (zone, name) in enumerate(names[:4]):
+        _chip(img, x0 + 57 + i * 80, y0 + 17, zone, name)
+    for i, (zone, name) in enumerate(names[4:]):
+        _chip(img, x0 + 57 + i * 80, y0 + 41, zone, name)
+    _chip(img, x0 + 385, y0 + 17, "th", "拇指：空格键")
+    label(img, (x0 + 385, y0 + 41), "F 和 J 上的小横线是食指的位置", size=11, fill=TEAL, anchor="lm")
+
+
+@cached
+def page_ground():
+    """The keys page without its keys and buttons."""
+    img = keyboard_ground()
     d = ImageDraw.Draw(img)
     # Info card: misses, time, score, speed.
     card(img, (6, 5, 306, 81))
     label(img, (14, 22), "失误", size=12, fill=TEAL_DARK, anchor="lm")
     for x, y, w, h in MISS:
         d.ellipse((x + 2, y + 2, x + w - 3, y + h - 3), outline=TEAL_LIGHT, fill=(242, 248, 246))
-    label(img, (14, 50), "用时", size=12, fill=TEAL_DARK, anchor="lm")
-    x, y, w, h = TIME_WELL
-    well(img, (x - 2, y - 1, x + w + 1, y + h))
-    label(img, (164, 50), "得分", size=12, fill=TEAL_DARK, anchor="lm")
-    x, y, w, h = SCORE_WELL
-    well(img, (x - 2, y - 1, x + w + 1, y + h))
+    caption_well(img, "用时", TIME_WELL, 14)
+    caption_well(img, "得分", SCORE_WELL, 164)
     label(img, (14, 70), "速度", size=12, fill=TEAL_DARK, anchor="lm")
-    x, y, w, h = SPEED_BAR
-    d.rounded_rectangle((x - 2, y - 2, x + w + 1, y + h + 1), radius=3, fill=WHITE, outline=TEAL_LIGHT)
-    # Title vignette between the card and the buttons.
-    emblem(img, (318, 14, 346, 42))
-    label(img, (352, 28), "键位练习", size=17, fill=TEAL_DARK, anchor="lm")
-    label(img, (320, 58), "看准亮键，手指归位", size=11, fill=TEAL, anchor="lm")
-    # Caption ribbon of the lesson line.
-    x, y, w, h = CAPTION
-    d.rounded_rectangle((x, y, x + w - 1, y + h - 1), radius=h // 2, fill=(250, 253, 250), outline=TEAL_LIGHT)
-    d.ellipse((x + 6, y + h / 2 - 3, x + 12, y + h / 2 + 3), fill=ACCENT)
-    d.ellipse((x + w - 13, y + h / 2 - 3, x + w - 7, y + h / 2 + 3), fill=ACCENT)
-    # The keyboard's case.
-    card(img, MAIN_CARD, fill=(234, 244, 242), edge=TEAL, radius=10)
+    bar_groove(img, SPEED_BAR)
+    title(img, 318, 14, "键位练习", "看准亮键，手指归位")
     # Where the keypad appears: a card of tips while the keypad is hidden.
     px, py = PAD_POS
     card(img, (px, py, px + PAD_W - 1, py + PAD_H - 1), fill=(250, 253, 250), radius=10)
@@ -159,18 +193,7 @@ def page_ground():
     for i, tip in enumerate(("眼睛看屏幕", "不看键盘", "手指回基准键", "击键轻快", "节奏均匀")):
         label(img, (px + 16, py + 46 + i * 23), tip, size=12, fill=INK, anchor="lm")
         d.ellipse((px + 8, py + 43 + i * 23, px + 12, py + 47 + i * 23), fill=TEAL_LIGHT)
-    # Finger legend along the bottom.
-    card(img, (5, 303, 625, 361), fill=(250, 253, 250), radius=10)
-    names = [("l5", "小指"), ("l4", "无名指"), ("l3", "中指"), ("l2", "食指"), ("th", "拇指"),
-             ("r2", "食指"), ("r3", "中指"), ("r4", "无名指"), ("r5", "小指")]
-    label(img, (22, 320), "左手", size=12, fill=TEAL_DARK, anchor="lm")
-    label(img, (22, 344), "右手", size=12, fill=TEAL_DARK, anchor="lm")
-    for i, (zone, name) in enumerate(names[:4]):
-        _chip(img, 62 + i * 80, 320, zone, name)
-    for i, (zone, name) in enumerate(names[5:]):
-        _chip(img, 62 + i * 80, 344, zone, name)
-    _chip(img, 390, 320, "th", "拇指：空格键")
-    label(img, (390, 344), "F 和 J 上的小横线是食指的位置", size=11, fill=TEAL, anchor="lm")
+    finger_legend(img)
     return img
 
 

@@ -50,6 +50,8 @@ const Expected_Bitmap kBitmaps[] = {
     {"mycharchar5", 56, 56}, {"mycharchar6", 56, 56}, {"mycharku0", 22, 22}, {"mycharku1", 22, 22},
     {"mycharku2", 22, 22}, {"mycharku3", 22, 22}, {"mycharku4", 22, 22}, {"mycharku5", 22, 22},
     {"mycharku6", 22, 22}, {"mycharku7", 22, 22}, {"mycharku8", 22, 22}, {"mycharku9", 22, 22},
+    // The words and Wubi pages, with the same keyboard as the keys page
+    {"dc", 631, 369}, {"wbkeyboard", 631, 369},
     // Key highlights, one per key slot
     {"mychar0", 28, 28}, {"mychar1", 28, 28}, {"mychar2", 28, 28}, {"mychar3", 28, 28},
     {"mychar4", 28, 28}, {"mychar5", 28, 28}, {"mychar6", 28, 28}, {"mychar7", 28, 28},
