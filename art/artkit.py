@@ -276,12 +276,12 @@ def _icon(img, kind, box, color, accent):
         d.line((cx, cy + s * 0.05, cx, cy - r * 0.55), fill=color, width=lw)
         d.line((cx, cy + s * 0.05, cx + r * 0.5, cy + s * 0.05), fill=accent, width=lw)
     elif kind == "more":
-        r = s * 0.09
-        for i in range(3):
-            for j in range(3):
-                px, py = cx + (i - 1) * s * 0.3, cy + (j - 1) * s * 0.3
-                d.rounded_rectangle((px - r * 1.4, py - r * 1.4, px + r * 1.4, py + r * 1.4),
-                                    radius=r * 0.6, fill=accent if (i, j) == (1, 1) else color)
+        r = s * 0.17
+        for i in (-1, 1):
+            for j in (-1, 1):
+                px, py = cx + i * s * 0.22, cy + j * s * 0.22
+                d.rounded_rectangle((px - r, py - r, px + r, py + r), radius=r * 0.45,
+                                    fill=accent if (i, j) == (1, -1) else color)
     elif kind == "gear":
         r1, r2 = s * 0.42, s * 0.3
         pts = []

@@ -27,9 +27,9 @@ def about_face(img):
           anchor="lm")
     label(img, (22, 172), "© 2026 青岚工作室  保留所有权利", size=11, fill=WHITE, anchor="lm")
     # A few keys along the ridge.
-    for i, k in enumerate("QUILL"):
-        x = 300 + i * 22
-        key_cap(img, (x, 140, x + 20, 160), k, face=ACCENT_LIGHT if i == 0 else PAPER,
+    for i, k in enumerate("QUILLON"):
+        x = 262 + i * 21
+        key_cap(img, (x, 142, x + 19, 161), k, face=ACCENT_LIGHT if i == 0 else PAPER,
                 fnt=font("latin-bold", 10), radius=4)
     # The viewport's frame; the white box itself is laid over it.
     x, y, w, h = VIEW

@@ -320,3 +320,34 @@ def line_panel(img):
     icon(img, "pen", (606, 20, 626, 40), color=TEAL)
     label(img, (40, 76), "照着上面一行再打一遍，行末按回车键换到下一行", size=11, fill=TEAL,
           anchor="lm")
+
+
+def _check_slots():
+    """The drawing must put every key-table slot on the key that types its characters: the
+    highlight "mychar" + slot is laid over that key."""
+    table = {n: (chr(97 + n), chr(65 + n)) for n in range(26)}
+    table.update({27: (";", ":"), 28: (",", "<"), 29: (".", ">"), 30: ("/", "?"), 40: ("`", "~"),
+                  51: ("-", "_"), 52: ("=", "+"), 54: ("\\", "|"), 55: ("'", "\""), 56: ("[", "{"),
+                  57: ("]", "}")})
+    table.update({41 + i: (str((i + 1) % 10), "!@#$%^&*()"[i]) for i in range(10)})
+    table.update({58 + i: (str(i), None) for i in range(10)})
+    table.update({68: ("/", None), 69: ("*", None), 70: ("-", None), 71: ("+", None), 73: (".", None)})
+    named = {26: "空格", 31: "Enter", 32: "Tab", 53: "←", 72: "Enter"}
+    slots = set()
+    for text, shifted, slot, _, _ in main_keys() + pad_keys():
+        if slot is None:
+            continue
+        slots.add(slot)
+        if slot in named:
+            ok = text == named[slot]
+        elif slot < 26:
+            ok = text == table[slot][1]
+        else:
+            ok = (text, shifted) == table[slot]
+        if not ok:
+            raise ValueError(f"key slot {slot} drawn as {text!r}")
+    if slots != set(range(33)) | set(range(40, 74)):
+        raise ValueError("key slots drawn: " + str(sorted(slots)))
+
+
+_check_slots()
