@@ -1,6 +1,8 @@
 """The main window's face "myjm": title strip, function bar and the empty practice area, with the
 inactive title cover "jmhui" and the four looks of the web-site link "LarkmoorNet1" to "4"."""
 
+import math
+
 from PIL import ImageDraw
 
 from artkit import (ACCENT, ACCENT_LIGHT, INK, MIST_BOTTOM, PAPER, TEAL, TEAL_DARK, TEAL_LIGHT,
@@ -64,10 +66,9 @@ def title_strip():
     d.line((0, BAR_BOTTOM, W, BAR_BOTTOM), fill=TEAL_LIGHT)
     d.line((0, BAR_BOTTOM + 1, W, BAR_BOTTOM + 1), fill=WHITE)
     # A faint ridge line along the title strip.
-    for x in range(0, W, 2):
-        import math
-        y = 30 - 5 * math.sin(x / 37.0) - 3 * math.sin(x / 13.0)
-        d.line((x, y, x, TITLE_H - 1), fill=mix((176, 218, 216), (150, 200, 200), 0.6))
+    ridge = [(0, TITLE_H - 1)] + [(x, 30 - 5 * math.sin(x / 37.0) - 3 * math.sin(x / 13.0))
+                                  for x in range(0, W + 4, 4)] + [(W, TITLE_H - 1)]
+    d.polygon(ridge, fill=mix((176, 218, 216), (150, 200, 200), 0.6))
     # Programme title and emblem at the right of the link.
     emblem(img, (304, 7, 330, 33))
     shadowed_text(img, (336, 20), "青岚键坊", font("cjk", 19), fill=TEAL_DARK, shadow=WHITE,
