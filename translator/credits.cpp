@@ -129,8 +129,22 @@ HFONT CCreditsStatic::Make_Font(Credit_Kind kind, const char* face, int* height,
   }
   if (height) *height = h;
   if (colour) *colour = c;
-  return CreateFontA(h, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET, OUT_DEFAULT_PRECIS,
-                     CLIP_DEFAULT_PRECIS, PROOF_QUALITY, 6, face);
+  HFONT font = CreateFontA(h, 0, 0, 0, weight, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, 6, face);
+  // A system without the face would give an ANSI font without Chinese glyphs; the same face
+  // asked for in any character set finds one that has them.
+  HDC probe = CreateCompatibleDC(nullptr);
+  HGDIOBJ old = SelectObject(probe, font);
+  char got[LF_FACESIZE] = {};
+  GetTextFaceA(probe, sizeof got, got);
+  SelectObject(probe, old);
+  DeleteDC(probe);
+  if (lstrcmpiA(got, face) != 0) {
+    DeleteObject(font);
+    font = CreateFontA(h, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, PROOF_QUALITY, 6, face);
+  }
+  return font;
 }
 
 void CCreditsStatic::Ensure_Work_Image(HDC dc) {
