@@ -28,7 +28,12 @@ const MsgMap* CWnd::ThisMsgMap() {
 }
 
 CWnd* CWnd::FromHandle(HWND hwnd) {
-  return hwnd ? static_cast<CWnd*>(GetPropA(hwnd, kWndProp)) : nullptr;
+  if (!hwnd) return nullptr;
+  // Only windows of this process are bound to objects of this process.
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != GetCurrentProcessId()) return nullptr;
+  return static_cast<CWnd*>(GetPropA(hwnd, kWndProp));
 }
 
 void CWnd::Attach(HWND hwnd) {
@@ -53,7 +58,7 @@ BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWO
   HWND hwnd = CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent,
                               menuOrId, AfxGetResourceHandle(), this);
   if (!hwnd) return FALSE;
-  if (!m_hWnd) Attach(hwnd);  // a class not of the framework: take it over
+  if (!m_hWnd) Attach(hwnd);  // a class of its own window procedure: bound, not routed
   if (m_hWnd != hwnd) return FALSE;
   return TRUE;
 }

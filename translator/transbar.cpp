@@ -48,7 +48,11 @@ int CTransBar::OnCreateBar() {
   // Both hook libraries, in this order.
   if (!InitWinHooks(GetCurrentProcessId(), &m_hCompareWnd)) return -1;
   SetGameActiveFlag(o.UseGameTrans);
-  if (!InitHooks32(m_hCompareWnd)) return -1;
+  if (!InitHooks32(m_hCompareWnd)) {
+    // Leave no hooks behind: trhook95 would refuse to start again while they are recorded.
+    ClearWinHooks();
+    return -1;
+  }
   SetLexomarHotKey(static_cast<DWORD>(o.DictHotkey));
   SetProfDictID32(o.ProfDictID);
   SetUserDict32(o.UseUserDict);
