@@ -159,6 +159,26 @@ TEST(FrameworkApplication, MessagesOfAMessageBoxLoopPassPreTranslation) {
   EXPECT_EQ(w.calls, std::vector<std::string>{"base ping 0"});
 }
 
+TEST(FrameworkApplication, MessagesOfAMenuLoopPassPreTranslation) {
+  Recording_App app;
+  Base_Wnd w;
+  app.init = [&] {
+    if (!w.Create()) return FALSE;
+    ShowWindow(w.m_hWnd, SW_SHOW);
+    SetForegroundWindow(w.m_hWnd);
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, 1, "item");
+    PostMessageA(w.m_hWnd, kSwallowed, 0, 0);
+    PostMessageA(w.m_hWnd, kPing, 0, 0);
+    PostMessageA(w.m_hWnd, WM_CANCELMODE, 0, 0);  // ends the menu
+    TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, w.m_hWnd, nullptr);
+    DestroyMenu(menu);
+    return FALSE;
+  };
+  app.Main(GetModuleHandleA(nullptr));
+  EXPECT_EQ(app.seen, (std::vector<UINT>{kSwallowed, kPing}));
+}
+
 class Test_Dialog : public appfw::CDialog {
   DECLARE_MSG_MAP()
 
