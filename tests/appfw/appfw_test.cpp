@@ -94,6 +94,33 @@ TEST(FrameworkMessageMap, SubclassedControlKeepsItsOwnBehaviour) {
   EXPECT_TRUE(w.DestroyWindow());
 }
 
+// Seen inside a modal loop: ends that loop (this thread's dialog boxes, or its menu).
+BOOL CALLBACK Close_Box(HWND hwnd, LPARAM) {
+  char cls[16] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (std::string(cls) == "#32770") PostMessageA(hwnd, WM_COMMAND, IDOK, 0);
+  return TRUE;
+}
+
+void End_Modal_Loops() {
+  EnumThreadWindows(GetCurrentThreadId(), Close_Box, 0);
+  EndMenu();
+}
+
+// Ends a modal loop that did not end by itself within 10 s, so that a fault fails the test
+// instead of hanging it.
+class Loop_Guard {
+ public:
+  Loop_Guard() : timer_(SetTimer(nullptr, 0, 10000, Time_Up)) {}
+  ~Loop_Guard() { KillTimer(nullptr, timer_); }
+  Loop_Guard(const Loop_Guard&) = delete;
+  Loop_Guard& operator=(const Loop_Guard&) = delete;
+
+ private:
+  static void CALLBACK Time_Up(HWND, UINT, UINT_PTR, DWORD) { End_Modal_Loops(); }
+  UINT_PTR timer_;
+};
+
 // An application whose pre-translation records what passes it and swallows kSwallowed.
 class Recording_App : public appfw::CWinApp {
  public:
@@ -103,11 +130,7 @@ class Recording_App : public appfw::CWinApp {
   bool exitRan = false;
   BOOL PreTranslateMessage(MSG* msg) override {
     if (msg->message >= WM_APP) seen.push_back(msg->message);
-    if (msg->message == kPing) {
-      // Seen inside a modal loop: end that loop.
-      HWND active = GetActiveWindow();
-      if (active) PostMessageA(active, WM_COMMAND, IDOK, 0);
-    }
+    if (msg->message == kPing) End_Modal_Loops();
     if (msg->message == kSwallowed) return TRUE;
     return appfw::CWinApp::PreTranslateMessage(msg);
   }
@@ -150,6 +173,7 @@ TEST(FrameworkApplication, MessagesOfAMessageBoxLoopPassPreTranslation) {
     if (!w.Create()) return FALSE;
     PostMessageA(w.m_hWnd, kSwallowed, 0, 0);
     PostMessageA(w.m_hWnd, kPing, 0, 0);  // its pre-translation closes the box
+    Loop_Guard guard;
     answer = MessageBoxA(nullptr, "loop", "FrameworkTest", MB_OK);
     return FALSE;
   };
@@ -169,8 +193,8 @@ TEST(FrameworkApplication, MessagesOfAMenuLoopPassPreTranslation) {
     HMENU menu = CreatePopupMenu();
     AppendMenuA(menu, MF_STRING, 1, "item");
     PostMessageA(w.m_hWnd, kSwallowed, 0, 0);
-    PostMessageA(w.m_hWnd, kPing, 0, 0);
-    PostMessageA(w.m_hWnd, WM_CANCELMODE, 0, 0);  // ends the menu
+    PostMessageA(w.m_hWnd, kPing, 0, 0);  // its pre-translation ends the menu
+    Loop_Guard guard;
     TrackPopupMenu(menu, TPM_RETURNCMD, 10, 10, 0, w.m_hWnd, nullptr);
     DestroyMenu(menu);
     return FALSE;
@@ -209,6 +233,7 @@ TEST(FrameworkDialog, ModalDialogFromItsTemplateBindsControlsAndPassesPreTransla
   Test_Dialog dlg;
   INT_PTR result = 0;
   app.init = [&] {
+    Loop_Guard guard;
     result = dlg.DoModal();
     return FALSE;
   };
