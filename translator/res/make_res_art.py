@@ -44,6 +44,13 @@ def splash():
         if 70 < x < 270:
             continue
         d.point((x, y), fill=mix(TEAL_LIGHT, WHITE, 0.5))
+    # A faint ink-brush ring behind the band: seen on the splash, quiet under the credits.
+    faint = mix(TEAL_DARK, TEAL, 0.22)
+    cx, cy, r = w // 2, (BAND_TOP + BAND_BOTTOM) // 2, 52
+    for k in range(7):
+        a0 = 200 + k * 2
+        d.arc((cx - r + k, cy - r + k, cx + r - k, cy + r - k), a0, a0 + 300 - k * 9, fill=faint,
+              width=2)
     mountains(img, 206, layers=(mix(TEAL_DARK, TEAL, 0.5), (24, 100, 108), (18, 72, 80)),
               seed=5)
     shadowed_text(img, (16, 10), "青岚墨译", font("cjk", 30), fill=WHITE, shadow=INK)
