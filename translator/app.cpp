@@ -1,32 +1,86 @@
 #include "app.h"
 
-namespace {
+#include <shellapi.h>
 
-const char kBarClass[] = "LingvaneBar";
-const char kBarCaption[] = "青岚墨译";
+#include <cstring>
 
-LRESULT CALLBACK Bar_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  if (msg == WM_DESTROY) {
-    PostQuitMessage(0);
-    return 0;
-  }
-  return DefWindowProcA(hwnd, msg, wp, lp);
-}
+#include "options.h"
+#include "resource.h"
+#include "splash.h"
+#include "transbar.h"
 
-}  // namespace
+char g_szAppDir[MAX_PATH];
+BOOL g_bRestart = FALSE;
+
+const char kSingleInstanceMutex[] = "Larkmoor Wordbridge";
+
+CLingvaneApp::CLingvaneApp(const char* appName, const char* mutexName)
+    : appfw::CWinApp(appName), m_mutexName(mutexName ? mutexName : kSingleInstanceMutex) {}
+
+CLingvaneApp::~CLingvaneApp() = default;
 
 BOOL CLingvaneApp::InitInstance() {
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = Bar_Proc;
-  wc.hInstance = m_hInstance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kBarClass;
-  if (!RegisterClassA(&wc)) return FALSE;
-  m_hBar = CreateWindowExA(WS_EX_TOPMOST | WS_EX_TOOLWINDOW, kBarClass, kBarCaption,
-                           WS_POPUP | WS_CAPTION | WS_SYSMENU, 200, 0, 320, 60, nullptr, nullptr,
-                           m_hInstance, nullptr);
-  if (!m_hBar) return FALSE;
-  ShowWindow(m_hBar, SW_SHOW);
+  // One instance at a time: a second start ends here, silently.
+  m_hMutex = CreateMutexA(nullptr, TRUE, m_mutexName.c_str());
+  if (!m_hMutex) return FALSE;
+  if (GetLastError() == ERROR_ALREADY_EXISTS) return FALSE;
+  m_ownsMutex = true;
+
+  CSplashWnd splash;
+  splash.Create(IDB_SPLASH);
+
+  SetRegistryKey(IDS_REGISTRY_COMPANY);
+  LoadSettings();
+
+  DWORD n = GetCurrentDirectoryA(sizeof g_szAppDir, g_szAppDir);
+  if (n == 0 || n >= sizeof g_szAppDir) g_szAppDir[0] = 0;
+  size_t len = strlen(g_szAppDir);
+  if (len > 0 && g_szAppDir[len - 1] == '\\') g_szAppDir[len - 1] = 0;
+  m_helpFilePath = std::string(g_szAppDir) + "\\Lingvane.hlp";
+
+  switch (g_TransOptions.InterfaceStyle) {
+    case 0:
+      g_TransOptions.BackgroundImageID = 129;
+      m_bar = std::make_unique<CSimpleTransBar>();
+      break;
+    case 1:
+      g_TransOptions.BackgroundImageID = 205;
+      m_bar = std::make_unique<CTransBar>();
+      break;
+    default:
+      splash.DestroyWindow();
+      return FALSE;
+  }
+  if (m_bar->Create() != 1) {
+    splash.DestroyWindow();
+    return FALSE;
+  }
+  m_pMainWnd = m_bar.get();
+  splash.DestroyWindow();
+  return TRUE;
+}
+
+int CLingvaneApp::ExitInstance() {
+  // Options that were never loaded are not written: the stored ones stay as they are.
+  if (m_settingsLoaded) SaveSettings();
+  if (m_hMutex) {
+    if (m_ownsMutex) ReleaseMutex(m_hMutex);
+    CloseHandle(m_hMutex);
+    m_hMutex = nullptr;
+    m_ownsMutex = false;
+  }
+  m_bar.reset();
+  if (g_bRestart) ShellExecuteA(nullptr, nullptr, "Lingvane.exe", "", "", SW_SHOWNORMAL);
+  return appfw::CWinApp::ExitInstance();
+}
+
+BOOL CLingvaneApp::LoadSettings() {
+  Load_Trans_Options(*this, g_TransOptions);
+  m_settingsLoaded = true;
+  return TRUE;
+}
+
+BOOL CLingvaneApp::SaveSettings() {
+  Save_Trans_Options(*this, g_TransOptions);
   return TRUE;
 }

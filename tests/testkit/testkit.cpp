@@ -1,5 +1,7 @@
 #include "testkit/testkit.h"
 
+#include <shlwapi.h>
+
 namespace testkit {
 
 namespace {
@@ -93,5 +95,7 @@ HWND Find_Window_Of(DWORD pid, const std::string& title) {
   EnumWindows(Match_Window, reinterpret_cast<LPARAM>(&s));
   return s.found;
 }
+
+void Delete_User_Key(const std::string& path) { SHDeleteKeyA(HKEY_CURRENT_USER, path.c_str()); }
 
 }  // namespace testkit

@@ -38,4 +38,8 @@ class Process {
 // The first visible top-level window of the process with that title, or null.
 HWND Find_Window_Of(DWORD pid, const std::string& title);
 
+// Deletes a registry key of the current user with everything under it (no error when it is
+// missing).
+void Delete_User_Key(const std::string& path);
+
 }  // namespace testkit

@@ -18,6 +18,8 @@ class CString {
   bool IsEmpty() const { return s_.empty(); }
   void Empty() { s_.clear(); }
   const std::string& str() const { return s_; }
+  // Loads string `id` of the resource module's string table; FALSE (and empty) when missing.
+  BOOL LoadString(UINT id);
 
   CString& operator=(const char* text) {
     s_ = text ? text : "";

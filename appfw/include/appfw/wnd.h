@@ -1,0 +1,148 @@
+#pragma once
+
+#include <windows.h>
+
+#include "appfw/cstring.h"
+
+namespace appfw {
+
+class CWnd;
+
+// Message maps: each window class lists the messages it handles and the member that handles
+// each; messages it does not list go to its base class's map, and at the end to the default
+// window procedure.
+//
+//   class CMyWnd : public appfw::CWnd {
+//     DECLARE_MSG_MAP()
+//     LRESULT OnTimer(WPARAM, LPARAM);
+//     void OnAbout();
+//   };
+//   BEGIN_MSG_MAP(CMyWnd, appfw::CWnd)
+//     ON_MSG(WM_TIMER, OnTimer)
+//     ON_CMD(32778, OnAbout)
+//   END_MSG_MAP()
+using MsgHandler = LRESULT (CWnd::*)(WPARAM, LPARAM);
+using CmdHandler = void (CWnd::*)();
+
+struct MsgMapEntry {
+  UINT message;  // 0 ends the table
+  UINT id;       // command id for WM_COMMAND entries
+  MsgHandler onMessage;
+  CmdHandler onCommand;
+};
+
+struct MsgMap {
+  const MsgMap* (*base)();
+  const MsgMapEntry* entries;
+};
+
+#define DECLARE_MSG_MAP()                          \
+ protected:                                        \
+  static const ::appfw::MsgMap* ThisMsgMap();      \
+  const ::appfw::MsgMap* GetMsgMap() const override; \
+                                                   \
+ private:
+
+#define BEGIN_MSG_MAP(cls, baseCls)                                               \
+  const ::appfw::MsgMap* cls::GetMsgMap() const { return ThisMsgMap(); }          \
+  const ::appfw::MsgMap* cls::ThisMsgMap() {                                      \
+    using ThisClass = cls;                                                        \
+    using BaseClass = baseCls;                                                    \
+    static const ::appfw::MsgMapEntry entries[] = {
+#define ON_MSG(message, fn) {message, 0, static_cast<::appfw::MsgHandler>(&ThisClass::fn), nullptr},
+#define ON_CMD(id, fn) {WM_COMMAND, id, nullptr, static_cast<::appfw::CmdHandler>(&ThisClass::fn)},
+#define END_MSG_MAP()                                                             \
+  {0, 0, nullptr, nullptr}                                                        \
+  }                                                                               \
+  ;                                                                               \
+  static const ::appfw::MsgMap map{&BaseClass::ThisMsgMap, entries};              \
+  return &map;                                                                    \
+  }
+
+// A window of the program, bound to its handle while the window exists. Windows are made with
+// CreateEx on a class from RegisterWndClass (or an existing control is taken over with
+// SubclassWindow); their messages then run through the message map.
+class CWnd {
+ public:
+  CWnd();
+  virtual ~CWnd();
+  CWnd(const CWnd&) = delete;
+  CWnd& operator=(const CWnd&) = delete;
+
+  BOOL CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, int x,
+                int y, int width, int height, HWND parent, HMENU menuOrId);
+  // Takes over an existing window (a dialog's control): its messages come here first and
+  // the rest go to its own window procedure.
+  BOOL SubclassWindow(HWND hwnd);
+  BOOL SubclassDlgItem(UINT id, CWnd* parent);
+  virtual BOOL DestroyWindow();
+
+  // The framework object bound to a window handle, or null.
+  static CWnd* FromHandle(HWND hwnd);
+  HWND GetSafeHwnd() const { return m_hWnd; }
+
+  virtual BOOL PreTranslateMessage(MSG* msg) { return FALSE; }
+  // Runs the message map; unlisted messages go to DefWindowProc.
+  virtual LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
+  // The default handling of the message now being handled.
+  LRESULT Default();
+  // Called after the window's last message; the object may delete itself here.
+  virtual void PostNcDestroy() {}
+
+  HWND m_hWnd = nullptr;
+
+ protected:
+  static const MsgMap* ThisMsgMap();
+  virtual const MsgMap* GetMsgMap() const { return ThisMsgMap(); }
+  // Looks the message up in the maps; TRUE with *result when a handler ran.
+  BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
+  void Attach(HWND hwnd);
+  void Detach();
+
+  friend LRESULT CALLBACK AfxWndProc(HWND, UINT, WPARAM, LPARAM);
+  friend class CDialog;
+
+ private:
+  WNDPROC m_oldProc = nullptr;
+  MSG m_current{};  // the message now being handled, for Default()
+};
+
+LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+
+// Registers (once) a window class of the framework with these class style, cursor,
+// background brush and icon, and returns its name. Windows of these classes are CWnd windows.
+const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr,
+                                HBRUSH background = nullptr, HICON icon = nullptr);
+
+// A static control (taken over from a dialog template).
+class CStatic : public CWnd {};
+
+// A dialog from a dialog template of the resource module.
+class CDialog : public CWnd {
+ public:
+  explicit CDialog(UINT templateId, CWnd* parent = nullptr);
+
+  // Shows the dialog modally; returns what EndDialog was given, or -1 when it could not be
+  // made.
+  virtual INT_PTR DoModal();
+  void EndDialog(INT_PTR result);
+
+  // Called once the controls exist; the base binds controls through DoDataExchange.
+  virtual BOOL OnInitDialog();
+  virtual void DoDataExchange() {}
+  virtual void OnOK() { EndDialog(IDOK); }
+  virtual void OnCancel() { EndDialog(IDCANCEL); }
+
+  LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+
+  UINT m_templateId;
+  CWnd* m_pParent;
+
+ private:
+  static INT_PTR CALLBACK Dialog_Proc(HWND, UINT, WPARAM, LPARAM);
+  bool m_wantsDefault = false;
+};
+
+}  // namespace appfw

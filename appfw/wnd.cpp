@@ -1,0 +1,226 @@
+#include "appfw/wnd.h"
+
+#include <cstdio>
+#include <set>
+#include <string>
+
+#include "appfw/app.h"
+
+namespace appfw {
+
+namespace {
+
+const char kWndProp[] = "appfw.CWnd";
+
+}  // namespace
+
+CWnd::CWnd() = default;
+
+CWnd::~CWnd() {
+  if (m_hWnd && IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
+  Detach();
+}
+
+const MsgMap* CWnd::ThisMsgMap() {
+  static const MsgMapEntry entries[] = {{0, 0, nullptr, nullptr}};
+  static const MsgMap map{nullptr, entries};
+  return &map;
+}
+
+CWnd* CWnd::FromHandle(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  // Only windows of this process are bound to objects of this process.
+  DWORD pid = 0;
+  GetWindowThreadProcessId(hwnd, &pid);
+  if (pid != GetCurrentProcessId()) return nullptr;
+  return static_cast<CWnd*>(GetPropA(hwnd, kWndProp));
+}
+
+void CWnd::Attach(HWND hwnd) {
+  m_hWnd = hwnd;
+  SetPropA(hwnd, kWndProp, this);
+}
+
+void CWnd::Detach() {
+  if (!m_hWnd) return;
+  if (IsWindow(m_hWnd)) {
+    if (m_oldProc) {
+      SetWindowLongPtrA(m_hWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_oldProc));
+    }
+    RemovePropA(m_hWnd, kWndProp);
+  }
+  m_oldProc = nullptr;
+  m_hWnd = nullptr;
+}
+
+BOOL CWnd::CreateEx(DWORD exStyle, const char* className, const char* title, DWORD style, int x,
+                    int y, int width, int height, HWND parent, HMENU menuOrId) {
+  HWND hwnd = CreateWindowExA(exStyle, className, title, style, x, y, width, height, parent,
+                              menuOrId, AfxGetResourceHandle(), this);
+  if (!hwnd) return FALSE;
+  if (!m_hWnd) Attach(hwnd);  // a class of its own window procedure: bound, not routed
+  if (m_hWnd != hwnd) return FALSE;
+  return TRUE;
+}
+
+BOOL CWnd::SubclassWindow(HWND hwnd) {
+  if (!hwnd || m_hWnd || FromHandle(hwnd)) return FALSE;
+  Attach(hwnd);
+  m_oldProc = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&AfxWndProc)));
+  return TRUE;
+}
+
+BOOL CWnd::SubclassDlgItem(UINT id, CWnd* parent) {
+  return parent && SubclassWindow(GetDlgItem(parent->m_hWnd, static_cast<int>(id)));
+}
+
+BOOL CWnd::DestroyWindow() {
+  if (!m_hWnd) return FALSE;
+  return ::DestroyWindow(m_hWnd);
+}
+
+BOOL CWnd::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  for (const MsgMap* map = GetMsgMap(); map; map = map->base ? map->base() : nullptr) {
+    for (const MsgMapEntry* e = map->entries; e->message; ++e) {
+      if (e->message != message) continue;
+      if (e->onCommand) {
+        if (LOWORD(wParam) != e->id) continue;
+        (this->*(e->onCommand))();
+        *result = 0;
+      } else {
+        *result = (this->*(e->onMessage))(wParam, lParam);
+      }
+      return TRUE;
+    }
+  }
+  return FALSE;
+}
+
+LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  LRESULT result = 0;
+  if (OnWndMsg(message, wParam, lParam, &result)) return result;
+  return DefWindowProc(message, wParam, lParam);
+}
+
+LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (m_oldProc) return CallWindowProcA(m_oldProc, m_hWnd, message, wParam, lParam);
+  return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
+}
+
+LRESULT CWnd::Default() {
+  return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);
+}
+
+LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  CWnd* wnd = CWnd::FromHandle(hwnd);
+  if (!wnd && message == WM_NCCREATE) {
+    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lParam);
+    wnd = static_cast<CWnd*>(cs->lpCreateParams);
+    if (wnd) wnd->Attach(hwnd);
+  }
+  if (!wnd) return DefWindowProcA(hwnd, message, wParam, lParam);
+
+  MSG saved = wnd->m_current;
+  wnd->m_current = MSG{hwnd, message, wParam, lParam, 0, {0, 0}};
+  LRESULT result = wnd->WindowProc(message, wParam, lParam);
+  wnd->m_current = saved;
+
+  if (message == WM_NCDESTROY) {
+    WNDPROC old = wnd->m_oldProc;
+    wnd->Detach();
+    // The main window's end ends its thread's message loop.
+    CWinThread* thread = AfxGetThread();
+    if (thread && thread->m_pMainWnd == wnd) {
+      thread->m_pMainWnd = nullptr;
+      PostQuitMessage(0);
+    }
+    if (old) CallWindowProcA(old, hwnd, message, wParam, lParam);
+    wnd->PostNcDestroy();
+  }
+  return result;
+}
+
+const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH background,
+                                HICON icon) {
+  static std::set<std::string> names;
+  char name[96];
+  snprintf(name, sizeof name, "appfw:%p:%x:%p:%p:%p", static_cast<void*>(AfxGetResourceHandle()),
+           classStyle, static_cast<void*>(cursor), static_cast<void*>(background),
+           static_cast<void*>(icon));
+  auto it = names.find(name);
+  if (it != names.end()) return it->c_str();
+  WNDCLASSA wc{};
+  wc.style = classStyle;
+  wc.lpfnWndProc = AfxWndProc;
+  wc.hInstance = AfxGetResourceHandle();
+  wc.hCursor = cursor;
+  wc.hbrBackground = background;
+  wc.hIcon = icon;
+  wc.lpszClassName = name;
+  if (!RegisterClassA(&wc) && GetLastError() != ERROR_CLASS_ALREADY_EXISTS) return nullptr;
+  return names.insert(name).first->c_str();
+}
+
+// --- dialogs ---
+
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_pParent(parent) {}
+
+INT_PTR CDialog::DoModal() {
+  HWND owner = m_pParent ? m_pParent->m_hWnd : nullptr;
+  if (!owner) {
+    CWinApp* app = AfxGetApp();
+    if (app && app->m_pMainWnd) owner = app->m_pMainWnd->m_hWnd;
+  }
+  return DialogBoxParamA(AfxGetResourceHandle(), MAKEINTRESOURCEA(m_templateId), owner,
+                         Dialog_Proc, reinterpret_cast<LPARAM>(this));
+}
+
+void CDialog::EndDialog(INT_PTR result) {
+  if (m_hWnd) ::EndDialog(m_hWnd, result);
+}
+
+BOOL CDialog::OnInitDialog() {
+  DoDataExchange();
+  return TRUE;
+}
+
+LRESULT CDialog::DefWindowProc(UINT, WPARAM, LPARAM) {
+  // The dialog manager does the default handling once the dialog procedure says "not handled".
+  m_wantsDefault = true;
+  return 0;
+}
+
+INT_PTR CALLBACK CDialog::Dialog_Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+  auto* dlg = static_cast<CDialog*>(CWnd::FromHandle(hwnd));
+  if (message == WM_INITDIALOG) {
+    dlg = reinterpret_cast<CDialog*>(lParam);
+    dlg->Attach(hwnd);
+    return dlg->OnInitDialog();
+  }
+  if (!dlg) return FALSE;
+
+  MSG saved = dlg->m_current;
+  bool savedWants = dlg->m_wantsDefault;
+  dlg->m_current = MSG{hwnd, message, wParam, lParam, 0, {0, 0}};
+  dlg->m_wantsDefault = false;
+  LRESULT result = 0;
+  bool handled = dlg->OnWndMsg(message, wParam, lParam, &result) && !dlg->m_wantsDefault;
+  if (!handled && message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+    if (LOWORD(wParam) == IDOK) dlg->OnOK(), handled = true;
+    else if (LOWORD(wParam) == IDCANCEL) dlg->OnCancel(), handled = true;
+  }
+  dlg->m_current = saved;
+  dlg->m_wantsDefault = savedWants;
+
+  if (message == WM_NCDESTROY) {
+    dlg->Detach();
+    dlg->PostNcDestroy();
+    return FALSE;
+  }
+  if (!handled) return FALSE;
+  SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
+  return TRUE;
+}
+
+}  // namespace appfw

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "appfw/app.h"
+#include "appfw/cstring.h"
+
+// The translator's options: one field per value of the registry section "Option", read once
+// at start-up and written back once at exit; the rest of the program changes them in memory.
+struct TransOptions {
+  int UseDictionary = 0;
+  int UseSystemFont = 0;
+  int AutoHideBar = 0;
+  int CurrentCode = 0;
+  int ProfDictID = 0;
+  int TransHotkey = 0;
+  int RestoreEnglishHotkey = 0;
+  int InterfaceHotkey = 0;
+  int DictHotkey = 0;
+  int PackageHotkey = 0;
+  int BackgroundImageID = 0;
+  int UseDFKC = 0;
+  appfw::CString DFKCPath;
+  int UseUserDict = 0;
+  int UseChnEngMenu = 0;
+  int InterfaceType = 0;
+  int UseGameTrans = 0;
+  int InterfaceStyle = 0;
+  int ShowNavBar = 0;
+};
+
+// The program's options; zero (and an empty DFKCPath) until they are loaded.
+extern TransOptions g_TransOptions;
+
+// The section that holds them.
+extern const char kOptionSection[];
+
+// Reads every option from the profile in the load order, each with its default when missing.
+void Load_Trans_Options(appfw::CWinApp& app, TransOptions& options);
+// Writes all nineteen options in the save order: integers as numbers, DFKCPath as text.
+void Save_Trans_Options(appfw::CWinApp& app, const TransOptions& options);
