@@ -19,6 +19,26 @@ bool Copy(const std::string& from, const std::string& to) {
   return CopyFileA(from.c_str(), to.c_str(), FALSE) != 0;
 }
 
+// Deletes a folder and what it holds, as far as it can: library copies that other processes
+// of the desktop still map stay until those processes end.
+void Remove_Tree(const std::string& folder) {
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((folder + "\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = found.cFileName;
+      if (name == "." || name == "..") continue;
+      std::string path = folder + "\\" + name;
+      if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
+        Remove_Tree(path);
+      else
+        DeleteFileA(path.c_str());
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
+  RemoveDirectoryA(folder.c_str());
+}
+
 }  // namespace
 
 // --- Run_Folder ---------------------------------------------------------------------------
@@ -26,6 +46,17 @@ bool Copy(const std::string& from, const std::string& to) {
 Run_Folder::Run_Folder() {
   std::string runs = Own_Folder() + "\\runs";
   CreateDirectoryA(runs.c_str(), nullptr);
+  // Folders of earlier runs whose files are free by now.
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((runs + "\\*").c_str(), &found);
+  if (search != INVALID_HANDLE_VALUE) {
+    do {
+      std::string name = found.cFileName;
+      if (name != "." && name != ".." && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+        Remove_Tree(runs + "\\" + name);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+  }
   path_ = runs + "\\" + std::to_string(GetCurrentProcessId()) + "-" +
           std::to_string(GetTickCount());
   CreateDirectoryA(path_.c_str(), nullptr);
@@ -34,6 +65,8 @@ Run_Folder::Run_Folder() {
   Copy(dist + "\\trhook95.dll", path_ + "\\trhook95.dll");
   Copy(dist + "\\Plug_in\\newlumo.idx", Plugin_Dir() + "\\newlumo.idx");
 }
+
+Run_Folder::~Run_Folder() { Remove_Tree(path_); }
 
 void Run_Folder::Write_File(const std::string& relative, const std::string& bytes) const {
   std::ofstream out(path_ + "\\" + relative, std::ios::binary | std::ios::trunc);
@@ -235,6 +268,23 @@ void Key(WORD vk, bool down) {
   in.ki.wVk = vk;
   in.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, 0));
   in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &in, sizeof in);
+}
+
+void Mouse_Move(int x, int y) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof in);
+}
+
+void Mouse_Button(bool left, bool down) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = left ? (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP)
+                       : (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP);
   SendInput(1, &in, sizeof in);
 }
 

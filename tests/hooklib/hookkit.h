@@ -23,6 +23,9 @@ namespace hookkit {
 class Run_Folder {
  public:
   Run_Folder();
+  ~Run_Folder();
+  Run_Folder(const Run_Folder&) = delete;
+  Run_Folder& operator=(const Run_Folder&) = delete;
   const std::string& Path() const { return path_; }
   std::string Plugin_Dir() const { return path_ + "\\Plug_in"; }
   void Write_File(const std::string& relative, const std::string& bytes) const;
@@ -124,6 +127,10 @@ class Game {
   HWND main_ = nullptr;
   LONG pings_ = 0;
 };
+
+// Real mouse input: the cursor to a screen point, a button down or up.
+void Mouse_Move(int x, int y);
+void Mouse_Button(bool left, bool down);
 
 // Real keyboard input.
 void Key(WORD vk, bool down);

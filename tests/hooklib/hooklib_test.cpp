@@ -217,6 +217,13 @@ TEST_F(HookLib, BaseFolderTooLongForThePluginFolderFailsCleanly) {
   EXPECT_EQ(Text(shared->szBaseDir), fits);
   EXPECT_EQ(Text(shared->szPluginDir), fits + "\\Plug_in\\");
   for (int i = 0; i < trhook95::kGameCount; ++i) EXPECT_EQ(shared->bGameEnabled[i], TRUE);
+  // Nor does the plug-in's path fit: a listed game is left alone (no box, no plug-in).
+  Game game(run, "ra95.exe", "");
+  ASSERT_NE(game.Main(), nullptr);
+  ASSERT_TRUE(game.Post(testgame::kCreateWindow));
+  ASSERT_NE(game.Extra(1), nullptr);
+  ASSERT_TRUE(game.Sync());
+  EXPECT_EQ(hookkit::Find_Window(game.Id(), kBoxTitle), nullptr);
 }
 
 TEST_F(HookLib, TransListSwitchesGamesByPosition) {
@@ -511,6 +518,24 @@ TEST_F(HookTriggers, MouseChordFreezesOnlyWithTheRightButtonAloneHeld) {
   EXPECT_EQ(e.processId, game.Id());
   EXPECT_EQ(e.triggerKind, 1u);
   EXPECT_EQ(e.hasDirectDrawCreate, 1u);
+
+  // With the real mouse: the right button released while the left is held does nothing; the
+  // left released while the right is held freezes.
+  ASSERT_TRUE(game.Bring_To_Front());
+  RECT r;
+  GetWindowRect(game.Main(), &r);
+  hookkit::Mouse_Move((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+  hookkit::Mouse_Button(true, true);
+  hookkit::Mouse_Button(false, true);
+  hookkit::Mouse_Button(false, false);
+  hookkit::Mouse_Button(true, false);
+  hookkit::Mouse_Button(false, true);
+  hookkit::Mouse_Button(true, true);
+  hookkit::Mouse_Button(true, false);
+  hookkit::Mouse_Button(false, false);
+  EXPECT_TRUE(log.Wait_For_Count(2));
+  ASSERT_TRUE(game.Sync());
+  EXPECT_EQ(log.Count(), 2) << log.Describe();
 }
 
 TEST_F(HookTriggers, APeekedAndThenReadTriggerFreezesOnce) {
