@@ -122,4 +122,21 @@ int Find_Listed_Game(const char* programPath, const BOOL* switches) {
   return -1;
 }
 
+bool Install_In_Order(HHOOK volatile* const* slots, const int* kinds, int count,
+                      Hook_Install_Fn install, Hook_Remove_Fn remove, void* context) {
+  int installed = 0;
+  for (; installed < count; ++installed) {
+    HHOOK hook = install(kinds[installed], context);
+    *slots[installed] = hook;
+    if (!hook) break;
+  }
+  if (installed == count) return true;
+  for (int i = installed - 1; i >= 0; --i) {
+    HHOOK hook = *slots[i];
+    *slots[i] = nullptr;
+    remove(hook, context);
+  }
+  return false;
+}
+
 }  // namespace trhook95

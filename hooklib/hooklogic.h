@@ -45,4 +45,12 @@ bool Program_Base_Name(const char* path, char* out, size_t outSize);
 // The position in the game list of the program file's base name whose switch is on, or -1.
 int Find_Listed_Game(const char* programPath, const BOOL* switches);
 
+// Installs hooks in order, storing each handle in its slot as soon as it is given. When one is
+// refused, the ones already installed are removed again (last first) and every slot is 0, so
+// that nothing half-installed is left behind. True when all went in.
+using Hook_Install_Fn = HHOOK (*)(int kind, void* context);
+using Hook_Remove_Fn = void (*)(HHOOK hook, void* context);
+bool Install_In_Order(HHOOK volatile* const* slots, const int* kinds, int count,
+                      Hook_Install_Fn install, Hook_Remove_Fn remove, void* context);
+
 }  // namespace trhook95

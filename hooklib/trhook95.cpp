@@ -208,6 +208,15 @@ void Unhook(HHOOK& field) {
   if (hook) UnhookWindowsHookEx(hook);
 }
 
+HHOOK Install_Hook(int kind, void*) {
+  HOOKPROC proc = kind == WH_KEYBOARD     ? KeyboardHookProc
+                  : kind == WH_GETMESSAGE ? GetMsgHookProc
+                                          : CbtHookProc;
+  return SetWindowsHookExA(kind, proc, g_module, 0);
+}
+
+void Remove_Hook(HHOOK hook, void*) { UnhookWindowsHookEx(hook); }
+
 BOOL InstallHooks(DWORD pid) {
   if (pid == 0) return FALSE;
   if (Now(g_shared.hKeyboardHook) || Now(g_shared.hGetMsgHook)) {
@@ -222,21 +231,10 @@ BOOL InstallHooks(DWORD pid) {
   }
   // Known before the first hook runs, so that no hook ever acts in the translator's process.
   Store(g_shared.dwTranslatorPid, pid);
-  Store(g_shared.hKeyboardHook, SetWindowsHookExA(WH_KEYBOARD, KeyboardHookProc, g_module, 0));
-  if (Now(g_shared.hKeyboardHook)) {
-    Store(g_shared.hGetMsgHook, SetWindowsHookExA(WH_GETMESSAGE, GetMsgHookProc, g_module, 0));
-    if (Now(g_shared.hGetMsgHook))
-      Store(g_shared.hCbtHook, SetWindowsHookExA(WH_CBT, CbtHookProc, g_module, 0));
-  }
-  if (!Now(g_shared.hKeyboardHook) || !Now(g_shared.hGetMsgHook) || !Now(g_shared.hCbtHook)) {
-    // A hook was refused: take back the ones that went in, so that nothing half-installed
-    // blocks the next attempt.
-    Unhook(g_shared.hCbtHook);
-    Unhook(g_shared.hGetMsgHook);
-    Unhook(g_shared.hKeyboardHook);
-    return FALSE;
-  }
-  return TRUE;
+  HHOOK volatile* const slots[] = {&g_shared.hKeyboardHook, &g_shared.hGetMsgHook,
+                                   &g_shared.hCbtHook};
+  const int kinds[] = {WH_KEYBOARD, WH_GETMESSAGE, WH_CBT};
+  return Install_In_Order(slots, kinds, 3, Install_Hook, Remove_Hook, nullptr);
 }
 
 void ReadTransList() {

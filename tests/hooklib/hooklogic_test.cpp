@@ -4,6 +4,8 @@
 
 #include <cstring>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "hooklogic.h"
 #include "shared_data.h"
@@ -139,6 +141,56 @@ TEST(HookLogicGameList, BaseNameLowerCasedWithoutFolderOrExtension) {
   gameOff[6] = FALSE;
   EXPECT_EQ(Find_Listed_Game("C:\\Game.exe", gameOff), -1);
   EXPECT_EQ(Find_Listed_Game("C:\\rt2.exe", gameOff), 11);
+}
+
+}  // namespace
+
+namespace {
+
+// A stand-in hook system that refuses the hook kind it is told to.
+struct Fake_Hooks {
+  int refuse = -1;
+  int next = 0x100;
+  std::vector<std::pair<char, HHOOK>> calls;  // 'i' installed, 'r' removed
+};
+
+HHOOK Fake_Install(int kind, void* context) {
+  auto* f = static_cast<Fake_Hooks*>(context);
+  if (kind == f->refuse) return nullptr;
+  HHOOK h = reinterpret_cast<HHOOK>(static_cast<INT_PTR>(f->next++));
+  f->calls.push_back({'i', h});
+  return h;
+}
+
+void Fake_Remove(HHOOK hook, void* context) {
+  static_cast<Fake_Hooks*>(context)->calls.push_back({'r', hook});
+}
+
+TEST(HookLogicInstall, ARefusedHookTakesBackTheOnesInstalledBeforeIt) {
+  const int kinds[] = {WH_KEYBOARD, WH_GETMESSAGE, WH_CBT};
+  for (int refused : {-1, WH_KEYBOARD, WH_GETMESSAGE, WH_CBT}) {
+    HHOOK keyboard = nullptr, getMsg = nullptr, cbt = nullptr;
+    HHOOK volatile* const slots[] = {&keyboard, &getMsg, &cbt};
+    Fake_Hooks fake;
+    fake.refuse = refused;
+    bool done = trhook95::Install_In_Order(slots, kinds, 3, Fake_Install, Fake_Remove, &fake);
+    if (refused < 0) {
+      EXPECT_TRUE(done);
+      EXPECT_TRUE(keyboard && getMsg && cbt);
+      EXPECT_EQ(fake.calls.size(), 3u);
+      continue;
+    }
+    EXPECT_FALSE(done) << refused;
+    EXPECT_FALSE(keyboard || getMsg || cbt) << refused;
+    // Every installed hook is removed again, the last first.
+    size_t installed = 0;
+    for (auto& c : fake.calls) installed += c.first == 'i';
+    ASSERT_EQ(fake.calls.size(), 2 * installed) << refused;
+    for (size_t i = 0; i < installed; ++i) {
+      EXPECT_EQ(fake.calls[installed + i].first, 'r');
+      EXPECT_EQ(fake.calls[installed + i].second, fake.calls[installed - 1 - i].second);
+    }
+  }
 }
 
 }  // namespace
