@@ -96,10 +96,10 @@ void Start_Freeze(DWORD pid, int kind) {
   if (!ddraw) return;
   FARPROC create = GetProcAddress(ddraw, "DirectDrawCreate");
   pfnDirectDrawCreate = create;
-  if (bInFreeze == 0 && create) {
-    bInFreeze = 1;
+  // One freeze at a time in a process, even when two threads see a trigger at once.
+  if (create && InterlockedCompareExchange(&bInFreeze, 1, 0) == 0) {
     FreezeGame(pid, kind);
-    bInFreeze = 0;
+    InterlockedExchange(&bInFreeze, 0);
     pfnDirectDrawCreate = nullptr;
   }
 }
