@@ -4,8 +4,6 @@
 
 namespace testkit {
 
-namespace {
-
 // The build folder: the nearest folder above the test program that holds dist\.
 std::string Build_Folder() {
   char path[MAX_PATH];
@@ -17,8 +15,6 @@ std::string Build_Folder() {
   }
   return ".";
 }
-
-}  // namespace
 
 std::string Tutor_Folder() { return Build_Folder() + "\\dist\\Quillon"; }
 std::string Translator_Folder() { return Build_Folder() + "\\dist\\Lingvane"; }

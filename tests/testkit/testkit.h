@@ -12,6 +12,8 @@ namespace testkit {
 // place in the build tree.
 std::string Tutor_Folder();
 std::string Translator_Folder();
+// The build folder itself (the one that holds dist\).
+std::string Build_Folder();
 
 // Waits, pumping this thread's messages, until `done` holds or the time runs out.
 bool Wait_Until(const std::function<bool()>& done,

@@ -1,0 +1,153 @@
+#pragma once
+
+// Helpers of the hook library tests: a private copy of trhook95.dll in a fresh folder (so its
+// shared data starts from the library's initial values), its exports and shared record, the
+// freeze-trigger log, a comparison window, and stand-in games in processes of their own.
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "freeze_log.h"
+#include "shared_data.h"
+#include "testgame.h"
+#include "testkit/testkit.h"
+#include "trhook95.h"
+
+namespace hookkit {
+
+// A folder of its own for one test, under build\tests\hooklib\runs\: the base folder of the
+// library, with trhook95.dll and Plug_in\newlumo.idx copied in.
+class Run_Folder {
+ public:
+  Run_Folder();
+  ~Run_Folder();
+  Run_Folder(const Run_Folder&) = delete;
+  Run_Folder& operator=(const Run_Folder&) = delete;
+  const std::string& Path() const { return path_; }
+  std::string Plugin_Dir() const { return path_ + "\\Plug_in"; }
+  void Write_File(const std::string& relative, const std::string& bytes) const;
+  void Remove_File(const std::string& relative) const;
+  // Process ids noted by the stand-in plug-in, in load order.
+  std::vector<DWORD> Plugin_Loads() const;
+
+ private:
+  std::string path_;
+};
+
+// The library copy of a run folder, loaded into the test process.
+class Library {
+ public:
+  explicit Library(const Run_Folder& folder);
+  ~Library();
+  Library(const Library&) = delete;
+  Library& operator=(const Library&) = delete;
+
+  bool Loaded() const { return module_ != nullptr; }
+  HMODULE Module() const { return module_; }
+  std::string Path() const { return path_; }
+  // The shared record, as this process maps it (null when there is no ".gdata" section).
+  volatile trhook95::SharedHookData* Shared() const { return shared_; }
+  DWORD Gdata_Characteristics() const { return gdataFlags_; }
+  DWORD Gdata_Size() const { return gdataSize_; }
+
+  decltype(&ClearWinHooks) ClearWinHooks = nullptr;
+  decltype(&EnableHook) EnableHook = nullptr;
+  decltype(&InitWinHooks) InitWinHooks = nullptr;
+  decltype(&SetLexomarHotKey) SetLexomarHotKey = nullptr;
+  decltype(&SetCompWnd) SetCompWnd = nullptr;
+  decltype(&SetExePath) SetExePath = nullptr;
+  decltype(&SetGameActiveFlag) SetGameActiveFlag = nullptr;
+
+ private:
+  std::string path_;
+  HMODULE module_ = nullptr;
+  volatile trhook95::SharedHookData* shared_ = nullptr;
+  DWORD gdataFlags_ = 0;
+  DWORD gdataSize_ = 0;
+};
+
+// The triggers recorded by the library's freeze entry point while this object lives.
+class Freeze_Log {
+ public:
+  Freeze_Log();
+  ~Freeze_Log();
+  LONG Count() const { return log_ ? log_->count : -1; }
+  // Entry i once it is complete (waits for the writer), or a zero entry.
+  trhook95::FreezeLogEntry Entry(LONG i) const;
+  bool Wait_For_Count(LONG n) const;
+  // The entries, for failure messages.
+  std::string Describe() const;
+
+ private:
+  HANDLE map_ = nullptr;
+  volatile trhook95::FreezeLog* log_ = nullptr;
+};
+
+// A visible window of the test process playing the translator's comparison window: counts
+// WM_COMPWND_TARGETGONE.
+class Comp_Window {
+ public:
+  Comp_Window(int x, int y, int w, int h);
+  ~Comp_Window();
+  HWND Handle() const { return hwnd_; }
+  HWND* Handle_Slot() { return &hwnd_; }
+  int Target_Gone_Count() const;
+  // Processes what is queued for this thread.
+  static void Pump();
+
+ private:
+  HWND hwnd_ = nullptr;
+};
+
+// The stand-in game, copied under `exeName` into the run folder and started with `args`.
+class Game {
+ public:
+  Game(const Run_Folder& folder, const std::string& exeName, const std::string& args,
+       const std::string& title = "hookgame");
+  bool Started() const { return process_->Started(); }
+  DWORD Id() const { return process_->Id(); }
+  // The main window, once shown (waits).
+  HWND Main();
+  // An extra window titled "hookgame extra <n>", once shown (waits).
+  HWND Extra(int n);
+  LRESULT Query(testgame::Query what) const;
+  // Returns once the game has handled everything posted to it before.
+  bool Sync();
+  bool Post(UINT msg, WPARAM wp = 0, LPARAM lp = 0);
+  // Waits for the game's main window to be the foreground window with the keyboard focus.
+  bool Bring_To_Front();
+  testkit::Process& Process() { return *process_; }
+
+ private:
+  std::string title_;
+  std::unique_ptr<testkit::Process> process_;
+  HWND main_ = nullptr;
+  LONG pings_ = 0;
+};
+
+// Real mouse input: the cursor to a screen point, a button down or up.
+void Mouse_Move(int x, int y);
+void Mouse_Button(bool left, bool down);
+
+// Real keyboard input.
+void Key(WORD vk, bool down);
+// A typist's pause between holding modifiers and striking a key (other processes may see the
+// asynchronous key state up to a few hundredths of a second late under Wine).
+void Typing_Pause();
+// Waits until the game has seen `keyUps` key releases in all.
+bool Wait_Key_Ups(const Game& game, LRESULT keyUps);
+
+// A visible top-level window of the process with that title (the whole title), or null.
+HWND Find_Window(DWORD pid, const std::string& title);
+// The text of the message box's text control.
+std::string Box_Text(HWND box);
+
+// The stand-in driver: runs hookdriver.exe with the library and the command, returns its exit
+// code (STILL_ACTIVE when it did not end in time).
+DWORD Run_Driver(const Library& lib, const std::string& args);
+std::string Driver_Path();
+
+}  // namespace hookkit
