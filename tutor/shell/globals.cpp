@@ -44,9 +44,6 @@ std::string Samples_Folder;
 
 Session_Array<Speed_Sample> Speed_Curve_Samples;
 Session_Array<std::string> In_Test_Source_Chars;
-Session_Array<std::string> Lesson_Line_Char;
-Session_Array<std::string> Lesson_Line_Head;
-Session_Array<bool> Key_Char_Line_Mark;
 Session_Array<std::string> Word_Char;
 Session_Array<std::string> Word_Explain_Char;
 Session_Array<std::string> Article_Char;
@@ -76,6 +73,7 @@ bool Apple_Game_Stop = false;
 bool Mouse_Game_Stop = false;
 int Current_Remember_Flag = 0;
 double Practice_Start_Time = 0;
+bool Line_End_Entered = false;
 
 int Dialog_Answer = 0;
 int Retry_Dialog_Answer = 0;

@@ -77,12 +77,10 @@ extern std::string Article_Kind_Name[6];
 extern std::string File_Dialog_Folder[5];  // 1 To 4; element 0 unused
 extern std::string Samples_Folder;
 
-// The per-exercise arrays (Clear_Session_Arrays brings them back to bounds 1 To 1).
+// The per-exercise arrays (Clear_Session_Arrays brings them back to bounds 1 To 1). The keys
+// lesson lines (Lesson_Line_Char, Lesson_Line_Head) are kept by the courses (courses/lesson_lines.h).
 extern Session_Array<Speed_Sample> Speed_Curve_Samples;
 extern Session_Array<std::string> In_Test_Source_Chars;
-extern Session_Array<std::string> Lesson_Line_Char;
-extern Session_Array<std::string> Lesson_Line_Head;
-extern Session_Array<bool> Key_Char_Line_Mark;
 extern Session_Array<std::string> Word_Char;
 extern Session_Array<std::string> Word_Explain_Char;
 extern Session_Array<std::string> Article_Char;       // one character per element
@@ -113,6 +111,7 @@ extern bool Apple_Game_Stop;
 extern bool Mouse_Game_Stop;
 extern int Current_Remember_Flag;
 extern double Practice_Start_Time;
+extern bool Line_End_Entered;
 
 // ---- Answers of the picture message boxes ----
 extern int Dialog_Answer;        // 0 first button, 1 second
