@@ -10,6 +10,7 @@
 #include "courses/cp936_text.h"
 #include "courses/key_table.h"
 #include "courses/lesson_lines.h"
+#include "testkit/testkit.h"
 
 namespace quillon {
 namespace {
@@ -195,6 +196,28 @@ TEST_F(LessonFile, LoadsAFileIntoTheSharedArraysAndShrinksThem) {
   EXPECT_EQ(Lesson_Line_Char.Lines(), 1);
   EXPECT_EQ(Lesson_Line_Char.Positions(), 1);
   EXPECT_THROW(Lesson_Line_Char(2, 1), std::out_of_range);
+}
+
+// The lessons shipped in the program folder: readable, every key on its part of the keyboard,
+// the main keyboard starting on the home row.
+TEST_F(LessonFile, ShippedLessonsUseOnlyTheKeysOfTheirPartOfTheKeyboard) {
+  for (int16_t method : {int16_t{0}, int16_t{1}}) {
+    auto result = Load_Key_Char_Lesson_File(
+        Key_Lesson_File_Path(testkit::Tutor_Folder(), method), head_, chars_, method);
+    ASSERT_TRUE(result.Ok()) << result.Message();
+    EXPECT_GE(result.lines, 10) << method;
+    for (int line = 1; line <= result.lines; ++line) {
+      EXPECT_GE(Lesson_Line_Key_Count(chars_, line), 1);
+      EXPECT_EQ(Code(line) == "1111", method == 1) << "line " << line;
+    }
+  }
+  ASSERT_TRUE(Load_Key_Char_Lesson_File(Key_Lesson_File_Path(testkit::Tutor_Folder(), 0), head_,
+                                        chars_, 0)
+                  .Ok());
+  const std::string home_row = "asdfghjkl; ";
+  for (int position = 1; chars_(position, 1) != "\r"; ++position) {
+    EXPECT_NE(home_row.find(chars_(position, 1)), std::string::npos) << chars_(position, 1);
+  }
 }
 
 TEST(LessonLineTable, GrowsKeepingItsLinesAndRefusesCellsOutsideItsBounds) {
