@@ -134,6 +134,19 @@ TEST_F(LineJudge, EndsTheLineOnlyOnEnterAfterTheLastCharacterAndItsRelease) {
   EXPECT_FALSE(judge_.Key_Up());
 }
 
+TEST_F(LineJudge, AWithdrawnWrongCharacterLeavesThePositionOnIt) {
+  Open({"w", "o"});
+  judge_.Change("w");
+  EXPECT_EQ(judge_.Change("wx").kind, Line_Change_Kind::Wrong);
+  judge_.Withdraw_Wrong();  // the program took the "x" out again
+  EXPECT_EQ(judge_.Position(), 2);
+  EXPECT_EQ(judge_.User_Length(), 1);
+  ignore_ = true;  // its own removal is not judged
+  EXPECT_EQ(judge_.Change("w").kind, Line_Change_Kind::Ignored);
+  judge_.Key_Down('O');
+  EXPECT_EQ(judge_.Change("wo").kind, Line_Change_Kind::Right);
+}
+
 TEST_F(LineJudge, NeverMovesPastTheLineEnd) {
   Open({"a"});
   judge_.Change("a");

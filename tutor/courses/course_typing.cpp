@@ -99,6 +99,13 @@ Line_Enter_Kind Course_Line_Judge::Key_Down(int key_code) {
   return Line_Enter_Kind::Line_End;
 }
 
+void Course_Line_Judge::Withdraw_Wrong() {
+  if (user_length_ > 0 && position_ > 1) {
+    --user_length_;
+    --position_;
+  }
+}
+
 bool Course_Line_Judge::Key_Up() {
   if (!line_end_entered_) return false;
   line_end_entered_ = false;

@@ -99,6 +99,10 @@ class Course_Line_Judge {
   // The key went up: true (and Line_End_Entered cleared) when it was the Enter that ends the line.
   bool Key_Up();
 
+  // For the modes that take a wrong character out of the box at once (the word learn phase):
+  // after a Wrong judgement the program removed it, so the position goes back onto it.
+  void Withdraw_Wrong();
+
   int Position() const { return position_; }
   int User_Length() const { return user_length_; }
   // The number of characters to copy (the box's maximum length).

@@ -192,7 +192,7 @@ void Key_Char_Practice::Write_Progress(int line, int32_t score) {
 }
 
 bool Key_Char_Practice::Start_Practice(double now) {
-  if (!Lesson_Ready()) return false;
+  if (!Lesson_Ready() || flags_.Exercise_Running) return false;
   bool started = false;
   Guarded([&] {
     flags_.Exercise_Running = true;
