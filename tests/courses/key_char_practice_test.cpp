@@ -373,6 +373,7 @@ TEST_F(KeyCharPractice, KeypadLessonTakesMainRowDigitsAndMissesLettersSilently) 
   settings_.values[std::string(kKeyCharSection) + "|Type Method"] = "1";
   Begin();
   EXPECT_TRUE(view_.keypad);
+  EXPECT_EQ(Key_Char_Type_Method, 1);
   EXPECT_EQ(view_.caption, "数字键盘的练习");
   EXPECT_EQ(view_.lit, 65);  // keypad 7
   practice_.Key_Press('7', false);

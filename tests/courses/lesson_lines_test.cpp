@@ -77,6 +77,13 @@ TEST_F(LessonFile, EndsLinesAtCrLfLoneCrLoneLfAndTheEndOfTheFile) {
   EXPECT_EQ(Keys(4), "gh\r");
 }
 
+TEST_F(LessonFile, IgnoresAUtf8MarkAtTheStartOfTheFile) {
+  auto result = Parse("\xEF\xBB\xBFlf11fj\r\n", 0);
+  ASSERT_TRUE(result.Ok()) << result.Message();
+  EXPECT_EQ(Code(1), "lf11");
+  EXPECT_EQ(Keys(1), "fj\r");
+}
+
 TEST_F(LessonFile, LowersLettersOfCodeAndKeysButLeavesDoubleByteCharactersAlone) {
   // 0xB0 0x41 is one double-byte character whose trail byte is the code of "A".
   auto result = Parse("LFAB\xB0" "AXy;:\r\n");

@@ -80,6 +80,7 @@ int Key_Char_Practice::Read_Number(const std::string& section, const std::string
 void Key_Char_Practice::Read_Settings() {
   const int method = Read_Number(kKeyCharSection, "Type Method", 0);
   type_method_ = static_cast<int16_t>(method == 1 ? 1 : 0);
+  Key_Char_Type_Method = type_method_;
   view_.Show_Keypad(type_method_ == 1);
   remember_flag_ = static_cast<int16_t>(Read_Number(kKeyCharRememberSection, "Flag", 1));
   cursor_prompt_ = static_cast<int16_t>(Read_Number(kKeyCharSection, "Cursor Prompt", 1));
@@ -92,6 +93,7 @@ void Key_Char_Practice::Initialize_Page() {
   Guarded([&] {
     const int method = Read_Number(kKeyCharSection, "Type Method", 0);
     type_method_ = static_cast<int16_t>(method == 1 ? 1 : 0);
+    Key_Char_Type_Method = type_method_;
     view_.Reset_Page(type_method_);
   });
 }

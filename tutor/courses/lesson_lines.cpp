@@ -89,6 +89,8 @@ Lesson_File_Result Parse_Key_Char_Lesson(std::string_view bytes, Lesson_Line_Tab
                                          Lesson_Line_Table& chars, int16_t type_method) {
   head.Redim(kLessonHeadPositions, 1);
   chars.Redim(kLessonLinePositions, 1);
+  // A file saved by an editor that marks its text as UTF-8: the mark is not part of the lesson.
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
   int n = 1;  // the lesson line being filled
   int file_line = 0;
   size_t at = 0;
