@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <map>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,7 @@ class Memory_Settings : public Course_Settings {
   }
   void Write(const std::string& section, const std::string& name,
              const std::string& value) override {
+    if (read_only) throw std::runtime_error("拒绝访问");
     values[section + "|" + name] = value;
     ++writes;
   }
@@ -34,6 +36,7 @@ class Memory_Settings : public Course_Settings {
   }
   std::map<std::string, std::string> values;
   int writes = 0;
+  bool read_only = false;
 };
 
 // Records what the practice asks of its page, one short text per call.
@@ -534,6 +537,22 @@ TEST_F(KeyCharPractice, NextLineWritesProgressAndStartsItsDrillAfresh) {
   EXPECT_EQ(view_.caption, "右手 中指 上档键 课程1");
   EXPECT_EQ(view_.lit, 0);
   EXPECT_EQ(Line_Num(1), "<none>");  // the keypad keeps its own progress
+}
+
+TEST_F(KeyCharPractice, AStoreThatCannotBeWrittenIsReportedAndThePracticeGoesOn) {
+  Begin();
+  Drill_Line();
+  Type("", "fj");
+  settings_.read_only = true;
+  view_.next_answer = 0;
+  Enter_Line(1010);
+  ASSERT_EQ(view_.errors.size(), 1u);
+  EXPECT_EQ(view_.errors[0], "拒绝访问");
+  EXPECT_EQ(practice_.Line(), 2);
+  EXPECT_TRUE(panel_keys_);
+  EXPECT_EQ(practice_.Expected(), "a");
+  Keys("a");
+  EXPECT_EQ(practice_.Position(), 2);
 }
 
 TEST_F(KeyCharPractice, ALineTypedWithoutErrorEarnsTwiceTwentyPerKeyAndEnter) {

@@ -188,9 +188,12 @@ void Key_Char_Practice::Begin_Line(double now) {
 }
 
 void Key_Char_Practice::Write_Progress(int line, int32_t score) {
-  const std::string value_name = std::to_string(type_method_);
-  settings_.Write(kKeyCharLineNumSection, value_name, std::to_string(line));
-  settings_.Write(kKeyCharCountNumSection, value_name, std::to_string(score));
+  // A store that cannot be written is reported, but the practice goes on.
+  Guarded([&] {
+    const std::string value_name = std::to_string(type_method_);
+    settings_.Write(kKeyCharLineNumSection, value_name, std::to_string(line));
+    settings_.Write(kKeyCharCountNumSection, value_name, std::to_string(score));
+  });
 }
 
 bool Key_Char_Practice::Start_Practice(double now) {
