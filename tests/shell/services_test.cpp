@@ -3,7 +3,7 @@
 
 #include <set>
 
-#include "shell/error_box.h"
+#include "forms/errors.h"
 #include "shell/services.h"
 
 namespace quillon {
@@ -12,9 +12,12 @@ namespace {
 class ErrorRecorder : public ::testing::Test {
  protected:
   void SetUp() override {
-    Set_Error_Box_Handler([this](const std::string& m) { messages.push_back(m); });
+    forms::Set_Message_Box_Function([this](HWND, const std::string& text, const std::string&, UINT) {
+      messages.push_back(text);
+      return IDOK;
+    });
   }
-  void TearDown() override { Set_Error_Box_Handler(nullptr); }
+  void TearDown() override { forms::Set_Message_Box_Function({}); }
   std::vector<std::string> messages;
 };
 
@@ -75,7 +78,7 @@ TEST_F(Services, DefaultIconValuesGiveTheProgram) {
   EXPECT_EQ(Program_From_Default_Icon("C:\\Office\\winword.exe,1"), "C:\\Office\\winword.exe");
   EXPECT_EQ(Program_From_Default_Icon("C:\\w.exe,1   "), "C:\\w.exe");
   EXPECT_EQ(Program_From_Default_Icon(""), "");
-  EXPECT_THROW(Program_From_Default_Icon("x"), Tutor_Error);
+  EXPECT_THROW(Program_From_Default_Icon("x"), forms::Runtime_Error);
 }
 
 TEST_F(Services, RegistryStringsAndMissingValues) {

@@ -4,7 +4,7 @@
 #include <random>
 
 #include "forms/pump.h"
-#include "shell/error_box.h"
+#include "forms/errors.h"
 
 namespace quillon {
 
@@ -41,11 +41,11 @@ void Wait_Milliseconds(float milliseconds) {
 
 int Get_Random_Number(int low, int high) {
   int result = 0;
-  Guarded([&] {
+  forms::Guarded([&] {
     long span = static_cast<long>(high) - low + 1;
     if (span < -32768 || span > 32767 || low < -32768 || high > 32767 || low > 32767 ||
         high < -32768)
-      throw Tutor_Error("溢出");
+      throw forms::Runtime_Error(6, "溢出");
     static std::mt19937 generator{std::random_device{}() ^ GetTickCount()};
     double r = std::generate_canonical<double, 32>(generator);
     if (r >= 1.0) r = 0.0;
@@ -61,7 +61,7 @@ std::string Get_File_Extension(const std::string& file_name) {
 
 std::string Get_Parent_Path(const std::string& path) {
   std::string result;
-  Guarded([&] {
+  forms::Guarded([&] {
     if (path.empty()) return;
     size_t found = std::string::npos;
     // Position 2 or later (1-based): index 1 or later. Code-page-936 trail bytes can be '\\',
@@ -84,7 +84,7 @@ std::string Get_Parent_Path(const std::string& path) {
 
 std::string Format_Time(float seconds) {
   std::string text;
-  Guarded([&] {
+  forms::Guarded([&] {
     double s = seconds;
     long long h = static_cast<long long>(std::floor(s / 60 / 60));
     long long m = static_cast<long long>(std::floor((s - h * 60.0 * 60.0) / 60));
@@ -132,7 +132,7 @@ namespace {
 template <class Ask>
 std::string Folder_Of(Ask ask) {
   std::string result;
-  Guarded(
+  forms::Guarded(
       [&] {
         char buffer[201] = {};
         UINT n = ask(buffer, 200);
@@ -158,7 +158,7 @@ std::string Get_Temp_Path() {
 std::string Read_Registry_String(HKEY root, const std::string& key_path,
                                  const std::string& value_name) {
   std::string result;
-  Guarded([&] {
+  forms::Guarded([&] {
     HKEY key = nullptr;
     if (RegOpenKeyExA(root, key_path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS) return;
     char buffer[256] = {};
@@ -177,7 +177,7 @@ std::string Read_Registry_String(HKEY root, const std::string& key_path,
 
 std::string Get_Program_Files_Path() {
   std::string result;
-  Guarded(
+  forms::Guarded(
       [&] {
         result = Trim_Right(Read_Registry_String(
             HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion", "ProgramFilesDir"));
@@ -189,13 +189,13 @@ std::string Get_Program_Files_Path() {
 std::string Program_From_Default_Icon(const std::string& value) {
   if (value.empty()) return std::string();
   std::string trimmed = Trim_Right(value);
-  if (trimmed.size() < 2) throw Tutor_Error("无效的过程调用或参数");
+  if (trimmed.size() < 2) throw forms::Runtime_Error(5, "无效的过程调用或参数");
   return trimmed.substr(0, trimmed.size() - 2);
 }
 
 std::string Get_Word_Path() {
   std::string result;
-  Guarded(
+  forms::Guarded(
       [&] {
         result = Program_From_Default_Icon(Read_Registry_String(
             HKEY_CLASSES_ROOT, "CLSID\\{00020900-0000-0000-C000-000000000046}\\DefaultIcon", ""));
@@ -206,7 +206,7 @@ std::string Get_Word_Path() {
 
 std::string Get_Scribora_Path() {
   std::string result;
-  Guarded(
+  forms::Guarded(
       [&] {
         result = Program_From_Default_Icon(
             Read_Registry_String(HKEY_CLASSES_ROOT, "ScriboraFile\\DefaultIcon", ""));
@@ -217,7 +217,7 @@ std::string Get_Scribora_Path() {
 
 std::string Get_OS_Kind() {
   std::string kind = "未知";
-  Guarded(
+  forms::Guarded(
       [&] {
         OSVERSIONINFOA info{};
         info.dwOSVersionInfoSize = sizeof info;
@@ -241,7 +241,7 @@ std::string Compose_Date_Week_Time(const std::string& short_date, int weekday_su
 
 std::string Get_Date_Week_Time() {
   std::string result;
-  Guarded([&] {
+  forms::Guarded([&] {
     SYSTEMTIME now;
     GetLocalTime(&now);
     char date[80] = {}, time[80] = {};

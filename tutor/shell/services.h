@@ -50,7 +50,7 @@ std::string Read_Registry_String(HKEY root, const std::string& key_path,
 // cut at the first blank.
 std::string Folder_From_Answer(const char* buffer, unsigned length);
 // A program path from a DefaultIcon value ("C:\x\w.exe,1" -> "C:\x\w.exe"); "" stays "".
-// Throws Tutor_Error for a value of fewer than two characters after trimming.
+// Throws a run-time error for a value of fewer than two characters after trimming.
 std::string Program_From_Default_Icon(const std::string& value);
 // The date line: "00" years get "20" in front; then a blank, the weekday name, a blank and time.
 std::string Compose_Date_Week_Time(const std::string& short_date, int weekday_sunday_0,
