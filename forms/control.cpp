@@ -454,6 +454,12 @@ LRESULT Container::Container_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, 
       EndPaint(hwnd, &ps);
       return 0;
     }
+    case WM_PRINTCLIENT: {
+      RECT client;
+      GetClientRect(hwnd, &client);
+      Paint_All(reinterpret_cast<HDC>(wp), client);
+      return 0;
+    }
     case WM_SIZE:
       Ensure_Surface();
       handled = false;

@@ -575,7 +575,9 @@ void Form::Control_Removed(Control* c) {
 
 bool Form::Dispatch_Key(MSG& msg, Control* target) {
   detail::Busy busy(this);
-  const int shift = Shift_State();
+  int shift = Shift_State();
+  if ((msg.message == WM_SYSKEYDOWN || msg.message == WM_SYSKEYUP) && (msg.lParam & (1 << 29)))
+    shift |= 4;  // the key's own record says Alt was held
   const bool to_form = Key_Preview || target == nullptr;
   switch (msg.message) {
     case WM_KEYDOWN:

@@ -66,28 +66,35 @@ void Media_Control::Command(const std::string& command) {
   } else if (is("Close")) {
     Drop_Notify_Window();
     if (device_) {
-      e = mciSendCommandA(device_, MCI_CLOSE, MCI_WAIT, 0);
+      MCI_GENERIC_PARMS generic{};
+      e = mciSendCommandA(device_, MCI_CLOSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&generic));
       device_ = 0;
     }
   } else if (!device_) {
     e = MCIERR_INVALID_DEVICE_ID;
   } else if (is("Play")) {
     // From the start again when a previous playback ran to the end.
-    if (Length() > 0 && Position() >= Length())
-      mciSendCommandA(device_, MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, 0);
+    if (Length() > 0 && Position() >= Length()) {
+      MCI_SEEK_PARMS seek{};
+      mciSendCommandA(device_, MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT,
+                      reinterpret_cast<DWORD_PTR>(&seek));
+    }
     Drop_Notify_Window();
     notify_window_ = New_Notify_Window(this);
     MCI_PLAY_PARMS play{};
     play.dwCallback = reinterpret_cast<DWORD_PTR>(notify_window_);
     e = mciSendCommandA(device_, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play));
   } else if (is("Stop")) {
-    e = mciSendCommandA(device_, MCI_STOP, MCI_WAIT, 0);
+    MCI_GENERIC_PARMS generic{};
+    e = mciSendCommandA(device_, MCI_STOP, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&generic));
   } else if (is("Pause")) {
-    e = mciSendCommandA(device_, MCI_PAUSE, MCI_WAIT, 0);
-  } else if (is("Prev")) {
-    e = mciSendCommandA(device_, MCI_SEEK, MCI_SEEK_TO_START | MCI_WAIT, 0);
-  } else if (is("Next")) {
-    e = mciSendCommandA(device_, MCI_SEEK, MCI_SEEK_TO_END | MCI_WAIT, 0);
+    MCI_GENERIC_PARMS generic{};
+    e = mciSendCommandA(device_, MCI_PAUSE, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&generic));
+  } else if (is("Prev") || is("Next")) {
+    MCI_SEEK_PARMS seek{};
+    e = mciSendCommandA(device_, MCI_SEEK,
+                        (is("Prev") ? MCI_SEEK_TO_START : MCI_SEEK_TO_END) | MCI_WAIT,
+                        reinterpret_cast<DWORD_PTR>(&seek));
   } else if (is("Seek")) {
     MCI_SEEK_PARMS seek{};
     seek.dwTo = static_cast<DWORD>(to_);

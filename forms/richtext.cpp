@@ -10,6 +10,7 @@
 #endif
 
 #include <algorithm>
+#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -75,10 +76,11 @@ void Rich_Text_Box::Create_Window() {
 
 std::string Rich_Text_Box::Text() const {
   if (!hwnd_) return last_text_;
-  int n = GetWindowTextLengthA(hwnd_);
-  std::string s(static_cast<size_t>(n) + 1, '\0');
-  n = GetWindowTextA(hwnd_, s.data(), n + 1);
-  s.resize(static_cast<size_t>(std::max(0, n)));
+  // The length may come in characters: leave room for two bytes a character.
+  LRESULT n = SendMessageA(hwnd_, WM_GETTEXTLENGTH, 0, 0);
+  std::string s(static_cast<size_t>(n) * 2 + 2, '\0');
+  SendMessageA(hwnd_, WM_GETTEXT, s.size(), reinterpret_cast<LPARAM>(s.data()));
+  s.resize(std::strlen(s.c_str()));
   return s;
 }
 
@@ -115,12 +117,25 @@ void Rich_Text_Box::Set_Sel_Start(int start) { Select(start, 0); }
 void Rich_Text_Box::Set_Sel_Length(int length) { Select(Sel_Start(), length); }
 
 std::string Rich_Text_Box::Sel_Text() const {
-  int length = Sel_Length();
+  int start = Sel_Start(), length = Sel_Length();
   if (length <= 0 || !hwnd_) return "";
-  std::string s(static_cast<size_t>(length) * 2 + 2, '\0');
-  LRESULT n = Send(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(s.data()));
-  s.resize(static_cast<size_t>(std::max<LRESULT>(0, n)));
-  return s;
+  // The box's own answer decides whether anything reads back (a line break selected alone
+  // reads back empty); the characters themselves are cut from the text, since the box may
+  // return only the first byte of a double-byte character.
+  std::string raw(static_cast<size_t>(length) * 2 + 2, '\0');
+  Send(EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(raw.data()));
+  if (raw[0] == '\0') return "";
+  const std::string text = Text();
+  size_t at = 0;
+  int position = 0;
+  auto step = [&] {
+    at += (IsDBCSLeadByte(static_cast<BYTE>(text[at])) && at + 1 < text.size()) ? 2 : 1;
+    ++position;
+  };
+  while (at < text.size() && position < start) step();
+  const size_t from = at;
+  while (at < text.size() && position < start + length) step();
+  return text.substr(from, at - from);
 }
 
 void Rich_Text_Box::Set_Sel_Text(const std::string& text) {
