@@ -115,6 +115,13 @@ TEST(DateLine, YearZeroGetsItsCentury) {
 TEST(Clock, TickDifferencesSurviveTheWrap) {
   EXPECT_EQ(Ticks_Between(0xFFFFFF00u, 0x00000100u), 0x200u);
   EXPECT_EQ(Ticks_Between(0x7FFFFFF0u, 0x80000010u), 0x20u);  // past 2^31
+  uint32_t last = 0;
+  uint64_t high = 0;
+  EXPECT_EQ(Extend_Tick_Count(0x7FFFFFF0u, last, high), 0x7FFFFFF0u);
+  EXPECT_EQ(Extend_Tick_Count(0x80000010u, last, high), 0x80000010u);  // past 2^31: no jump
+  EXPECT_EQ(Extend_Tick_Count(0xFFFFFFF0u, last, high), 0xFFFFFFF0u);
+  EXPECT_EQ(Extend_Tick_Count(0x00000010u, last, high), 0x100000010ull);  // the wrap
+  EXPECT_EQ(Extend_Tick_Count(0x00000020u, last, high), 0x100000020ull);
   double a = Tick_Seconds();
   Wait_Milliseconds(30);
   double b = Tick_Seconds();

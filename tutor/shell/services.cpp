@@ -10,13 +10,16 @@ namespace quillon {
 
 // ---- Clock ----
 
-uint64_t Tick_Count_64() {
-  static uint32_t last = 0;
-  static uint64_t high = 0;
-  uint32_t now = GetTickCount();
+uint64_t Extend_Tick_Count(uint32_t now, uint32_t& last, uint64_t& high) {
   if (now < last) high += uint64_t{1} << 32;
   last = now;
   return high | now;
+}
+
+uint64_t Tick_Count_64() {
+  static uint32_t last = 0;
+  static uint64_t high = 0;
+  return Extend_Tick_Count(GetTickCount(), last, high);
 }
 
 double Tick_Seconds() { return static_cast<double>(Tick_Count_64()) / 1000.0; }

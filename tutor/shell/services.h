@@ -14,6 +14,8 @@ namespace quillon {
 // GetTickCount never makes a time go backwards. Must be called at least once per wrap period
 // (every tick and key event does).
 uint64_t Tick_Count_64();
+// One step of that extension: `now` is GetTickCount; `last` and `high` carry the state.
+uint64_t Extend_Tick_Count(uint32_t now, uint32_t& last, uint64_t& high);
 // Tick_Count_64 in seconds: the tutor's clock for start times and elapsed times.
 double Tick_Seconds();
 // Milliseconds from `start` to `now` of GetTickCount, correct across the wrap.
