@@ -5,9 +5,56 @@
 
 namespace forms {
 
+namespace {
+
+// A double-byte character reaches an ANSI window as two WM_CHAR messages; its key press is one
+// event with the double-byte code (lead byte * 256 + trail byte).
+MSG g_lead{};
+bool g_has_lead = false;
+
+void Flush_Lead() {
+  if (!g_has_lead) return;
+  g_has_lead = false;
+  MSG lead = g_lead;
+  DispatchMessageA(&lead);
+}
+
+}  // namespace
+
 void Process_Message(MSG& msg) {
   if (detail::Is_Key_Message(msg.message)) {
-    if (Form* form = Form::From_Window(msg.hwnd)) {
+    Form* form = Form::From_Window(msg.hwnd);
+    if (msg.message == WM_CHAR && form) {
+      if (g_has_lead && g_lead.hwnd == msg.hwnd) {
+        g_has_lead = false;
+        MSG lead = g_lead;
+        MSG whole = msg;
+        whole.wParam = ((lead.wParam & 0xFF) << 8) | (msg.wParam & 0xFF);
+        Control* target = detail::Control_Of(msg.hwnd);
+        if (target && &target->Parent_Form() != form) target = nullptr;
+        if (!form->Dispatch_Key(whole, target)) return;  // swallowed
+        const WPARAM code = whole.wParam;
+        if (code > 0xFF && target && target->Type_Double_Byte(static_cast<unsigned>(code))) return;
+        if (code > 0xFF) {
+          lead.wParam = (code >> 8) & 0xFF;
+          msg.wParam = code & 0xFF;
+          DispatchMessageA(&lead);
+        } else {
+          msg.wParam = code;
+        }
+        DispatchMessageA(&msg);
+        return;
+      }
+      Flush_Lead();
+      if (msg.wParam <= 0xFF && IsDBCSLeadByte(static_cast<BYTE>(msg.wParam))) {
+        g_lead = msg;
+        g_has_lead = true;
+        return;
+      }
+    } else {
+      Flush_Lead();
+    }
+    if (form) {
       Control* target = detail::Control_Of(msg.hwnd);
       if (target && &target->Parent_Form() != form) target = nullptr;
       if (!form->Dispatch_Key(msg, target)) return;  // swallowed

@@ -253,6 +253,16 @@ void Rich_Text_Box::Set_Fore_Color(COLORREF color) {
 
 void Rich_Text_Box::Set_Back_Color(COLORREF color) { Send(EM_SETBKGNDCOLOR, 0, color); }
 
+bool Rich_Text_Box::Type_Double_Byte(unsigned code) {
+  // The box's ANSI window would take the two bytes as two characters: type the character here.
+  if (!hwnd_ || locked_ || !IsWindowEnabled(hwnd_)) return true;
+  if (max_length_ > 0 && Text_Length() - Sel_Length() >= max_length_) return true;
+  const char text[3] = {static_cast<char>((code >> 8) & 0xFF), static_cast<char>(code & 0xFF), 0};
+  Send(EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
+  Check_Change();
+  return true;
+}
+
 bool Rich_Text_Box::Handle_Command(int code) {
   if (code == EN_CHANGE) Check_Change();
   return true;

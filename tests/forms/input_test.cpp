@@ -79,6 +79,13 @@ TEST_F(Foreground_Form, SendKeysTypesIntoTheFocusedBoxAndALonePlusIsAShiftKeystr
   ASSERT_TRUE(Pump_Until([&] { return Logged("box down 16 1"); }, 5000));
   EXPECT_EQ(log_.front(), "form down 16 1");
   EXPECT_EQ(box_->Text(), "ac");
+  // A Chinese character goes as one character.
+  int press = 0;
+  form_.On_Key_Press = [&](int& ascii) { press = ascii; };
+  forms::Send_Keys("中");
+  Pump_Until([&] { return box_->Text() == "ac中"; }, 3000);
+  EXPECT_EQ(box_->Text(), "ac中");
+  EXPECT_EQ(press, 0xD6D0);
 }
 
 // Three images overlap; the pointer goes to the topmost visible one, leaving fires on the way.

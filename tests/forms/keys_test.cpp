@@ -116,6 +116,15 @@ TEST_F(Key_Preview, ShiftMaskComesFromTheKeyboardStateAndNestedPumpsPreviewToo) 
   SetKeyboardState(keys);
 }
 
+TEST_F(Key_Preview, ADoubleByteCharacterIsOneKeyPressWithItsDoubleByteCode) {
+  const std::string zhong = "中";  // D6 D0 in code page 936
+  Post_Char(box_->Hwnd(), static_cast<BYTE>(zhong[0]));
+  Post_Char(box_->Hwnd(), static_cast<BYTE>(zhong[1]));
+  Pump_Until([&] { return box_->Text() == zhong; }, 3000);
+  EXPECT_EQ(box_->Text(), zhong);
+  EXPECT_EQ(log_, (std::vector<std::string>{"form press 54992", "box press 54992"}));
+}
+
 TEST(Key_Events, WithoutPreviewTheFormHearsOnlyKeysAddressedToItself) {
   forms::Form form;
   std::vector<std::string> log;

@@ -89,6 +89,8 @@ class Control {
   virtual void Create_Window() {}
   virtual void Paint(HDC dc) {}  // windowless controls: draw at Pixel_Rect() on dc
   virtual bool Clicks_From_Mouse() const { return true; }
+  // A double-byte character typed into the control; true when the control took it itself.
+  virtual bool Type_Double_Byte(unsigned code) { return false; }
   virtual bool Handle_Command(int code) { return false; }
   virtual LRESULT Handle_Notify(NMHDR* header) { return 0; }
   void Bind(Form* form, Container* container, const std::string& name, int index);

@@ -14,7 +14,9 @@
 //
 // Keys: with Key_Preview the form's On_Key_Down / On_Key_Press / On_Key_Up see every key first,
 // system keys included (Alt+F4 arrives as key 115 with shift 4, Alt+F1 as 112 with shift 4),
-// then the control that has the focus. Setting the key code (or character) to 0 swallows it:
+// then the control that has the focus. A double-byte character makes one key press whose code is
+// lead byte * 256 + trail byte (for example 0xD6D0 for "中"); a handler may change the code.
+// Setting the key code (or character) to 0 swallows it:
 // a swallowed key-down reaches no control, produces no key press and, for Alt+F4, no close.
 
 #include <windows.h>

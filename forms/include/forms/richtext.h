@@ -63,6 +63,7 @@ class Rich_Text_Box : public Control {
   // Internal.
   void Create_Window() override;
   bool Handle_Command(int code) override;
+  bool Type_Double_Byte(unsigned code) override;
   void Check_Change();
   LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const;
 
