@@ -2,6 +2,7 @@
 #include "shell_fixture.h"
 
 #include "shell/command_tables.h"
+#include "shell/key_routing.h"
 #include "shell/standins.h"
 
 namespace quillon {
@@ -71,7 +72,9 @@ TEST_F(Dispatch, EveryScreenCommandStopsTheExerciseAndShowsItsPanel) {
     EXPECT_EQ(Current_Panel, c.panel);
     EXPECT_EQ(Current_Exercise_Kind, c.kind);
     EXPECT_EQ(Screen_Function_Module, c.screen);
-    if (c.folder) EXPECT_EQ(Lesson_Folder, c.folder);
+    if (c.folder) {
+      EXPECT_EQ(Lesson_Folder, c.folder);
+    }
     Expect_Only_Panel_Shown(c.panel);
     EXPECT_FALSE(Panel_Moving);
     // The old exercise was stopped.
@@ -269,6 +272,44 @@ TEST_F(Dispatch, TheStoredActivationKeyIsGivenToTheMainWindow) {
   Clear_Active_Hot_Key(form());
   EXPECT_EQ(Active_Hot_Key_Of(form()), 0);
   EXPECT_TRUE(Main_Timer("Timer_Check_System_Focus").Enabled());
+}
+
+}  // namespace
+}  // namespace quillon
+
+namespace quillon {
+namespace {
+
+TEST_F(Dispatch, TheRoadRunsWithTheExercisesAsTheyStandNow) {
+  Install_Exercise_Entries();
+  Sound_Card_Present = false;
+  Do_English_Type_Item(form(), 2);  // English article: the clock runs
+  EXPECT_TRUE(Exercise_Running);
+  EXPECT_TRUE(Main_Timer("Timer_Check").Enabled());
+  EXPECT_GT(Practice_Start_Time, 0);
+
+  Do_Game_Item(form(), 0);  // police: waits for Enter
+  EXPECT_FALSE(Exercise_Running);
+  EXPECT_TRUE(Panel_Keys_Enabled);
+  EXPECT_FALSE(Main_Timer("Timer_Check").Enabled());
+  Form_KeyDown(form(), VK_RETURN, 0);
+  EXPECT_TRUE(Exercise_Running);
+  EXPECT_FALSE(Panel_Keys_Enabled);
+  EXPECT_TRUE(Main_Timer("Timer_Game_Police").Enabled());
+  Pump_Until([] { return false; }, std::chrono::milliseconds(100));  // ticks run quietly
+
+  Check_Hot_Key(form(), 'R', 2);  // records stop the game
+  EXPECT_EQ(Current_Panel, 11);
+  EXPECT_FALSE(Main_Timer("Timer_Game_Police").Enabled());
+  EXPECT_FALSE(Main_Timer("Timer_Move_Picture").Enabled());
+
+  Do_Function_Module(form(), 2);  // free typing starts on Enter only
+  Form_KeyDown(form(), 'A', 0);
+  EXPECT_FALSE(Exercise_Running);
+  Form_KeyDown(form(), VK_RETURN, 0);
+  EXPECT_TRUE(Exercise_Running);
+  EXPECT_FALSE(Panel_Keys_Enabled);
+  EXPECT_TRUE(boxes.empty());
 }
 
 }  // namespace
