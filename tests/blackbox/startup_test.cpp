@@ -97,6 +97,8 @@ TEST(TutorProgram, StartsShowsItsWindowAndClosesCleanly) {
   ASSERT_TRUE(tutor.process.Started());
   HWND main = tutor.Main_Window();
   ASSERT_TRUE(main);
+  // The splash is gone once the main window is up.
+  EXPECT_TRUE(testkit::Wait_Until([&] { return !testkit::Find_Window_Of(tutor.process.Id(), "闪屏"); }));
   PostMessageA(main, WM_CLOSE, 0, 0);
   EXPECT_EQ(tutor.process.Wait_Exit(), 0u);
 }
@@ -199,6 +201,7 @@ TEST(TutorProgram, WithoutItsResourceLibraryItSaysSoAndEnds) {
     label = FindWindowExA(box, label, "Static", nullptr);
   EXPECT_STREQ(text, "Not Found artpack.dll !!!");
   EXPECT_FALSE(testkit::Find_Window_Of(tutor.process.Id(), kTitle));
+  EXPECT_FALSE(testkit::Find_Window_Of(tutor.process.Id(), "闪屏"));
   PostMessageA(box, WM_COMMAND, IDOK, 0);
   EXPECT_NE(tutor.process.Wait_Exit(), STILL_ACTIVE);
   DeleteFileA((folder + "\\Quillon.exe").c_str());

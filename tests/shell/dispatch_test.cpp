@@ -314,3 +314,27 @@ TEST_F(Dispatch, TheRoadRunsWithTheExercisesAsTheyStandNow) {
 
 }  // namespace
 }  // namespace quillon
+
+namespace quillon {
+namespace {
+
+void Click(HWND window, int x_twips, int y_twips) {
+  LPARAM at = MAKELPARAM(forms::Twips_To_Pixels_X(x_twips) + 4, forms::Twips_To_Pixels_Y(y_twips) + 4);
+  PostMessageA(window, WM_MOUSEMOVE, 0, at);
+  PostMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+  PostMessageA(window, WM_LBUTTONUP, 0, at);
+}
+
+TEST_F(Dispatch, ClicksOnTheFunctionBarAndAMenuItemOpenTheScreen) {
+  form().Show();
+  Click(form().Get<forms::Picture_Box>("Picture_Background").Hwnd(), 1575, 630);
+  ASSERT_TRUE(Pump_Until([] { return Open_PopMenu == 0; }, std::chrono::seconds(5)));
+  auto& menu = form().Get<forms::Picture_Box>("Picture_BG_PopMenu", 0);
+  Click(menu.Hwnd(), 120, 480);  // item 1: words
+  ASSERT_TRUE(Pump_Until([] { return Current_Panel == 9 && !Panel_Moving; }, std::chrono::seconds(10)));
+  EXPECT_EQ(calls, (std::vector<std::string>{"Initialize_Word_Page", "Start_Word_Lesson"}));
+  EXPECT_FALSE(form().Get<forms::Picture_Box>("Picture_BG_PopMenu_BG", 0).Visible());
+}
+
+}  // namespace
+}  // namespace quillon
