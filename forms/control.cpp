@@ -193,6 +193,7 @@ LRESULT CALLBACK Control::Subclass_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
       break;
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
+      if (msg == WM_SETFOCUS) c->form_->Remember_Focus(c);
       LRESULT r = CallWindowProcA(old, hwnd, msg, wp, lp);
       PostMessageA(detail::Runtime_Window(), detail::WM_QL_FOCUS, msg == WM_SETFOCUS ? 1 : 0,
                    reinterpret_cast<LPARAM>(c));
@@ -706,6 +707,7 @@ LRESULT CALLBACK Picture_Box::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
   if (!box->hwnd_) box->hwnd_ = hwnd;
   Busy busy(box->form_);
+  if (msg == WM_SETFOCUS) box->form_->Remember_Focus(box);
   if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS) {
     PostMessageA(detail::Runtime_Window(), detail::WM_QL_FOCUS, msg == WM_SETFOCUS ? 1 : 0,
                  reinterpret_cast<LPARAM>(static_cast<Control*>(box)));

@@ -150,6 +150,11 @@ LRESULT Form::Window_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_ACTIVATE:
       if (LOWORD(wp) != WA_INACTIVE) {
         LRESULT r = DefWindowProcA(hwnd, msg, wp, lp);
+        // Back to the control that had the focus when the form was last active.
+        Control* last = last_focus_;
+        if (last && detail::Control_Alive(last) && &last->Parent_Form() == this && last->Hwnd() &&
+            IsWindowVisible(last->Hwnd()) && IsWindowEnabled(last->Hwnd()) && !IsIconic(hwnd))
+          SetFocus(last->Hwnd());
         if (On_Activate && !loading_) Fire(On_Activate);
         return r;
       }
@@ -391,6 +396,7 @@ void Form::Finish_Unload() {
   controls_.clear();
   children_.clear();
   hover_ = pressed_ = nullptr;
+  last_focus_ = nullptr;
   pressed_self_ = false;
   pressed_button_ = 0;
   tracking_ = false;

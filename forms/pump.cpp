@@ -67,7 +67,9 @@ void Process_Message(MSG& msg) {
 bool Do_Events() {
   Collect_Garbage();
   MSG msg;
-  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+  // What is waiting now; handlers that keep posting to themselves cannot hold the caller forever.
+  int budget = 5000;
+  while (budget-- > 0 && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
     if (msg.message == WM_QUIT) {
       PostQuitMessage(static_cast<int>(msg.wParam));
       return false;

@@ -89,6 +89,21 @@ TEST_F(Foreground_Form, SendKeysTypesIntoTheFocusedBoxAndALonePlusIsAShiftKeystr
 }
 
 // Three images overlap; the pointer goes to the topmost visible one, leaving fires on the way.
+TEST_F(Foreground_Form, ReactivatedFormGivesTheFocusBackToItsControl) {
+  int got = 0, lost = 0;
+  box_->On_Got_Focus = [&] { ++got; };
+  box_->On_Lost_Focus = [&] { ++lost; };
+  forms::Form other;
+  other.Show();
+  SetForegroundWindow(other.Hwnd());
+  ASSERT_TRUE(Pump_Until([&] { return lost == 1; }, 5000));
+  EXPECT_NE(GetFocus(), box_->Hwnd());
+  SetForegroundWindow(form_.Hwnd());
+  ASSERT_TRUE(Pump_Until([&] { return got == 1; }, 5000));
+  EXPECT_EQ(GetFocus(), box_->Hwnd());
+  other.Unload();
+}
+
 TEST(Windowless, MouseGoesToTheTopmostVisibleImageAndLeaveFiresWhenItMovesOn) {
   forms::Form form;
   form.Border = forms::Border_Style::None;

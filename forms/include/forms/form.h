@@ -12,6 +12,8 @@
 //               its own handler, or inside a nested pump, stays valid until that returns).
 // Using Add/Get on an unloaded form loads it first (as the first use of a form loads it).
 //
+// Focus: a form that is activated again gives the focus back to the control that had it.
+//
 // Keys: with Key_Preview the form's On_Key_Down / On_Key_Press / On_Key_Up see every key first,
 // system keys included (Alt+F4 arrives as key 115 with shift 4, Alt+F1 as 112 with shift 4),
 // then the control that has the focus. A double-byte character makes one key press whose code is
@@ -133,6 +135,7 @@ class Form : public Container {
   bool Dispatch_Key(MSG& msg, Control* target);  // false: swallowed
   static Form* From_Window(HWND hwnd);            // the form whose window (or child) this is
   void Control_Removed(Control* c);
+  void Remember_Focus(Control* c) { last_focus_ = c; }
 
  protected:
   Form& Owner_Form() override { return *this; }
@@ -156,6 +159,7 @@ class Form : public Container {
   int modal_depth_ = 0;
   bool unloading_ = false;
   HCURSOR cursor_ = nullptr;
+  Control* last_focus_ = nullptr;
   std::string caption_;
   int design_left_ = 0, design_top_ = 0, design_width_ = 4800, design_height_ = 3600;
   std::vector<HWND> disabled_;
