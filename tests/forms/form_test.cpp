@@ -2,6 +2,7 @@
 // controls and the persistent drawing surface.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 #include <vector>
@@ -292,6 +293,100 @@ TEST_F(Windowless, AnErrorEscapingAnEventHandlerIsShownAndTheFormGoesOn) {
   ASSERT_TRUE(Pump_Until([&] { return clicks == 2; }));
   EXPECT_EQ(boxes_, (std::vector<std::string>{"Subscript out of range!", "Subscript out of range!"}));
   form.Unload();
+}
+
+TEST_F(Windowless, NativeControlsReportClicksAndChangesAndToolTipsFollowVisibility) {
+  forms::Form form;
+  form.Move(0, 0, 6000, 4000);
+  int clicks = 0, changes = 0;
+  form.On_Design = [&] {
+    auto& ok = form.Add<forms::Command_Button>("Command_Close");
+    ok.Move(150, 150, 1200, 450);
+    ok.Set_Text("OK");
+    ok.On_Click = [&] { ++clicks; };
+    auto& combo = form.Add<forms::Native_Control>("Combo_Font");
+    combo.Set_Class("COMBOBOX", CBS_DROPDOWNLIST | WS_VSCROLL);
+    combo.Move(150, 900, 2400, 3000);
+    combo.On_Change = [&] { ++changes; };
+    auto& image = form.Add<forms::Image>("Image_Link");
+    image.Move(3000, 150, 900, 900);
+    image.Set_Tool_Tip_Text("去看看");
+  };
+  form.Show();
+  auto& ok = form.Get<forms::Command_Button>("Command_Close");
+  EXPECT_EQ(ok.Text(), "OK");
+  ok.Send(BM_CLICK);
+  EXPECT_EQ(clicks, 1);
+  auto& combo = form.Get<forms::Native_Control>("Combo_Font");
+  combo.Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("宋体"));
+  combo.Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("Courier New"));
+  // A selection by the user arrives as CBN_SELCHANGE.
+  combo.Send(CB_SETCURSEL, 1);
+  SendMessageA(form.Hwnd(), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo.Hwnd()), CBN_SELCHANGE),
+               reinterpret_cast<LPARAM>(combo.Hwnd()));
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(combo.Text(), "Courier New");
+
+  // The image's tooltip covers the image while it shows and nothing once it is hidden.
+  HWND tip = nullptr;
+  struct Find {
+    static BOOL CALLBACK Tip(HWND w, LPARAM p) {
+      char name[64];
+      GetClassNameA(w, name, sizeof name);
+      if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0) *reinterpret_cast<HWND*>(p) = w;
+      return TRUE;
+    }
+  };
+  EnumThreadWindows(GetCurrentThreadId(), &Find::Tip, reinterpret_cast<LPARAM>(&tip));
+  ASSERT_NE(tip, nullptr);
+  auto tool_rect = [&] {
+    TOOLINFOA ti{};
+    ti.cbSize = TTTOOLINFOA_V1_SIZE;
+    ti.hwnd = form.Hwnd();
+    ti.uId = reinterpret_cast<UINT_PTR>(&form.Get<forms::Image>("Image_Link"));
+    SendMessageA(tip, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&ti));
+    return ti.rect;
+  };
+  EXPECT_EQ(tool_rect().left, 200);
+  EXPECT_EQ(tool_rect().right, 260);
+  form.Get<forms::Image>("Image_Link").Set_Visible(false);
+  EXPECT_EQ(tool_rect().right, 0);
+  form.Unload();
+}
+
+TEST(Pictures, ABitmapFileLoadsAndAMissingOneIsFileNotFound) {
+  char dir[MAX_PATH];
+  GetTempPathA(MAX_PATH, dir);
+  std::string path = std::string(dir) + "forms_pic_" + std::to_string(GetCurrentProcessId()) + ".bmp";
+  // A 3 x 2 24-bit bitmap file.
+  BITMAPFILEHEADER file{};
+  BITMAPINFOHEADER info{};
+  info.biSize = sizeof info;
+  info.biWidth = 3;
+  info.biHeight = 2;
+  info.biPlanes = 1;
+  info.biBitCount = 24;
+  const int row = 12, pixels = row * 2;
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof info;
+  file.bfSize = file.bfOffBits + pixels;
+  std::string bytes(reinterpret_cast<char*>(&file), sizeof file);
+  bytes.append(reinterpret_cast<char*>(&info), sizeof info);
+  bytes.append(pixels, '\x40');
+  HANDLE h = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD written = 0;
+  WriteFile(h, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(h);
+  forms::Picture p = forms::Picture::Load_File(path);
+  EXPECT_EQ(p.Width_Pixels(), 3);
+  EXPECT_EQ(p.Height_Pixels(), 2);
+  DeleteFileA(path.c_str());
+  try {
+    forms::Picture::Load_File(path);
+    ADD_FAILURE();
+  } catch (const forms::Runtime_Error& e) {
+    EXPECT_EQ(e.Number(), 53);
+  }
 }
 
 }  // namespace
