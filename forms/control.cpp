@@ -43,9 +43,9 @@ void Track_Leave(HWND hwnd, bool& tracking) {
   if (TrackMouseEvent(&tme)) tracking = true;
 }
 
-HFONT Make_Font(const std::string& name, int point_size, bool bold) {
+HFONT Make_Font(const std::string& name, double point_size, bool bold) {
   HDC dc = GetDC(nullptr);
-  int height = -MulDiv(point_size, GetDeviceCaps(dc, LOGPIXELSY), 72);
+  int height = -static_cast<int>(point_size * GetDeviceCaps(dc, LOGPIXELSY) / 72.0 + 0.5);
   ReleaseDC(nullptr, dc);
   return CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET,
                      OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -634,7 +634,7 @@ void Label::Set_Caption(const std::string& caption) {
   if (visible_) Invalidate();
 }
 
-void Label::Set_Font(const std::string& name, int point_size, bool bold) {
+void Label::Set_Font(const std::string& name, double point_size, bool bold) {
   font_name_ = name;
   font_size_ = point_size;
   bold_ = bold;
@@ -823,7 +823,7 @@ std::string Native_Control::Text() const {
   return s;
 }
 
-void Native_Control::Set_Font(const std::string& name, int point_size, bool bold) {
+void Native_Control::Set_Font(const std::string& name, double point_size, bool bold) {
   if (font_) DeleteObject(font_);
   font_ = Make_Font(name, point_size, bold);
   if (hwnd_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);

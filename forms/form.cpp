@@ -261,9 +261,8 @@ void Form::Load() {
     throw Runtime_Error(7, "Out of memory");
   }
   hwnd_ = hwnd;
+  positioned_ = false;
   SetPropA(hwnd, detail::Form_Prop, this);
-  if (cursor_) {
-  }
   Ensure_Surface();
   auto& order = Load_Order();
   order.erase(std::remove(order.begin(), order.end(), this), order.end());
@@ -283,12 +282,12 @@ bool Form::Visible() const { return hwnd_ && IsWindowVisible(hwnd_); }
 
 void Form::Show(HWND owner) {
   detail::Busy busy(this);
-  bool first = !hwnd_;
   Load();
   if (!hwnd_) return;
   if (owner) SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
-  if (first || !IsWindowVisible(hwnd_)) {
-    if (first) Apply_Start_Position(owner);
+  if (!positioned_) {
+    positioned_ = true;
+    Apply_Start_Position(owner);
   }
   ShowWindow(hwnd_, SW_SHOW);
   if (hwnd_ && IsWindowEnabled(hwnd_)) SetActiveWindow(hwnd_);
@@ -321,7 +320,10 @@ void Form::Show_Modal(HWND owner) {
   EnumThreadWindows(GetCurrentThreadId(), &Enum::Disable, reinterpret_cast<LPARAM>(&state));
   ++modal_depth_;
   if (owner) SetWindowLongPtrA(hwnd_, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(owner));
-  if (!IsWindowVisible(hwnd_)) Apply_Start_Position(owner ? owner : previous);
+  if (!positioned_) {
+    positioned_ = true;
+    Apply_Start_Position(owner ? owner : previous);
+  }
   ShowWindow(hwnd_, SW_SHOW);
   SetActiveWindow(hwnd_);
   UpdateWindow(hwnd_);

@@ -220,12 +220,12 @@ void Rich_Text_Box::Set_Sel_Font_Name(const std::string& name) {
   Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
 }
 
-void Rich_Text_Box::Set_Font(const std::string& name, int point_size, bool bold) {
+void Rich_Text_Box::Set_Font(const std::string& name, double point_size, bool bold) {
   font_name_ = name;
   font_size_ = point_size;
   if (font_) DeleteObject(font_);
   HDC dc = GetDC(nullptr);
-  int height = -MulDiv(point_size, GetDeviceCaps(dc, LOGPIXELSY), 72);
+  int height = -static_cast<int>(point_size * GetDeviceCaps(dc, LOGPIXELSY) / 72.0 + 0.5);
   ReleaseDC(nullptr, dc);
   font_ = CreateFontA(height, 0, 0, 0, bold ? FW_BOLD : FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET,
                       OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
@@ -234,7 +234,7 @@ void Rich_Text_Box::Set_Font(const std::string& name, int point_size, bool bold)
   CHARFORMATA cf{};
   cf.cbSize = sizeof cf;
   cf.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_CHARSET;
-  cf.yHeight = point_size * 20;
+  cf.yHeight = static_cast<LONG>(point_size * 20 + 0.5);
   cf.dwEffects = bold ? CFE_BOLD : 0;
   cf.bCharSet = DEFAULT_CHARSET;
   lstrcpynA(cf.szFaceName, name.c_str(), LF_FACESIZE);

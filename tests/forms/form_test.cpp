@@ -129,6 +129,20 @@ TEST_F(Form_Life, GeometryIsInTwipsAndCentringUsesTheScreen) {
   form.Unload();
 }
 
+TEST_F(Form_Life, ACentredFormLoadedByDrawingIsCentredWhenFirstShown) {
+  forms::Form box;
+  box.Border = forms::Border_Style::None;
+  box.Position = forms::Start_Up_Position::Center_Screen;
+  box.Move(0, 0, 3000, 1500);  // 200 x 100
+  box.Cls();                   // the caller draws first: loaded, not shown
+  box.Show();
+  RECT r;
+  GetWindowRect(box.Hwnd(), &r);
+  EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 200) / 2);
+  EXPECT_EQ(r.top, (GetSystemMetrics(SM_CYSCREEN) - 100) / 2);
+  box.Unload();
+}
+
 using Modal = Forms_Base;
 
 TEST_F(Modal, ShowModalWaitsUntilTheBoxIsUnloadedAndDisablesTheOtherForms) {

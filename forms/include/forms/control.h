@@ -204,7 +204,7 @@ class Label : public Control {
  public:
   void Set_Caption(const std::string& caption);
   const std::string& Caption() const { return caption_; }
-  void Set_Font(const std::string& name, int point_size, bool bold = false);
+  void Set_Font(const std::string& name, double point_size, bool bold = false);
   void Set_Fore_Color(COLORREF color);
   void Set_Back_Color(COLORREF color);
   void Set_Back_Style(int style);
@@ -217,7 +217,7 @@ class Label : public Control {
  private:
   std::string caption_;
   std::string font_name_ = "宋体";
-  int font_size_ = 9;
+  double font_size_ = 9;
   bool bold_ = false;
   HFONT font_ = nullptr;
   COLORREF fore_ = RGB(0, 0, 0), back_ = GetSysColor(COLOR_BTNFACE);
@@ -252,7 +252,7 @@ class Native_Control : public Control {
   void Set_Class(const std::string& window_class, DWORD style, DWORD ex_style = 0);
   void Set_Text(const std::string& text);
   std::string Text() const;
-  void Set_Font(const std::string& name, int point_size, bool bold = false);
+  void Set_Font(const std::string& name, double point_size, bool bold = false);
   LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const;
   void Create_Window() override;
   bool Handle_Command(int code) override;

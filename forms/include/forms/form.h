@@ -155,6 +155,7 @@ class Form : public Container {
   HWND hwnd_ = nullptr;
   bool initialized_ = false;
   bool loading_ = false;
+  bool positioned_ = false;  // start-up position applied since the last load
   int busy_ = 0;
   int modal_depth_ = 0;
   bool unloading_ = false;

@@ -46,9 +46,9 @@ class Rich_Text_Box : public Control {
   // selects it and returns its position, or -1.
   int Find(const std::string& text, int start = 0, bool match_case = false);
 
-  void Set_Font(const std::string& name, int point_size, bool bold = false);
+  void Set_Font(const std::string& name, double point_size, bool bold = false);
   const std::string& Font_Name() const { return font_name_; }
-  int Font_Size() const { return font_size_; }
+  double Font_Size() const { return font_size_; }
   std::string Sel_Font_Name() const;  // face of the selection's first character
   void Set_Sel_Font_Name(const std::string& name);
   void Set_Fore_Color(COLORREF color);  // colour of the whole text
@@ -75,7 +75,7 @@ class Rich_Text_Box : public Control {
   int scroll_bars_ = 2;
   HFONT font_ = nullptr;
   std::string font_name_ = "宋体";
-  int font_size_ = 9;
+  double font_size_ = 9;
 };
 
 }  // namespace forms
