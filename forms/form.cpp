@@ -513,6 +513,26 @@ void Form::Set_Focus() {
   SetFocus(hwnd_);
 }
 
+int Form::Window_State() const {
+  if (!hwnd_) return 0;
+  if (IsIconic(hwnd_)) return 1;
+  if (IsZoomed(hwnd_)) return 2;
+  return 0;
+}
+
+void Form::Set_Window_State(int state) {
+  if (!hwnd_) Load();
+  if (!hwnd_) return;
+  ShowWindow(hwnd_, state == 1 ? SW_MINIMIZE : state == 2 ? SW_MAXIMIZE : SW_RESTORE);
+}
+
+void Form::Set_Topmost(bool topmost) {
+  Topmost = topmost;
+  if (hwnd_)
+    SetWindowPos(hwnd_, topmost ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
 void Form::Set_Enabled(bool enabled) {
   if (!hwnd_) Load();
   if (hwnd_) EnableWindow(hwnd_, enabled);
@@ -586,7 +606,7 @@ bool Form::Dispatch_Key(MSG& msg, Control* target) {
   int shift = Shift_State();
   if ((msg.message == WM_SYSKEYDOWN || msg.message == WM_SYSKEYUP) && (msg.lParam & (1 << 29)))
     shift |= 4;  // the key's own record says Alt was held
-  const bool to_form = Key_Preview || target == nullptr;
+  const bool to_form = Key_Preview || (target == nullptr && msg.hwnd == hwnd_);
   switch (msg.message) {
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN:

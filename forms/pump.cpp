@@ -7,6 +7,14 @@ namespace forms {
 
 namespace {
 
+// The control a key message is for: the window's own control or the nearest control around it.
+Control* Key_Target(Form* form, HWND hwnd) {
+  for (HWND w = hwnd; w && w != form->Hwnd(); w = GetParent(w)) {
+    if (Control* c = detail::Control_Of(w)) return &c->Parent_Form() == form ? c : nullptr;
+  }
+  return nullptr;
+}
+
 // A double-byte character reaches an ANSI window as two WM_CHAR messages; its key press is one
 // event with the double-byte code (lead byte * 256 + trail byte).
 MSG g_lead{};
@@ -30,11 +38,12 @@ void Process_Message(MSG& msg) {
         MSG lead = g_lead;
         MSG whole = msg;
         whole.wParam = ((lead.wParam & 0xFF) << 8) | (msg.wParam & 0xFF);
-        Control* target = detail::Control_Of(msg.hwnd);
-        if (target && &target->Parent_Form() != form) target = nullptr;
+        Control* target = Key_Target(form, msg.hwnd);
         if (!form->Dispatch_Key(whole, target)) return;  // swallowed
         const WPARAM code = whole.wParam;
-        if (code > 0xFF && target && target->Type_Double_Byte(static_cast<unsigned>(code))) return;
+        if (code > 0xFF && target && target->Hwnd() == msg.hwnd &&
+            target->Type_Double_Byte(static_cast<unsigned>(code)))
+          return;
         if (code > 0xFF) {
           lead.wParam = (code >> 8) & 0xFF;
           msg.wParam = code & 0xFF;
@@ -55,9 +64,7 @@ void Process_Message(MSG& msg) {
       Flush_Lead();
     }
     if (form) {
-      Control* target = detail::Control_Of(msg.hwnd);
-      if (target && &target->Parent_Form() != form) target = nullptr;
-      if (!form->Dispatch_Key(msg, target)) return;  // swallowed
+      if (!form->Dispatch_Key(msg, Key_Target(form, msg.hwnd))) return;  // swallowed
     }
   }
   TranslateMessage(&msg);

@@ -126,6 +126,13 @@ TEST_F(Form_Life, GeometryIsInTwipsAndCentringUsesTheScreen) {
   form.Center();
   GetWindowRect(form.Hwnd(), &r);
   EXPECT_EQ(r.left, (GetSystemMetrics(SM_CXSCREEN) - 640) / 2);
+  form.Set_Topmost(true);
+  EXPECT_TRUE(GetWindowLongA(form.Hwnd(), GWL_EXSTYLE) & WS_EX_TOPMOST);
+  form.Show();
+  form.Set_Window_State(1);
+  EXPECT_EQ(form.Window_State(), 1);
+  form.Set_Window_State(0);
+  EXPECT_EQ(form.Window_State(), 0);
   form.Unload();
 }
 

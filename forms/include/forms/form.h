@@ -102,6 +102,11 @@ class Form : public Container {
   void Set_Icon(HICON icon);
   void Set_Focus();
   void Set_Enabled(bool enabled);
+  // Window state: 0 normal, 1 minimised, 2 maximised.
+  int Window_State() const;
+  void Set_Window_State(int state);
+  // Above all other windows (or not), now; the Topmost design property does it at load.
+  void Set_Topmost(bool topmost);
 
   // Controls by name and index (control arrays). Add creates one; Get finds it or throws
   // Runtime_Error 340 ("Control array element 'n' doesn't exist") / 730 ("Control 'x' not found").
