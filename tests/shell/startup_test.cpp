@@ -149,3 +149,26 @@ TEST_F(Startup, ColourDepthAndFirstInstance) {
 
 }  // namespace
 }  // namespace quillon
+
+namespace quillon {
+namespace {
+
+TEST_F(Startup, OnlyTheExactHelpSwitchesOpenHelpWhileTheWindowLoads) {
+  const std::pair<const char*, bool> cases[] = {
+      {"/?", true},     {"/H", true},  {"/h", true},    {"", false},
+      {"/help", false}, {"-h", false}, {"/h x", false}, {"h", false}};
+  for (const auto& [text, opens] : cases) {
+    helps.clear();
+    Command_Line_Text = text;
+    Form_Quillon_Load();
+    EXPECT_EQ(helps.size(), opens ? 1u : 0u) << "'" << text << "'";
+    if (opens) {
+      EXPECT_EQ(helps[0], Program_Folder() + "\\Quillon.hlp");
+    }
+  }
+  Command_Line_Text.clear();
+  EXPECT_TRUE(boxes.empty());
+}
+
+}  // namespace
+}  // namespace quillon
