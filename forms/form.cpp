@@ -47,7 +47,7 @@ struct Form::Graveyard {
       DestroyWindow(hwnd);
     }
     if (tooltip && IsWindow(tooltip)) DestroyWindow(tooltip);
-    // Children before their containers' windows are gone: all windows died with hwnd.
+    // Children before their containers.
     for (auto it = controls.rbegin(); it != controls.rend(); ++it) it->reset();
     controls.clear();
     if (surface_dc) {
@@ -206,14 +206,6 @@ void Form::Self_Mouse_Leave() {
 
 // ---------------------------------------------------------------------------------------------
 // Life cycle
-
-namespace {
-
-struct Design_Geometry {
-  int left, top, width, height;
-};
-
-}  // namespace
 
 void Form::Load() {
   if (hwnd_ || loading_) return;
@@ -578,6 +570,50 @@ std::vector<Control*> Form::Array(const std::string& name) {
   std::sort(out.begin(), out.end(),
             [](Control* a, Control* b) { return a->Index() < b->Index(); });
   return out;
+}
+
+void Form::Remove(const std::string& name, int index) {
+  if (!hwnd_) return;
+  Control* victim = nullptr;
+  for (auto& c : controls_)
+    if (c->Index() == index && Same_Name(c->Name(), name)) victim = c.get();
+  if (!victim) return;
+  // The victim and everything that sits on it.
+  std::vector<Control*> doomed{victim};
+  for (size_t i = 0; i < doomed.size(); ++i) {
+    auto* box = dynamic_cast<Container*>(doomed[i]);
+    if (!box) continue;
+    for (auto& c : controls_)
+      if (c->Container_Of() == box) doomed.push_back(c.get());
+  }
+  auto grave = std::make_unique<Graveyard>();
+  for (Control* c : doomed) {
+    if (auto* t = dynamic_cast<Timer*>(c)) t->Stop_For_Unload();
+    if (auto* m = dynamic_cast<Media_Control*>(c)) {
+      if (m->Is_Open()) m->Command("Close");
+    }
+    if (c->Hwnd()) ShowWindow(c->Hwnd(), SW_HIDE);
+    if (c->Container_Of()) c->Container_Of()->Remove_Child(c);
+    if (hover_ == c) hover_ = nullptr;
+    if (pressed_ == c) pressed_ = nullptr;
+    if (last_focus_ == c) last_focus_ = nullptr;
+    detail::Control_Died(c);
+  }
+  if (victim->Windowless()) {
+    RECT r = victim->Pixel_Rect();
+    if (HWND host = victim->Container_Of() ? victim->Container_Of()->Container_Hwnd() : nullptr)
+      InvalidateRect(host, &r, FALSE);
+  }
+  for (auto it = controls_.begin(); it != controls_.end();) {
+    if (std::find(doomed.begin(), doomed.end(), it->get()) != doomed.end()) {
+      grave->controls.push_back(std::move(*it));
+      it = controls_.erase(it);
+    } else {
+      ++it;
+    }
+  }
+  graves_.push_back(std::move(grave));
+  Bury_Ready_Graves();
 }
 
 Timer& Form::Add_Timer(const std::string& name, int interval_ms, bool enabled, int index) {

@@ -150,6 +150,36 @@ TEST_F(Form_Life, ACentredFormLoadedByDrawingIsCentredWhenFirstShown) {
   box.Unload();
 }
 
+TEST_F(Form_Life, ARemovedControlArrayMemberGoesWithWhatSitsOnItOnceItsHandlerReturns) {
+  forms::Form form;
+  form.Border = forms::Border_Style::None;
+  form.Move(0, 0, 6000, 3000);
+  forms::Picture_Box* panel = nullptr;
+  form.On_Design = [&] {
+    for (int i = 0; i < 3; ++i) {
+      panel = &form.Add<forms::Picture_Box>("Picture_Miss", i);
+      panel->Move(i * 1500, 0, 1500, 1500);
+    }
+    form.Add<forms::Rich_Text_Box>("RichText_On_Panel", -1, panel);  // on member 2
+  };
+  form.Show();
+  HWND box = form.Get<forms::Rich_Text_Box>("RichText_On_Panel").Hwnd();
+  bool alive_inside = false;
+  panel->On_Click = [&] {
+    form.Remove("Picture_Miss", 2);
+    panel->Move(0, 1500);  // the handler may still touch it
+    alive_inside = IsWindow(box) != FALSE;
+  };
+  Post_Click(panel->Hwnd(), 5, 5);
+  ASSERT_TRUE(Pump_Until([&] { return alive_inside; }, 3000));
+  forms_test::Pump_For(50);
+  EXPECT_FALSE(IsWindow(box));
+  EXPECT_EQ(form.Array("Picture_Miss").size(), 2u);
+  EXPECT_EQ(form.Find("RichText_On_Panel"), nullptr);
+  form.Remove("Picture_Miss", 7);  // nothing there: nothing happens
+  form.Unload();
+}
+
 using Modal = Forms_Base;
 
 TEST_F(Modal, ShowModalWaitsUntilTheBoxIsUnloadedAndDisablesTheOtherForms) {

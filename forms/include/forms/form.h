@@ -126,6 +126,9 @@ class Form : public Container {
     return *t;
   }
   std::vector<Control*> Array(const std::string& name);  // members in index order
+  // Removes a control (and, for a picture box, the controls on it); it is destroyed once no
+  // handler of the form runs any more. Nothing happens when it does not exist.
+  void Remove(const std::string& name, int index = -1);
   Timer& Add_Timer(const std::string& name, int interval_ms = 0, bool enabled = false,
                    int index = -1);
   Timer& Get_Timer(const std::string& name, int index = -1);
