@@ -94,7 +94,11 @@ void Form::Bury_Ready_Graves() {
 }
 
 void Collect_Garbage() {
-  for (Form* f : All_Forms()) f->Bury_Ready_Graves();
+  const std::vector<Form*> forms = All_Forms();  // burying may create or end forms
+  for (Form* f : forms) {
+    auto& all = All_Forms();
+    if (std::find(all.begin(), all.end(), f) != all.end()) f->Bury_Ready_Graves();
+  }
 }
 
 std::vector<Form*> Loaded_Forms() {
