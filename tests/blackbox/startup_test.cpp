@@ -139,7 +139,8 @@ TEST(TutorProgram, ASecondStartBringsTheFirstForwardAndEnds) {
   ASSERT_TRUE(second.process.Started());
   EXPECT_EQ(second.process.Wait_Exit(), 0u);
   EXPECT_TRUE(testkit::Wait_Until([&] { return !IsIconic(main); }));
-  EXPECT_TRUE(testkit::Wait_Until([&] { return GetForegroundWindow() == main; }));
+  EXPECT_TRUE(testkit::Wait_Until([&] { return GetForegroundWindow() == main; }))
+      << "in front: " << GetForegroundWindow();
 
   // While the About box is open (About Flag "1") a second start raises nothing.
   ShowWindow(main, SW_MINIMIZE);

@@ -81,6 +81,12 @@ void Activate_Window_By_Caption(const std::string& title) {
     if (!window) return;
     ShowWindow(window, SW_SHOWNORMAL);
     SetForegroundWindow(window);
+    // A restore that is still being processed can leave another window in front: ask again.
+    for (int tries = 0; tries < 20 && GetForegroundWindow() != window; ++tries) {
+      Sleep(25);
+      BringWindowToTop(window);
+      SetForegroundWindow(window);
+    }
   });
 }
 
