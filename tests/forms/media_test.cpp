@@ -25,7 +25,18 @@ class Media : public ::testing::Test {
     form_.Load();
     click_ = testkit::Tutor_Folder() + "\\Music\\Sound\\click.wav";
   }
-  void TearDown() override { form_.Unload(); }
+  void TearDown() override {
+    form_.Unload();
+    // The test desktop's sound file starts afresh whenever a player opens the device; leave it
+    // empty, as other tests measure its growth.
+    char out[MAX_PATH];
+    if (GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out)) {
+      std::string file = std::string("\\\\?\\unix") + out;
+      HANDLE h = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                             nullptr, TRUNCATE_EXISTING, 0, nullptr);
+      if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    }
+  }
   void Open_And_Play(const std::string& file) {
     media_->Command("Close");
     media_->Set_File_Name(file);
@@ -52,6 +63,13 @@ TEST_F(Media, PlayReturnsAtOnceAndTheEndArrivesAsAnEventOnThisThread) {
   ASSERT_TRUE(Pump_Until([&] { return !codes_.empty(); }, 20000));
   EXPECT_EQ(codes_, std::vector<int>{1});
   EXPECT_EQ(done_thread, thread);
+  // The sound reached the device.
+  char out[MAX_PATH];
+  ASSERT_GT(GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out), 0u);
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  ASSERT_TRUE(GetFileAttributesExA((std::string("\\\\?\\unix") + out).c_str(),
+                                   GetFileExInfoStandard, &data));
+  EXPECT_GT(data.nFileSizeLow, 0u);
   // Play again after the end starts from the beginning and ends once more.
   media_->Command("Play");
   ASSERT_TRUE(Pump_Until([&] { return codes_.size() == 2; }, 20000));
