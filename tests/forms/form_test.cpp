@@ -254,6 +254,39 @@ TEST_F(Deferred_Destroy, AFormUnloadedByItsOwnHandlerLivesUntilTheHandlerReturns
   EXPECT_TRUE(boxes_.empty());
 }
 
+// Another window's timer unloads the form while the form's own handler waits in a nested pump.
+TEST_F(Deferred_Destroy, AFormUnloadedFromElsewhereDuringItsHandlersWaitIsKeptUntilItReturns) {
+  forms::Form form, other;
+  form.Border = forms::Border_Style::None;
+  form.Move(0, 0, 3000, 3000);
+  forms::Label* label = nullptr;
+  form.On_Design = [&] {
+    label = &form.Add<forms::Label>("Label_Caption");
+    label->Move(1500, 1500);
+  };
+  form.Show();
+  HWND window = form.Hwnd();
+  bool unloaded = false, window_kept = false, done = false;
+  auto& killer = other.Add_Timer("Timer_Kill", 10, false);
+  killer.On_Timer = [&] {
+    killer.Set_Enabled(false);
+    forms::Unload(form);
+    unloaded = true;
+  };
+  form.On_Click = [&] {
+    killer.Set_Enabled(true);
+    forms::Wait_Milliseconds(100);  // the timer fires in here
+    window_kept = unloaded && IsWindow(window);
+    label->Set_Caption("after");  // the label is still there to be used
+    done = true;
+  };
+  Post_Click(window, 5, 5);
+  ASSERT_TRUE(Pump_Until([&] { return done; }, 5000));
+  EXPECT_TRUE(window_kept);
+  EXPECT_FALSE(IsWindow(window));
+  other.Unload();
+}
+
 TEST_F(Deferred_Destroy, AModalBoxUnloadedFromItsTimerInsideANestedWaitReturnsCleanly) {
   forms::Form box;
   int ticks = 0;
