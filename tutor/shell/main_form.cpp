@@ -180,10 +180,10 @@ forms::Form& Form_Flash() {
       f->Set_Client_Size(kFlashClientWidth, kFlashClientHeight);
       auto& owner = f->Add<forms::Label>("Label_User_Name");
       owner.Move(3900, 2850, 2430, 255);
-      owner.Set_Font("宋体", 10);  // 10.5 points
+      owner.Set_Font("宋体", 10.5);
       auto& company = f->Add<forms::Label>("Label_Company_Name");
       company.Move(3900, 3045, 2400, 210);
-      company.Set_Font("宋体", 10);
+      company.Set_Font("宋体", 10.5);
     };
     return f;
   }();
