@@ -484,6 +484,15 @@ LRESULT Container::Container_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, 
         }
       }
       break;
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+      if (lp) {
+        if (Control* c = detail::Control_Of(reinterpret_cast<HWND>(lp))) {
+          c->Handle_Scroll(LOWORD(wp));
+          return 0;
+        }
+      }
+      break;
     case WM_NOTIFY: {
       auto* header = reinterpret_cast<NMHDR*>(lp);
       if (header) {
@@ -845,6 +854,12 @@ bool Native_Control::Handle_Command(int code) {
     Fire(On_Change);
   }
   return true;
+}
+
+void Native_Control::Handle_Scroll(int code) {
+  detail::Busy busy(form_);
+  if (On_Scroll) Fire([&] { On_Scroll(code); });
+  if (detail::Control_Alive(this) && On_Change) Fire(On_Change);
 }
 
 LRESULT Native_Control::Handle_Notify(NMHDR* header) {

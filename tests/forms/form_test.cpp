@@ -410,6 +410,15 @@ TEST_F(Windowless, NativeControlsReportClicksAndChangesAndToolTipsFollowVisibili
                reinterpret_cast<LPARAM>(combo.Hwnd()));
   EXPECT_EQ(changes, 1);
   EXPECT_EQ(combo.Text(), "Courier New");
+  // A slider reports its moves.
+  auto& slider = form.Add<forms::Native_Control>("Slider_Speed");
+  slider.Set_Class(TRACKBAR_CLASSA, TBS_HORZ);
+  slider.Move(150, 2000, 2400, 450);
+  int scrolls = 0;
+  slider.On_Scroll = [&](int code) { scrolls += code == TB_THUMBPOSITION; };
+  SendMessageA(form.Hwnd(), WM_HSCROLL, MAKEWPARAM(TB_THUMBPOSITION, 5),
+               reinterpret_cast<LPARAM>(slider.Hwnd()));
+  EXPECT_EQ(scrolls, 1);
 
   // The image's tooltip covers the image while it shows and nothing once it is hidden.
   HWND tip = nullptr;

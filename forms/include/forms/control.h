@@ -93,6 +93,7 @@ class Control {
   virtual bool Type_Double_Byte(unsigned code) { return false; }
   virtual bool Handle_Command(int code) { return false; }
   virtual LRESULT Handle_Notify(NMHDR* header) { return 0; }
+  virtual void Handle_Scroll(int code) {}
   void Bind(Form* form, Container* container, const std::string& name, int index);
 
  protected:
@@ -246,7 +247,8 @@ class Picture_Box : public Control, public Container {
 // Any other Win32 child control ("BUTTON", "EDIT", "COMBOBOX", common controls ...): created
 // with the class and style given before the form designs it (Set_Class). Notifications arrive
 // as On_Command (WM_COMMAND code) and On_Notify (WM_NOTIFY); BN_CLICKED also fires On_Click and
-// EN_CHANGE / CBN_SELCHANGE / CBN_EDITCHANGE fire On_Change.
+// EN_CHANGE / CBN_SELCHANGE / CBN_EDITCHANGE fire On_Change; a slider's or scroll bar's
+// WM_HSCROLL / WM_VSCROLL fires On_Scroll (the scroll code) and then On_Change.
 class Native_Control : public Control {
  public:
   void Set_Class(const std::string& window_class, DWORD style, DWORD ex_style = 0);
@@ -263,6 +265,8 @@ class Native_Control : public Control {
   std::function<void()> On_Change;
   std::function<void(int code)> On_Command;
   std::function<LRESULT(NMHDR*)> On_Notify;
+  std::function<void(int code)> On_Scroll;
+  void Handle_Scroll(int code) override;
 
  private:
   std::string class_ = "BUTTON";
