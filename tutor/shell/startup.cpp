@@ -1,88 +1,308 @@
 #include "shell/startup.h"
 
-#include "forms/pump.h"
+#include <fstream>
+#include <sstream>
+
+#include "courses/key_table.h"
+#include "courses/lesson_lines.h"
+#include "forms/forms.h"
+#include "shell/bitmaps.h"
+#include "shell/command_tables.h"
+#include "shell/commands.h"
+#include "shell/exercise_entries.h"
+#include "shell/globals.h"
+#include "shell/main_form.h"
+#include "shell/services.h"
+#include "shell/sounds.h"
+#include "shell/standins.h"
 
 namespace quillon {
 
+const char kMakerWebSite[] = "http://www.larkmoor.net/";
+const char kMakerMail[] = "mailto:support@larkmoor.net";
+
 namespace {
 
-const char kMainCaption[] = "青岚键坊";
-const char kMainClass[] = "QuillonMainForm";
-constexpr int kClientWidth = 640;   // 9600 twips
-constexpr int kClientHeight = 479;  // 7185 twips
+std::string& Folder_Override() {
+  static std::string folder;
+  return folder;
+}
 
-HBITMAP g_face = nullptr;
+std::function<void()>& Exit_Function() {
+  static std::function<void()> exit;
+  return exit;
+}
 
-LRESULT CALLBACK Main_Form_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  switch (msg) {
-    case WM_PAINT: {
-      PAINTSTRUCT ps;
-      HDC dc = BeginPaint(hwnd, &ps);
-      if (g_face) {
-        HDC mem = CreateCompatibleDC(dc);
-        HGDIOBJ old = SelectObject(mem, g_face);
-        BITMAP bm{};
-        GetObjectA(g_face, sizeof bm, &bm);
-        RECT rc;
-        GetClientRect(hwnd, &rc);
-        BitBlt(dc, (rc.right - bm.bmWidth) / 2, (rc.bottom - bm.bmHeight) / 2, bm.bmWidth,
-               bm.bmHeight, mem, 0, 0, SRCCOPY);
-        SelectObject(mem, old);
-        DeleteDC(mem);
-      }
-      EndPaint(hwnd, &ps);
-      return 0;
-    }
-    case WM_DESTROY:
-      PostQuitMessage(0);
-      return 0;
-  }
-  return DefWindowProcA(hwnd, msg, wp, lp);
+bool File_Exists(const std::string& path) {
+  DWORD attributes = GetFileAttributesA(path.c_str());
+  return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 }  // namespace
 
 std::string Program_Folder() {
+  if (!Folder_Override().empty()) return Folder_Override();
   char path[MAX_PATH];
   DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) return ".";
+  if (n == 0 || n >= MAX_PATH) throw forms::Runtime_Error(5, "无法取得程序文件夹");
   std::string folder(path, n);
   size_t slash = folder.find_last_of("\\/");
   return slash == std::string::npos ? "." : folder.substr(0, slash);
 }
 
-int Run_Tutor(HINSTANCE instance, const char* /*command_line*/) {
-  std::string library = Program_Folder() + "\\Lib\\artpack.dll";
-  HMODULE art = LoadLibraryExA(library.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
-  if (!art) {
-    MessageBoxA(nullptr, "Not Found artpack.dll !!!", kMainCaption, MB_ICONSTOP);
-    return 1;
+void Set_Program_Folder(const std::string& folder) { Folder_Override() = folder; }
+
+void Set_Exit_Function(std::function<void()> exit) { Exit_Function() = std::move(exit); }
+
+// ---- Single instance ----
+
+bool Previous_Instance_Running() {
+  static HANDLE mark = nullptr;
+  static bool previous = false;
+  if (!mark) {
+    mark = CreateMutexA(nullptr, FALSE, "Larkmoor.Quillon.Instance");
+    previous = mark && GetLastError() == ERROR_ALREADY_EXISTS;
   }
-  g_face = static_cast<HBITMAP>(LoadImageA(art, "qd", IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR));
+  return previous;
+}
 
-  WNDCLASSA wc{};
-  wc.lpfnWndProc = Main_Form_Proc;
-  wc.hInstance = instance;
-  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
-  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.lpszClassName = kMainClass;
-  RegisterClassA(&wc);
+bool Form_Flash_Initialize() {
+  if (!Previous_Instance_Running()) return true;
+  forms::Guarded([] {
+    std::string flag = Trim(forms::Tutor_Settings::Get("Setting\\System", "About Flag"));
+    if (flag != "1") Activate_Window_By_Caption(kMainCaption);
+  });
+  return false;
+}
 
-  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-  RECT rc{0, 0, kClientWidth, kClientHeight};
-  AdjustWindowRect(&rc, style, FALSE);
-  int w = rc.right - rc.left, h = rc.bottom - rc.top;
-  HWND hwnd = CreateWindowExA(0, kMainClass, kMainCaption, style,
-                              (GetSystemMetrics(SM_CXSCREEN) - w) / 2,
-                              (GetSystemMetrics(SM_CYSCREEN) - h) / 2, w, h, nullptr, nullptr,
-                              instance, nullptr);
-  if (!hwnd) return 1;
-  ShowWindow(hwnd, SW_SHOW);
-  UpdateWindow(hwnd);
-  int code = forms::Run_Message_Loop();
-  if (g_face) DeleteObject(g_face);
-  FreeLibrary(art);
-  return code;
+void Activate_Window_By_Caption(const std::string& title) {
+  forms::Guarded([&] {
+    HWND window = FindWindowA(kFormClass, title.c_str());
+    if (!window) return;
+    ShowWindow(window, SW_SHOWNORMAL);
+    SetForegroundWindow(window);
+    // A restore that is still being processed can leave another window in front: ask again.
+    for (int tries = 0; tries < 20 && GetForegroundWindow() != window; ++tries) {
+      Sleep(25);
+      BringWindowToTop(window);
+      SetForegroundWindow(window);
+    }
+  });
+}
+
+// ---- Reset flag file ----
+
+void Write_Reset_Flag_File(const std::string& path) {
+  forms::Guarded([&] {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file) throw forms::Runtime_Error(75, "路径/文件访问错误");
+    file << "0\r\n";
+  });
+}
+
+void Check_Reset_Flag_File(const std::string& path) {
+  // Each failing step is skipped silently and the next one runs.
+  bool exists = forms::Silent([&] { return File_Exists(path); }, false);
+  std::string line;
+  bool read = false;
+  if (exists) {
+    read = forms::Silent(
+        [&] {
+          std::ifstream file(path, std::ios::binary);
+          if (!file) return false;
+          std::ostringstream content;
+          content << file.rdbuf();
+          line = First_Line_Of(content.str());
+          return true;
+        },
+        false);
+  }
+  Reset_Flag_Decision decision = Decide_Reset_Flag(exists, read ? &line : nullptr);
+  if (decision.delete_settings)
+    forms::Silent([] { forms::Tutor_Settings::Delete_Section("Setting"); });
+  if (decision.rewrite) forms::Silent([&] {
+      std::ofstream file(path, std::ios::binary | std::ios::trunc);
+      file << "0\r\n";
+    });
+}
+
+// ---- System initialisation ----
+
+bool Ini_System() {
+  bool go_on = true;
+  forms::Guarded([&] {
+    Scale_Factor = Get_Scale_Factor();
+    Sound_Card_Present = Has_Sound_Card();
+    BG_Music_File = Program_Folder() + "\\Music\\bg1.wav";
+    Resource_Library_Path = Program_Folder() + "\\Lib\\artpack.dll";
+    if (!File_Exists(Resource_Library_Path)) {
+      forms::Message_Box(nullptr, "Not Found artpack.dll !!!", "严重错误", MB_OK | MB_ICONSTOP);
+      go_on = false;
+      return;
+    }
+    BG_Music_On = forms::Tutor_Settings::Get_Int("Setting\\System", "BG Music", 1);
+    Sound_On = forms::Tutor_Settings::Get_Int("Setting\\System", "Sound", 1);
+    Music_KB_On = forms::Tutor_Settings::Get_Int("Setting\\System", "Music KB", 0);
+    English_Font_File = "Cour.ttf";
+    Chinese_Font_File = "Simsun.ttf";
+    Move_Step_Num = static_cast<float>(Get_Move_Step_Num());
+    Add_Private_Fonts();
+  });
+  return go_on;
+}
+
+void Add_Private_Fonts() {
+  forms::Guarded([] {
+    struct Font {
+      const std::string& file;
+      bool& added;
+    } fonts[] = {{English_Font_File, English_Font_Added}, {Chinese_Font_File, Chinese_Font_Added}};
+    for (auto& font : fonts) {
+      if (font.file.empty()) continue;
+      if (File_Exists(Get_Windows_Path() + "\\Fonts\\" + font.file)) continue;
+      // A missing font file adds nothing; the screens then use the system's substitute font.
+      std::string own = Program_Folder() + "\\Fonts\\" + font.file;
+      font.added = AddFontResourceA(own.c_str()) > 0;
+    }
+  });
+}
+
+void Remove_Private_Fonts() {
+  forms::Silent([] {
+    if (English_Font_Added)
+      RemoveFontResourceA((Program_Folder() + "\\Fonts\\" + English_Font_File).c_str());
+    if (Chinese_Font_Added)
+      RemoveFontResourceA((Program_Folder() + "\\Fonts\\" + Chinese_Font_File).c_str());
+    English_Font_Added = Chinese_Font_Added = false;
+  });
+}
+
+// ---- Application state ----
+
+void Initialize_Global_Variant() {
+  forms::Guarded([] {
+    IME_Shape_Key_Pending = true;
+    Current_Panel = kNone;
+    Screen_Function_Module = kNone;
+    Function_Module_Hover_Enabled = true;
+    Selected_Function_Module = kNone;
+    Hover_Function_Module = kNone;
+    Free_Type_Hover_Enabled = true;
+    Police_Buttons_Normal = Apple_Buttons_Normal = Mouse_Buttons_Normal = Frog_Buttons_Normal =
+        true;
+    Frog_Page_First = true;
+    Hover_English_Type = Hover_Chinese_Type = Hover_Game = Hover_Speed_Test =
+        Hover_Other_Function = kNone;
+    Open_PopMenu = kNone;
+    About_First_Activate = true;
+    Key_Char_Page_First = true;
+    Word_Page_First = true;
+    Article_Page_First = true;
+    static const char* const kWordLessons[8] = {
+        "新版小学英语", "新版初中英语",          "新版高中英语", "大学英语1~4级常用词汇",
+        "大学英语5~6级常用词汇", "GRE词汇进阶", "新编GMAT词汇", "托福600分单词"};
+    for (int i = 0; i < 8; ++i) Word_Lesson_Name[i] = kWordLessons[i];
+    static const char* const kArticleKinds[6] = {"格言", "散文", "诗词", "小说", "笑话", "杂项"};
+    for (int i = 0; i < 6; ++i) Article_Kind_Name[i] = kArticleKinds[i];
+    Speed_Curve_Samples.Redim(1);
+    In_Test_Source_Chars.Redim(1);
+    Word_Char.Redim(1);
+    Word_Explain_Char.Redim(1);
+    Article_Char.Redim(1);
+    Article_Line_Char.Redim(1);
+    Char_Right_Mark.Redim(1);
+    Shrink_Lesson_Lines();
+    Initialize_Key_Table();
+    for (int i = 1; i <= 4; ++i) File_Dialog_Folder[i] = Program_Folder();
+    Samples_Folder = Program_Folder() + "\\Samples";
+  });
+}
+
+// ---- Windows ----
+
+void Set_System_Menu(forms::Form& form) {
+  forms::Guarded([&] {
+    HWND window = form.Hwnd();
+    if (!window) throw forms::Runtime_Error(91, "窗口尚未加载");
+    SetWindowLongA(window, GWL_STYLE, GetWindowLongA(window, GWL_STYLE) | WS_SYSMENU);
+    HMENU menu = GetSystemMenu(window, FALSE);
+    if (menu) DeleteMenu(menu, SC_CLOSE, MF_BYCOMMAND);
+  });
+}
+
+void Show_Registered_User(forms::Form& form) {
+  forms::Guarded([&] {
+    auto& owner = form.Get<forms::Label>("Label_User_Name");
+    auto& company = form.Get<forms::Label>("Label_Company_Name");
+    std::string kind = Get_OS_Kind();
+    std::string key;
+    if (kind == "Windows") key = "Software\\Microsoft\\Windows\\CurrentVersion";
+    else if (kind == "NT") key = "Software\\Microsoft\\Windows NT\\CurrentVersion";
+    if (!key.empty()) {
+      owner.Set_Caption(Read_Registry_String(HKEY_LOCAL_MACHINE, key, "RegisteredOwner"));
+      company.Set_Caption(Read_Registry_String(HKEY_LOCAL_MACHINE, key, "RegisteredOrganization"));
+    }
+    if (owner.Caption().empty()) owner.Set_Caption("青岚网 www.larkmoor.net");
+    if (company.Caption().empty()) company.Set_Caption("www.larkmoor.net");
+  });
+}
+
+int Get_Color_Depth() {
+  return forms::Guarded(
+      [] {
+        DEVMODEA mode{};
+        HDC dc = CreateDCA("DISPLAY", "", "", &mode);
+        if (!dc) dc = CreateDCA("DISPLAY", nullptr, nullptr, nullptr);
+        if (!dc) throw forms::Runtime_Error(5, "无法取得显示设备");
+        int bits = GetDeviceCaps(dc, BITSPIXEL);
+        DeleteDC(dc);
+        return bits;
+      },
+      0);
+}
+
+// ---- Exit ----
+
+void Exit_System(forms::Form& form) {
+  (void)form;
+  forms::Silent([] { Switch_To_English_Layout(); });
+  forms::Silent([] { Stop_All_Sounds(); });
+  Remove_Private_Fonts();
+  if (Exit_Function()) {
+    Exit_Function()();
+    return;
+  }
+  ExitProcess(0);
+}
+
+// ---- The start-up sequence ----
+
+bool Form_Flash_Load() {
+  Check_Reset_Flag_File(Program_Folder() + "\\index.txt");
+  if (!Ini_System()) return false;
+  forms::Guarded([] {
+    forms::Form& flash = Form_Flash();
+    if (Scale_Factor != 1.0f) Scale_Form(flash, Scale_Factor);
+    Load_Resource_Picture_To_Form(flash, "qd");
+    Show_Registered_User(flash);
+  });
+  return true;
+}
+
+int Run_Tutor(HINSTANCE instance, const char* command_line) {
+  (void)instance;
+  Command_Line_Text = Trim(command_line ? command_line : "");
+  if (!Form_Flash_Initialize()) return 0;
+  Install_Exercise_Entries();
+  forms::Form& flash = Form_Flash();
+  bool go_on = true;
+  flash.On_Load = [&go_on] { go_on = Form_Flash_Load(); };
+  flash.Load();
+  if (!go_on) return 1;
+  flash.Show();
+  forms::Do_Events();
+  Form_Quillon().Show();
+  return forms::Run_Message_Loop();
 }
 
 }  // namespace quillon

@@ -1,0 +1,72 @@
+#pragma once
+// Runtime internals shared by the runtime's sources (not part of the public headers).
+
+#include <windows.h>
+
+#include <string>
+
+#include "forms/control.h"
+#include "forms/form.h"
+
+namespace forms::detail {
+
+constexpr const char* Form_Prop = "QLForms.Form";
+constexpr const char* Control_Prop = "QLForms.Control";
+
+// Private messages of the runtime window.
+constexpr UINT WM_QL_FOCUS = WM_APP + 0x3A1;  // wParam 1 got / 0 lost, lParam Control*
+
+HINSTANCE Instance();
+// Hidden message-only window of the runtime: timers and posted focus events land here.
+HWND Runtime_Window();
+void Register_Class(const std::string& name, WNDPROC proc, UINT style = CS_DBLCLKS);
+
+// Timers by id.
+UINT_PTR Add_Timer_Id(Timer* timer);
+void Remove_Timer_Id(UINT_PTR id);
+
+// Live controls (for posted events that may outlive their control).
+void Control_Born(Control* c);
+void Control_Died(Control* c);
+bool Control_Alive(Control* c);
+
+// Global handler depth.
+void Depth_Enter();
+void Depth_Leave();
+
+// The control a child window belongs to, or null.
+Control* Control_Of(HWND hwnd);
+
+// Twips point of an lParam relative to a control rectangle.
+int Mouse_Buttons(WPARAM wp);
+int Mouse_Shift(WPARAM wp);
+
+// RAII busy mark on a form: its graves wait while any handler of it runs.
+class Busy {
+ public:
+  explicit Busy(Form* f) : form_(f) {
+    if (form_) form_->Enter_Handler();
+  }
+  ~Busy() {
+    if (form_) form_->Leave_Handler();
+  }
+  Busy(const Busy&) = delete;
+  Busy& operator=(const Busy&) = delete;
+
+ private:
+  Form* form_;
+};
+
+// Runs a user event handler: errors escaping it are shown with the error box.
+template <typename F>
+void Fire(F&& f) {
+  try {
+    f();
+  } catch (...) {
+    Show_Error_Box(Current_Error_Text());
+  }
+}
+
+bool Is_Key_Message(UINT msg);
+
+}  // namespace forms::detail

@@ -1,0 +1,127 @@
+#include <set>
+#include <unordered_map>
+
+#include "forms/pump.h"
+#include "forms/timer.h"
+#include "internal.h"
+
+namespace forms::detail {
+namespace {
+
+std::unordered_map<UINT_PTR, Timer*>& Timers() {
+  static std::unordered_map<UINT_PTR, Timer*> timers;
+  return timers;
+}
+
+std::set<Control*>& Live() {
+  static std::set<Control*> live;
+  return live;
+}
+
+int g_depth = 0;
+
+LRESULT CALLBACK Runtime_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_TIMER: {
+      auto it = Timers().find(wp);
+      if (it != Timers().end()) it->second->Tick();
+      return 0;
+    }
+    case WM_QL_FOCUS: {
+      auto* c = reinterpret_cast<Control*>(lp);
+      if (!Control_Alive(c)) return 0;
+      Form* form = &c->Parent_Form();
+      Busy busy(form);
+      auto& handler = wp ? c->On_Got_Focus : c->On_Lost_Focus;
+      if (handler) Fire(handler);
+      return 0;
+    }
+  }
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+}  // namespace
+
+HINSTANCE Instance() { return GetModuleHandleA(nullptr); }
+
+void Register_Class(const std::string& name, WNDPROC proc, UINT style) {
+  WNDCLASSEXA wc{};
+  if (GetClassInfoExA(Instance(), name.c_str(), &wc)) return;
+  wc = WNDCLASSEXA{};
+  wc.cbSize = sizeof wc;
+  wc.style = style;
+  wc.lpfnWndProc = proc;
+  wc.hInstance = Instance();
+  wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+  wc.lpszClassName = name.c_str();
+  RegisterClassExA(&wc);
+}
+
+HWND Runtime_Window() {
+  static HWND window = nullptr;
+  if (!window || !IsWindow(window)) {
+    Register_Class("QLFormsRuntime", Runtime_Proc, 0);
+    window = CreateWindowExA(0, "QLFormsRuntime", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                             Instance(), nullptr);
+  }
+  return window;
+}
+
+UINT_PTR Add_Timer_Id(Timer* timer) {
+  static UINT_PTR next = 0x5100;
+  UINT_PTR id = ++next;
+  Timers()[id] = timer;
+  return id;
+}
+
+void Remove_Timer_Id(UINT_PTR id) { Timers().erase(id); }
+
+void Control_Born(Control* c) { Live().insert(c); }
+void Control_Died(Control* c) { Live().erase(c); }
+bool Control_Alive(Control* c) { return Live().count(c) != 0; }
+
+void Depth_Enter() { ++g_depth; }
+void Depth_Leave() { --g_depth; }
+
+Control* Control_Of(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  auto* c = static_cast<Control*>(GetPropA(hwnd, Control_Prop));
+  return Control_Alive(c) ? c : nullptr;
+}
+
+int Mouse_Buttons(WPARAM wp) {
+  int b = 0;
+  if (wp & MK_LBUTTON) b |= 1;
+  if (wp & MK_RBUTTON) b |= 2;
+  if (wp & MK_MBUTTON) b |= 4;
+  return b;
+}
+
+int Mouse_Shift(WPARAM wp) {
+  int s = 0;
+  if (wp & MK_SHIFT) s |= 1;
+  if (wp & MK_CONTROL) s |= 2;
+  if (GetKeyState(VK_MENU) < 0) s |= 4;
+  return s;
+}
+
+bool Is_Key_Message(UINT msg) {
+  switch (msg) {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+    case WM_KEYUP:
+    case WM_SYSKEYUP:
+    case WM_CHAR:
+    case WM_IME_CHAR:
+      return true;
+  }
+  return false;
+}
+
+}  // namespace forms::detail
+
+namespace forms {
+
+int Handler_Depth() { return detail::g_depth; }
+
+}  // namespace forms

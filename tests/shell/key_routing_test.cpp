@@ -1,0 +1,137 @@
+// Key routing and tick dispatch of the main window.
+#include "shell_fixture.h"
+
+#include "shell/key_routing.h"
+
+namespace quillon {
+namespace {
+
+using Routing = Shell_Test;
+
+void On_Panel(int panel, bool running) {
+  Current_Panel = panel;
+  Exercise_Running = running;
+  Panel_Keys_Enabled = true;
+}
+
+TEST_F(Routing, KeysReachTheExerciseOnShowOnlyWhilePanelKeysAreEnabled) {
+  On_Panel(4, true);
+  Form_KeyDown(form(), 'A', 0);
+  Form_KeyDown(form(), VK_RETURN, 0);  // Enter does nothing during the balloon game
+  On_Panel(5, false);
+  Form_KeyDown(form(), VK_RETURN, 0);
+  On_Panel(6, true);
+  Form_KeyDown(form(), VK_RETURN, 0);
+  On_Panel(0, false);
+  Form_KeyDown(form(), VK_SHIFT, 1);
+  On_Panel(9, false);
+  Form_KeyDown(form(), 'A', 2);
+  EXPECT_TRUE(Ctrl_Key_Down);
+  Form_KeyDown(form(), 'A', 3);
+  EXPECT_FALSE(Ctrl_Key_Down);
+  On_Panel(2, false);
+  Panel_Keys_Enabled = false;  // a typing box takes the keys
+  Form_KeyDown(form(), VK_RETURN, 0);
+  EXPECT_EQ(calls, (std::vector<std::string>{"Apple_Game_Key_Down 65", "Start_Mouse_Game",
+                                             "Frog_Game_Key_Down 13", "Start_Key_Char_Practice"}));
+}
+
+TEST_F(Routing, KeyPressGoesToTheRunningUnpausedKeysPracticeAndKeyUpAsksOnce) {
+  On_Panel(0, true);
+  Form_KeyPress(form(), 'a');
+  Key_Char_Paused = true;
+  Form_KeyPress(form(), 'b');
+  Key_Char_Paused = false;
+  On_Panel(9, true);
+  Form_KeyPress(form(), 'c');
+  Key_Char_Miss_Limit = true;
+  Form_KeyUp(form(), 'X', 0);
+  Form_KeyUp(form(), 'X', 0);
+  EXPECT_FALSE(Key_Char_Miss_Limit);
+  EXPECT_EQ(calls, (std::vector<std::string>{"Key_Char_Key_Press 97", "Ask_Key_Char_Line_Retry"}));
+}
+
+TEST_F(Routing, TicksGoToThePanelsTickProcedure) {
+  const std::pair<int, const char*> cases[] = {
+      {0, "Update_Key_Char_Time_And_Speed"}, {3, "Update_Police_Balk_Wait"},
+      {7, "Update_Out_Speed_Test_Time"},     {8, "Update_In_Speed_Test_Time"},
+      {9, "Update_Word_Time_And_Speed"},     {10, "Update_Wubi_Time_And_Speed"}};
+  for (const auto& [panel, tick] : cases) {
+    calls.clear();
+    Current_Panel = panel;
+    Timer_Check_Timer();
+    EXPECT_EQ(calls, std::vector<std::string>{tick}) << panel;
+  }
+  calls.clear();
+  Current_Panel = 1;
+  Audition_Playing = true;
+  Timer_Check_Timer();
+  Audition_Playing = false;
+  Timer_Check_Timer();
+  for (int quiet : {2, 4, 5, 6, 11, 88}) {
+    Current_Panel = quiet;
+    Timer_Check_Timer();
+  }
+  Current_Panel = 6;
+  Timer_Move_Picture_Timer();
+  Current_Panel = 5;
+  Timer_Move_Picture_Timer();
+  EXPECT_EQ(calls, (std::vector<std::string>{"Update_Audition_Time", "Update_Article_Page_Time",
+                                             "Switch_Frog_Sprite"}));
+}
+
+TEST_F(Routing, ATickThatKeepsFailingIsReportedOnce) {
+  int failures = 0;
+  Exercises().Update_Word_Time_And_Speed = [&](forms::Form&) {
+    ++failures;
+    throw forms::Runtime_Error(9, "Subscript out of range");
+  };
+  Current_Panel = 9;
+  Main_Timer("Timer_Check").Set_Enabled(true);
+  Pump_Until([&] { return failures >= 20; }, std::chrono::seconds(10));
+  Main_Timer("Timer_Check").Set_Enabled(false);
+  EXPECT_GE(failures, 20);
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0].text, "Subscript out of range!");
+  // A screen change forgets it: the next failure is reported again.
+  Stop_Current_Exercise(form());
+  Current_Panel = 9;
+  Timer_Check_Timer();
+  EXPECT_EQ(boxes.size(), 2u);
+}
+
+TEST_F(Routing, KeyPreviewRunsTheCommandKeysForRealKeystrokes) {
+  form().Show();
+  SetForegroundWindow(form().Hwnd());
+  ASSERT_TRUE(Pump_Until([&] { return GetForegroundWindow() == form().Hwnd(); }));
+  auto press = [](std::initializer_list<WORD> keys) {
+    std::vector<INPUT> in;
+    for (WORD k : keys) {
+      INPUT i{};
+      i.type = INPUT_KEYBOARD;
+      i.ki.wVk = k;
+      in.push_back(i);
+    }
+    for (auto it = keys.end(); it != keys.begin();) {
+      INPUT i{};
+      i.type = INPUT_KEYBOARD;
+      i.ki.wVk = *--it;
+      i.ki.dwFlags = KEYEVENTF_KEYUP;
+      in.push_back(i);
+    }
+    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+  };
+  press({VK_CONTROL, 'Q'});
+  ASSERT_TRUE(Pump_Until([&] { return exits == 1; }, std::chrono::seconds(5)));
+  press({VK_F12});
+  ASSERT_TRUE(Pump_Until([&] { return exits == 2; }, std::chrono::seconds(5)));
+  press({VK_MENU, VK_F4});
+  ASSERT_TRUE(Pump_Until([&] { return exits == 3; }, std::chrono::seconds(5)));
+  // A plain WM_CLOSE also ends the program through its exit.
+  PostMessageA(form().Hwnd(), WM_CLOSE, 0, 0);
+  ASSERT_TRUE(Pump_Until([&] { return exits == 4; }, std::chrono::seconds(5)));
+  EXPECT_TRUE(IsWindow(form().Hwnd()));
+}
+
+}  // namespace
+}  // namespace quillon

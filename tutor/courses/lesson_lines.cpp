@@ -1,0 +1,173 @@
+#include "courses/lesson_lines.h"
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <limits>
+#include <stdexcept>
+
+#include "courses/cp936_text.h"
+#include "courses/key_table.h"
+
+namespace quillon {
+
+Lesson_Line_Table Lesson_Line_Char(kLessonLinePositions);
+Lesson_Line_Table Lesson_Line_Head(kLessonHeadPositions);
+
+Lesson_Line_Table::Lesson_Line_Table(int positions) { Redim(positions, 1); }
+
+void Lesson_Line_Table::Redim(int positions, int lines) {
+  positions_ = positions < 1 ? 1 : positions;
+  lines_ = lines < 1 ? 1 : lines;
+  cells_.assign(static_cast<size_t>(positions_) * static_cast<size_t>(lines_), std::string());
+}
+
+void Lesson_Line_Table::Redim_Preserve_Lines(int lines) {
+  lines_ = lines < 1 ? 1 : lines;
+  cells_.resize(static_cast<size_t>(positions_) * static_cast<size_t>(lines_));
+}
+
+size_t Lesson_Line_Table::Index(int position, int line) const {
+  if (position < 1 || position > positions_ || line < 1 || line > lines_) {
+    throw std::out_of_range("下标越界");
+  }
+  return static_cast<size_t>(line - 1) * static_cast<size_t>(positions_) +
+         static_cast<size_t>(position - 1);
+}
+
+const std::string& Lesson_Line_Table::operator()(int position, int line) const {
+  return cells_[Index(position, line)];
+}
+
+std::string& Lesson_Line_Table::operator()(int position, int line) {
+  return cells_[Index(position, line)];
+}
+
+void Shrink_Lesson_Lines() {
+  Lesson_Line_Char.Redim(1, 1);
+  Lesson_Line_Head.Redim(1, 1);
+}
+
+std::string Lesson_File_Result::Message() const {
+  const std::string line_text = "课程文件 " + path + " 第 " + std::to_string(file_line) + " 行";
+  switch (status) {
+    case Lesson_File_Status::Ok:
+      return "";
+    case Lesson_File_Status::Missing:
+      return "文件未找到：" + path;
+    case Lesson_File_Status::Unreadable:
+      return "无法读取文件：" + path;
+    case Lesson_File_Status::Line_Too_Long:
+      return line_text + "太长，一行最多 " + std::to_string(kMostLessonKeys) + " 个键";
+    case Lesson_File_Status::No_Keys:
+      return line_text + "只有课程代码，没有要练习的键";
+    case Lesson_File_Status::Too_Many_Lines:
+      return line_text + "超出了课程行数的上限";
+    case Lesson_File_Status::No_Lines:
+      return "课程文件 " + path + " 中没有课程";
+    case Lesson_File_Status::Foreign_Key:
+      return line_text + "的字符“" + character + "”在键盘上没有对应的键";
+  }
+  return "";
+}
+
+namespace {
+
+Lesson_File_Result Fault(Lesson_File_Status status, int file_line, Lesson_Line_Table& head,
+                         Lesson_Line_Table& chars) {
+  head.Redim(kLessonHeadPositions, 1);
+  chars.Redim(kLessonLinePositions, 1);
+  Lesson_File_Result result;
+  result.status = status;
+  result.file_line = file_line;
+  return result;
+}
+
+}  // namespace
+
+Lesson_File_Result Parse_Key_Char_Lesson(std::string_view bytes, Lesson_Line_Table& head,
+                                         Lesson_Line_Table& chars, int16_t type_method) {
+  head.Redim(kLessonHeadPositions, 1);
+  chars.Redim(kLessonLinePositions, 1);
+  // A file saved by an editor that marks its text as UTF-8: the mark is not part of the lesson.
+  if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
+  int n = 1;  // the lesson line being filled
+  int file_line = 0;
+  size_t at = 0;
+  while (at < bytes.size()) {
+    size_t end = bytes.find_first_of("\r\n", at);
+    if (end == std::string_view::npos) end = bytes.size();
+    std::string_view raw = bytes.substr(at, end - at);
+    ++file_line;
+    at = end;
+    if (at < bytes.size()) at += (bytes[at] == '\r' && at + 1 < bytes.size() && bytes[at + 1] == '\n') ? 2 : 1;
+    if (raw.empty()) continue;
+
+    const std::vector<std::string> characters = Split_Characters(Lower_Ascii_Letters(raw));
+    const int length = static_cast<int>(characters.size());
+    if (length <= 4) return Fault(Lesson_File_Status::No_Keys, file_line, head, chars);
+    if (length - 4 > kMostLessonKeys) {
+      return Fault(Lesson_File_Status::Line_Too_Long, file_line, head, chars);
+    }
+    if (n >= std::numeric_limits<int16_t>::max()) {
+      return Fault(Lesson_File_Status::Too_Many_Lines, file_line, head, chars);
+    }
+    for (int i = 0; i < 4; ++i) head(i + 1, n) = characters[i];
+    for (int i = 4; i < length; ++i) {
+      if (type_method == 0 || type_method == 1) {
+        if (Get_Key_Index_By_Method(Ansi_Code(characters[i]), type_method) == kNoKey) {
+          Lesson_File_Result result =
+              Fault(Lesson_File_Status::Foreign_Key, file_line, head, chars);
+          result.character = characters[i];
+          return result;
+        }
+      }
+      chars(i - 3, n) = characters[i];
+    }
+    chars(length - 3, n) = kLineEnd;
+    ++n;
+    head.Redim_Preserve_Lines(n);
+    chars.Redim_Preserve_Lines(n);
+  }
+  if (n == 1) return Fault(Lesson_File_Status::No_Lines, 0, head, chars);
+  Lesson_File_Result result;
+  result.lines = static_cast<int16_t>(n - 1);
+  return result;
+}
+
+Lesson_File_Result Load_Key_Char_Lesson_File(const std::string& path, Lesson_Line_Table& head,
+                                             Lesson_Line_Table& chars, int16_t type_method) {
+  Lesson_File_Result result;
+  errno = 0;
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    result = Fault(errno == ENOENT ? Lesson_File_Status::Missing : Lesson_File_Status::Unreadable,
+                   0, head, chars);
+  } else {
+    std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (file.bad()) {
+      result = Fault(Lesson_File_Status::Unreadable, 0, head, chars);
+    } else {
+      result = Parse_Key_Char_Lesson(bytes, head, chars, type_method);
+    }
+  }
+  result.path = path;
+  return result;
+}
+
+Lesson_File_Result Load_Key_Char_Lesson_File(const std::string& path, int16_t type_method) {
+  return Load_Key_Char_Lesson_File(path, Lesson_Line_Head, Lesson_Line_Char, type_method);
+}
+
+int Lesson_Line_Key_Count(const Lesson_Line_Table& chars, int line) {
+  for (int position = 1; position <= chars.Positions(); ++position) {
+    if (chars(position, line) == kLineEnd) return position - 1;
+  }
+  return 0;
+}
+
+std::string Key_Lesson_File_Path(const std::string& program_folder, int16_t type_method) {
+  return program_folder + "\\English\\Character\\" + std::to_string(type_method) + ".txt";
+}
+
+}  // namespace quillon

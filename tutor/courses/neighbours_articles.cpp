@@ -1,0 +1,75 @@
+#include "courses/neighbours_articles.h"
+
+#include "forms/forms.h"
+#include "shell/exercise_entries.h"
+#include "shell/globals.h"
+#include "shell/main_form.h"
+#include "shell/services.h"
+#include "shell/sounds.h"
+#include "shell/startup.h"
+
+namespace quillon {
+
+namespace {
+
+void Article_Boxes_Home(forms::Form& form) {
+  form.Get<forms::Picture_Box>("Picture_Article_BG_1").Set_Left(0);
+  form.Get<forms::Picture_Box>("Picture_Article_BG_2").Set_Left(0);
+}
+
+void Start_Clock() {
+  Exercise_Running = true;
+  Practice_Start_Time = Tick_Seconds();
+  Main_Timer("Timer_Check").Set_Enabled(true);
+}
+
+}  // namespace
+
+void Initialize_English_Article_Page(forms::Form& form) {
+  Article_Boxes_Home(form);
+  Current_Remember_Flag =
+      forms::Tutor_Settings::Get_Int("Setting\\English\\Article\\Remember", "Flag", 1);
+  Current_Type_Method = forms::Tutor_Settings::Get_Int("Setting\\English\\Article", "Type Method", 0);
+  Exercise_Running = false;
+}
+
+void Start_English_Article_Lesson(forms::Form&) { Start_Clock(); }
+
+void Initialize_PinYin_Page(forms::Form&) {
+  Current_Remember_Flag =
+      forms::Tutor_Settings::Get_Int("Setting\\Chinese\\PinYin\\Remember", "Flag", 1);
+  Current_Type_Method = forms::Tutor_Settings::Get_Int("Setting\\Chinese\\PinYin", "Type Method", 0);
+  Exercise_Running = false;
+}
+
+void Start_PinYin_Lesson(forms::Form&) { Start_Clock(); }
+
+void Initialize_Audition_Page(forms::Form& form) {
+  Article_Boxes_Home(form);
+  Current_Remember_Flag = forms::Tutor_Settings::Get_Int("Setting\\Audition\\Remember", "Flag", 1);
+  Current_Type_Method = forms::Tutor_Settings::Get_Int("Setting\\Audition", "Show Source", 1);
+  Ignore_Text_Change = true;
+  Exercise_Running = false;
+}
+
+void Start_Audition_Lesson(forms::Form&) {
+  Audition_Playing = true;
+  Start_Clock();
+  Play_Wave_File(Program_Folder() + Lesson_Folder + "s1.wav");
+}
+
+void Update_Article_Page_Time(forms::Form&) {}
+void Update_Audition_Time(forms::Form&) {}
+
+void Install_Article_Entries(Exercise_Entries& e) {
+  e.Initialize_English_Article_Page = Initialize_English_Article_Page;
+  e.Start_English_Article_Lesson = Start_English_Article_Lesson;
+  e.Initialize_PinYin_Page = Initialize_PinYin_Page;
+  e.Start_PinYin_Lesson = Start_PinYin_Lesson;
+  e.Initialize_Audition_Page = Initialize_Audition_Page;
+  e.Start_Audition_Lesson = Start_Audition_Lesson;
+  e.Update_Article_Page_Time = Update_Article_Page_Time;
+  e.Update_Audition_Time = Update_Audition_Time;
+}
+
+}  // namespace quillon

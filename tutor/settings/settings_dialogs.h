@@ -1,0 +1,18 @@
+#pragma once
+// The function-settings and system-settings dialogs as the shell sees them until their full
+// versions arrive: each opens modally over the main window and closes with its OK button; the
+// system-settings dialog takes the window hot key away while it is open.
+
+namespace forms {
+class Form;
+}
+
+namespace quillon {
+
+struct Exercise_Entries;
+void Install_Settings_Dialog_Entries(Exercise_Entries& entries);
+
+forms::Form& Form_Control();
+forms::Form& Form_System_Set();
+
+}  // namespace quillon

@@ -1,0 +1,25 @@
+#pragma once
+// Named bitmaps: every picture of the tutor is a bitmap resource of the resource library
+// (Resource_Library_Path), found by its short name in any letter case and copied at its own size
+// to the top-left corner of its target. A missing library or name leaves the target cleared.
+
+#include <string>
+
+#include "forms/forms.h"
+
+namespace quillon {
+
+void Load_Resource_Picture_To_PictureBox(forms::Picture_Box& box, const std::string& name);
+void Load_Resource_Picture_To_Image(forms::Image& image, const std::string& name);
+void Load_Resource_Picture_To_Form(forms::Form& form, const std::string& name);
+// Gives Picture_Temp the image's width and height (only the dimensions that differ).
+void Fit_Picture_Temp(forms::Image& image);
+
+// The main window's hidden scratch picture box.
+forms::Picture_Box& Picture_Temp();
+
+// Copies the named bitmap of the library at `library_path` to (0, 0) of `target`. Returns false
+// when the library or the name is missing (nothing is drawn then).
+bool Copy_Resource_Bitmap(HDC target, const std::string& library_path, const std::string& name);
+
+}  // namespace quillon

@@ -1,0 +1,231 @@
+#include "shell/main_form.h"
+
+#include "shell/bitmaps.h"
+#include "shell/commands.h"
+#include "shell/exercise_entries.h"
+#include "shell/globals.h"
+#include "shell/key_routing.h"
+#include "shell/sounds.h"
+#include "shell/standins.h"
+#include "shell/startup.h"
+
+namespace quillon {
+
+const char kMainCaption[] = "青岚键坊";
+const char kFormClass[] = "QuillonForm";
+std::string Command_Line_Text;
+
+namespace {
+
+struct Rect {
+  int left, top, width, height;
+};
+
+// Function-bar buttons.
+const Rect kFunctionButtons[11] = {
+    {1575, 630, 405, 540}, {2940, 630, 405, 540}, {4230, 630, 405, 540}, {5535, 630, 405, 540},
+    {6945, 630, 405, 540}, {8310, 630, 405, 540}, {180, 705, 600, 615},  {6525, 60, 420, 525},
+    {7170, 90, 510, 480},  {7875, 75, 510, 480},  {8475, 75, 510, 480}};
+const char* const kFunctionTips[11] = {"", "", "", "", "", "", "功能设置", "系统帮助",
+                                       "关于青岚键坊", "最小化", "退出系统"};
+
+// Drop-down menus: outer box, inner size, item array, item left, item tops, item size.
+struct Menu_Design {
+  Rect outer;
+  int inner_width, inner_height;
+  const char* items;
+  int item_left;
+  int tops[5];
+  int count;
+  int item_width, item_height;
+};
+const Menu_Design kMenus[5] = {
+    {{1140, 1590, 1305, 1980}, 1305, 1980, "Image_English_Type", 120, {30, 480, 930, 1380}, 4, 1050, 405},
+    {{2475, 1590, 1305, 1515}, 1380, 1515, "Image_Chinese_Type", 120, {45, 495, 945}, 3, 1050, 390},
+    {{5145, 1590, 1320, 1980}, 1320, 1980, "Image_Game", 135, {30, 495, 930, 1380}, 4, 1050, 405},
+    {{6510, 1590, 1320, 1080}, 1320, 1080, "Image_Speed_Test", 150, {45, 495}, 2, 1035, 390},
+    {{7860, 1590, 1320, 2430}, 1320, 2430, "Image_Other_Function", 135, {45, 495, 945, 1395, 1845}, 5, 1050, 390},
+};
+
+// Panels Picture_BG(0..11): width and height.
+const int kPanelSizes[kPanelCount][2] = {
+    {9465, 5535}, {9435, 5595}, {9450, 5640}, {9465, 5580}, {9435, 5565}, {9465, 5565},
+    {9435, 5595}, {9435, 5595}, {9435, 5595}, {9465, 5535}, {9465, 5535}, {9465, 5535}};
+
+// Timers of the main window: name, interval in milliseconds (all disabled at design).
+const std::pair<const char*, int> kTimers[] = {
+    {"Timer_Check", 10},           {"Timer_Move_Picture", 200},    {"Timer_Free_Type", 1000},
+    {"Timer_Game_Police", 500},    {"Timer_Game_Pig_Control", 1000}, {"Timer_Game_Pig_Move", 50},
+    {"Timer_Game_Mouse_Control", 1000}, {"Timer_Game_Mouse_Show", 100},
+    {"Timer_Check_System_Focus", 300}};
+
+void Menu_Item_Clicked(int menu, int item) {
+  forms::Form& form = Form_Quillon();
+  switch (menu) {
+    case 0: Do_English_Type_Item(form, item); break;
+    case 1: Do_Chinese_Type_Item(form, item); break;
+    case 2: Do_Game_Item(form, item); break;
+    case 3: Do_Speed_Test_Item(form, item); break;
+    case 4: Do_Other_Function_Item(form, item); break;
+  }
+}
+
+void Design_Main_Form(forms::Form& form) {
+  form.Set_Caption(kMainCaption);
+  form.Set_Client_Size(kMainClientWidth, kMainClientHeight);
+
+  auto& background = form.Add<forms::Picture_Box>("Picture_Background");
+  background.Move(0, 0, 9600, 7155);
+  background.On_Click = [] { Close_PopMenu(Form_Quillon()); };
+
+  auto& cover = form.Add<forms::Image>("Image_Main_Form_Up", -1, &background);
+  cover.Move(1200, 0, 5250, 585);
+  cover.Set_Visible(false);
+  form.Add<forms::Picture_Box>("Picture_LarkmoorNet", -1, &background).Move(2160, 165, 2250, 375);
+  form.Add<forms::Image>("Image_Bazaro", -1, &background).Move(285, 120, 810, 405);
+
+  for (int i = 0; i < 11; ++i) {
+    auto& button = form.Add<forms::Image>("Image_Function_Module", i, &background);
+    const Rect& r = kFunctionButtons[i];
+    button.Move(r.left, r.top, r.width, r.height);
+    if (*kFunctionTips[i]) button.Set_Tool_Tip_Text(kFunctionTips[i]);
+    button.On_Click = [i] { Do_Function_Module(Form_Quillon(), i); };
+  }
+
+  // The exercise panels, hidden until a screen is opened.
+  for (int i = 0; i < kPanelCount; ++i) {
+    auto& panel = form.Add<forms::Picture_Box>("Picture_BG", i, &background);
+    panel.Move(0, kPanelTop, kPanelSizes[i][0], kPanelSizes[i][1]);
+    panel.Set_Visible(false);
+  }
+  auto& articles = form.Get<forms::Picture_Box>("Picture_BG", 1);
+  form.Add<forms::Picture_Box>("Picture_Article_BG_1", -1, &articles).Move(0, 0, 9435, 5595);
+  auto& article_2 = form.Add<forms::Picture_Box>("Picture_Article_BG_2", -1, &articles);
+  article_2.Move(0, 0, 9435, 5595);
+  article_2.Set_Visible(false);
+
+  // The drop-down menus over the practice area.
+  for (int m = 0; m < 5; ++m) {
+    const Menu_Design& d = kMenus[m];
+    auto& outer = form.Add<forms::Picture_Box>("Picture_BG_PopMenu_BG", m, &background);
+    outer.Move(d.outer.left, d.outer.top, d.outer.width, d.outer.height);
+    outer.Set_Visible(false);
+    auto& inner = form.Add<forms::Picture_Box>("Picture_BG_PopMenu", m, &outer);
+    inner.Move(0, 0, d.inner_width, d.inner_height);
+    for (int i = 0; i < d.count; ++i) {
+      auto& item = form.Add<forms::Image>(d.items, i, &inner);
+      item.Move(d.item_left, d.tops[i], d.item_width, d.item_height);
+      item.On_Click = [m, i] { Menu_Item_Clicked(m, i); };
+    }
+  }
+  form.Get<forms::Image>("Image_Speed_Test", 0).Set_Tool_Tip_Text("对照电脑外的原稿测试");
+  form.Get<forms::Image>("Image_Speed_Test", 1).Set_Tool_Tip_Text("对照电脑内的电子文档测试");
+
+  auto& temp = form.Add<forms::Picture_Box>("Picture_Temp", -1, &background);
+  temp.Move(0, 0, 600, 600);
+  temp.Set_Visible(false);
+
+  for (const auto& [name, interval] : kTimers) form.Add_Timer(name, interval, false);
+  form.Get_Timer("Timer_Check").On_Timer = [] { Timer_Check_Timer(); };
+  form.Get_Timer("Timer_Move_Picture").On_Timer = [] { Timer_Move_Picture_Timer(); };
+  form.Get_Timer("Timer_Check_System_Focus").On_Timer = [] {
+    Timer_Check_System_Focus_Timer(Form_Quillon());
+  };
+
+  auto& media = form.Add<forms::Media_Control>("MMControl_Play_Record");
+  media.Tag = "not";
+
+  for (const Form_Entry& design : Exercises().Design_Main_Form) design(form);
+}
+
+}  // namespace
+
+forms::Form& Form_Quillon() {
+  static forms::Form* main = [] {
+    auto* f = new forms::Form();
+    f->Border = forms::Border_Style::None;
+    f->Position = forms::Start_Up_Position::Center_Screen;
+    f->Key_Preview = true;
+    f->Window_Class = kFormClass;
+    f->On_Initialize = [] { Form_Quillon_Initialize(); };
+    f->On_Design = [f] { Design_Main_Form(*f); };
+    f->On_Load = [] { Form_Quillon_Load(); };
+    f->On_Activate = [] { Form_Quillon_Activate(); };
+    f->On_Query_Unload = [f](int& cancel, int) {
+      // The window closes only through the program's exit, which ends the program.
+      cancel = 1;
+      Do_Function_Module(*f, 10);
+    };
+    f->On_Key_Down = [f](int& key, int shift) {
+      Form_KeyDown(*f, key, shift);
+      // Alt+F4 is the tutor's own exit command: the window's close must not run it twice.
+      if (key == VK_F4 && shift == 4) key = 0;
+    };
+    f->On_Key_Press = [f](int& ascii) { Form_KeyPress(*f, ascii); };
+    f->On_Key_Up = [f](int& key, int shift) { Form_KeyUp(*f, key, shift); };
+    return f;
+  }();
+  return *main;
+}
+
+forms::Form& Form_Flash() {
+  static forms::Form* flash = [] {
+    auto* f = new forms::Form();
+    f->Border = forms::Border_Style::None;
+    f->Position = forms::Start_Up_Position::Center_Screen;
+    f->Key_Preview = true;
+    f->Window_Class = kFormClass;
+    f->On_Design = [f] {
+      f->Set_Caption("闪屏");
+      f->Set_Client_Size(kFlashClientWidth, kFlashClientHeight);
+      auto& owner = f->Add<forms::Label>("Label_User_Name");
+      owner.Move(3900, 2850, 2430, 255);
+      owner.Set_Font("宋体", 10.5);
+      auto& company = f->Add<forms::Label>("Label_Company_Name");
+      company.Move(3900, 3045, 2400, 210);
+      company.Set_Font("宋体", 10.5);
+    };
+    return f;
+  }();
+  return *flash;
+}
+
+forms::Timer& Main_Timer(const char* name) { return Form_Quillon().Get_Timer(name); }
+
+forms::Picture_Box& Panel(int index) {
+  return Form_Quillon().Get<forms::Picture_Box>("Picture_BG", index);
+}
+
+void Form_Quillon_Initialize() { Initialize_Global_Variant(); }
+
+void Form_Quillon_Load() {
+  forms::Form& form = Form_Quillon();
+  forms::Guarded([&] {
+    if (Scale_Factor != 1.0f) Scale_Form(form, Scale_Factor);
+    Set_System_Menu(form);
+    Load_Main_Form_Picture_and_Mouse_Icon(form);
+    Switch_To_English_Layout();
+    auto& media = form.Get<forms::Media_Control>("MMControl_Play_Record");
+    media.Notify = false;
+    media.Wait = true;
+    media.Shareable = false;
+    media.Set_Device_Type("WaveAudio");
+    Play_Music(BG_Music_File);
+    if (Command_Line_Text == "/?" || Command_Line_Text == "/H" || Command_Line_Text == "/h")
+      Do_Function_Module(form, 7);
+  });
+}
+
+void Form_Quillon_Activate() {
+  forms::Form& form = Form_Quillon();
+  forms::Guarded([&] {
+    if (Form_Flash().Loaded()) forms::Unload(Form_Flash());
+    Set_Active_Hot_Key(form);
+    Main_Timer("Timer_Check_System_Focus").Set_Enabled(true);
+  });
+}
+
+void Timer_Check_Timer() { Dispatch_Timer_Check(Form_Quillon()); }
+void Timer_Move_Picture_Timer() { Dispatch_Timer_Move_Picture(Form_Quillon()); }
+
+}  // namespace quillon

@@ -1,0 +1,96 @@
+#include "shell/typing_boxes.h"
+
+#include <richedit.h>
+
+#include <cstring>
+#include <utility>
+#include <vector>
+
+#include "shell/command_tables.h"
+
+namespace quillon {
+
+namespace {
+
+void Guard(Key_Guard guard, forms::Rich_Text_Box& box, int key_code, int shift) {
+  forms::Guarded([&] {
+    if (Guard_Forbids(guard, key_code, shift))
+      box.Set_Locked(true);
+    else if (box.Locked())
+      box.Set_Locked(false);
+  });
+}
+
+void Set_Face(forms::Rich_Text_Box& box, const std::string& name, WPARAM which) {
+  CHARFORMATA format{};
+  format.cbSize = sizeof format;
+  format.dwMask = CFM_FACE;
+  strncpy(format.szFaceName, name.c_str(), LF_FACESIZE - 1);
+  box.Send(EM_SETCHARFORMAT, which, reinterpret_cast<LPARAM>(&format));
+}
+
+std::string Face(const forms::Rich_Text_Box& box, WPARAM which) {
+  CHARFORMATA format{};
+  format.cbSize = sizeof format;
+  box.Send(EM_GETCHARFORMAT, which, reinterpret_cast<LPARAM>(&format));
+  return format.szFaceName;
+}
+
+int CALLBACK Collect_Font(const LOGFONTA* font, const TEXTMETRICA*, DWORD, LPARAM data) {
+  auto* fonts = reinterpret_cast<std::vector<std::pair<std::string, int>>*>(data);
+  fonts->emplace_back(font->lfFaceName, font->lfCharSet);
+  return 1;
+}
+
+}  // namespace
+
+void Block_Paste_And_Delete_Keys(forms::Rich_Text_Box& box, int key_code, int shift) {
+  Guard(Key_Guard::Paste_And_Delete, box, key_code, shift);
+}
+void Block_Paste_Delete_And_Backspace_Keys(forms::Rich_Text_Box& box, int key_code, int shift) {
+  Guard(Key_Guard::Paste_Delete_And_Backspace, box, key_code, shift);
+}
+void Block_Paste_Keys(forms::Rich_Text_Box& box, int key_code, int shift) {
+  Guard(Key_Guard::Paste, box, key_code, shift);
+}
+
+std::string RichText_Font_Name(const forms::Rich_Text_Box& box) { return Face(box, SCF_DEFAULT); }
+std::string RichText_Sel_Font_Name(const forms::Rich_Text_Box& box) {
+  return Face(box, SCF_SELECTION);
+}
+
+void Reset_RichText_Font(forms::Rich_Text_Box& box, int font_kind) {
+  forms::Guarded([&] {
+    box.Set_Text("");
+    box.Set_Sel_Start(0);
+    std::string key, default_name;
+    if (!Display_Font_Setting(font_kind, &key, &default_name)) return;
+    std::string name = forms::Tutor_Settings::Get("Setting\\System\\Font", key, default_name);
+    Set_Face(box, name, SCF_ALL);
+    Set_Face(box, name, SCF_DEFAULT);
+    Set_Face(box, RichText_Font_Name(box), SCF_SELECTION);
+  });
+}
+
+void Fill_Font_Combo(forms::Native_Control& chinese_combo, forms::Native_Control& english_combo) {
+  forms::Guarded([&] {
+    std::vector<std::pair<std::string, int>> fonts;
+    HDC screen = GetDC(nullptr);
+    EnumFontFamiliesA(screen, nullptr, Collect_Font, reinterpret_cast<LPARAM>(&fonts));
+    ReleaseDC(nullptr, screen);
+    for (const auto& [name, charset] : fonts) {
+      switch (Classify_Font(name, charset)) {
+        case Font_List::English:
+          english_combo.Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+          break;
+        case Font_List::Chinese:
+          chinese_combo.Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
+          break;
+        case Font_List::Neither:
+          break;
+      }
+    }
+  });
+}
+
+}  // namespace quillon
