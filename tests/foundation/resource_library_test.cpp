@@ -56,16 +56,17 @@ TEST(Platform, TestDesktopHasAWaveOutDeviceThatRecords) {
   char out[MAX_PATH];
   ASSERT_GT(GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out), 0u);
   std::string sound_file = std::string("\\\\?\\unix") + out;
-  auto size = [&] {
+  // The device rewrites the file each time a player opens it: watch its size and time.
+  auto state = [&] {
     WIN32_FILE_ATTRIBUTE_DATA data{};
-    return GetFileAttributesExA(sound_file.c_str(), GetFileExInfoStandard, &data)
-               ? data.nFileSizeLow
-               : 0u;
+    if (!GetFileAttributesExA(sound_file.c_str(), GetFileExInfoStandard, &data)) return 0ull;
+    return (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32 |
+            data.ftLastWriteTime.dwLowDateTime) ^ data.nFileSizeLow;
   };
-  DWORD before = size();
+  auto before = state();
   std::string click = testkit::Tutor_Folder() + "\\Music\\Sound\\click.wav";
   ASSERT_TRUE(PlaySoundA(click.c_str(), nullptr, SND_FILENAME | SND_SYNC | SND_NODEFAULT));
-  EXPECT_TRUE(testkit::Wait_Until([&] { return size() > before; }, std::chrono::seconds(5)));
+  EXPECT_TRUE(testkit::Wait_Until([&] { return state() != before; }, std::chrono::seconds(5)));
 }
 
 }  // namespace
