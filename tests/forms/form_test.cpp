@@ -187,9 +187,11 @@ TEST_F(Modal, ShowModalWaitsUntilTheBoxIsUnloadedAndDisablesTheOtherForms) {
   forms::Form main_form, box;
   main_form.Show();
   bool main_enabled_inside = true;
-  box.On_Activate = [&] {
-    main_enabled_inside = IsWindowEnabled(main_form.Hwnd()) != FALSE;
-    PostMessageA(box.Hwnd(), WM_CLOSE, 0, 0);  // answered later, from the box's own loop
+  box.On_Design = [&] {
+    box.Add_Timer("Timer_Answer", 10, true).On_Timer = [&] {
+      main_enabled_inside = IsWindowEnabled(main_form.Hwnd()) != FALSE;
+      PostMessageA(box.Hwnd(), WM_CLOSE, 0, 0);  // handled by the box's own loop
+    };
   };
   box.Show_Modal();
   EXPECT_FALSE(box.Loaded());
@@ -200,7 +202,9 @@ TEST_F(Modal, ShowModalWaitsUntilTheBoxIsUnloadedAndDisablesTheOtherForms) {
 
 TEST_F(Modal, HidingTheBoxAlsoEndsTheModalShowAndAVisibleFormCannotGoModal) {
   forms::Form box, other;
-  box.On_Activate = [&] { box.Hide(); };
+  box.On_Design = [&] {
+    box.Add_Timer("Timer_Hide", 10, true).On_Timer = [&] { box.Hide(); };
+  };
   box.Show_Modal();
   EXPECT_TRUE(box.Loaded());
   EXPECT_FALSE(box.Visible());
