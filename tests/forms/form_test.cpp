@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "forms/forms.h"
+#include "picture_data.h"
 #include "support.h"
 
 namespace {
@@ -186,9 +187,11 @@ TEST_F(Modal, ShowModalWaitsUntilTheBoxIsUnloadedAndDisablesTheOtherForms) {
   forms::Form main_form, box;
   main_form.Show();
   bool main_enabled_inside = true;
-  box.On_Activate = [&] {
-    main_enabled_inside = IsWindowEnabled(main_form.Hwnd()) != FALSE;
-    PostMessageA(box.Hwnd(), WM_CLOSE, 0, 0);  // answered later, from the box's own loop
+  box.On_Design = [&] {
+    box.Add_Timer("Timer_Answer", 10, true).On_Timer = [&] {
+      main_enabled_inside = IsWindowEnabled(main_form.Hwnd()) != FALSE;
+      PostMessageA(box.Hwnd(), WM_CLOSE, 0, 0);  // handled by the box's own loop
+    };
   };
   box.Show_Modal();
   EXPECT_FALSE(box.Loaded());
@@ -199,7 +202,9 @@ TEST_F(Modal, ShowModalWaitsUntilTheBoxIsUnloadedAndDisablesTheOtherForms) {
 
 TEST_F(Modal, HidingTheBoxAlsoEndsTheModalShowAndAVisibleFormCannotGoModal) {
   forms::Form box, other;
-  box.On_Activate = [&] { box.Hide(); };
+  box.On_Design = [&] {
+    box.Add_Timer("Timer_Hide", 10, true).On_Timer = [&] { box.Hide(); };
+  };
   box.Show_Modal();
   EXPECT_TRUE(box.Loaded());
   EXPECT_FALSE(box.Visible());
@@ -474,6 +479,22 @@ TEST(Pictures, ABitmapFileLoadsAndAMissingOneIsFileNotFound) {
   EXPECT_EQ(p.Width_Pixels(), 3);
   EXPECT_EQ(p.Height_Pixels(), 2);
   DeleteFileA(path.c_str());
+  // JPEG and GIF pictures through the system's decoder.
+  struct Sample {
+    const char* ext;
+    const unsigned char* data;
+    unsigned size;
+  } samples[] = {{".jpg", Blue_Jpeg, Blue_Jpeg_len}, {".gif", Blue_Gif, Blue_Gif_len}};
+  for (const auto& sample : samples) {
+    std::string file = path + sample.ext;
+    HANDLE out = CreateFileA(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    WriteFile(out, sample.data, sample.size, &written, nullptr);
+    CloseHandle(out);
+    forms::Picture picture = forms::Picture::Load_File(file);
+    EXPECT_EQ(picture.Width_Pixels(), 4) << sample.ext;
+    EXPECT_EQ(picture.Height_Pixels(), 3) << sample.ext;
+    DeleteFileA(file.c_str());
+  }
   try {
     forms::Picture::Load_File(path);
     ADD_FAILURE();
