@@ -50,6 +50,9 @@ LRESULT CALLBACK Game_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case testgame::kActivate: {
       HWND w = wp ? reinterpret_cast<HWND>(wp) : g_main;
+      // Like a user's click on a window in the background: the window really becomes active
+      // again, even where its thread still counts it as its active window.
+      if (GetActiveWindow() == w) SetActiveWindow(nullptr);
       SetForegroundWindow(w);
       SetActiveWindow(w);
       return 0;

@@ -222,14 +222,14 @@ Game::Game(const Run_Folder& folder, const std::string& exeName, const std::stri
 }
 
 HWND Game::Main() {
-  if (!main_) testkit::Wait_Until([&] { return (main_ = Find_Window(Id(), title_)) != nullptr; });
+  if (!main_) testkit::Wait_Until([&] { return (main_ = testkit::Find_Window_Of(Id(), title_)) != nullptr; });
   return main_;
 }
 
 HWND Game::Extra(int n) {
   HWND w = nullptr;
   testkit::Wait_Until(
-      [&] { return (w = Find_Window(Id(), "hookgame extra " + std::to_string(n))) != nullptr; });
+      [&] { return (w = testkit::Find_Window_Of(Id(), "hookgame extra " + std::to_string(n))) != nullptr; });
   return w;
 }
 
@@ -299,26 +299,6 @@ bool Wait_Key_Ups(const Game& game, LRESULT keyUps) {
 
 namespace {
 
-struct Search {
-  DWORD pid;
-  const std::string* title;
-  HWND found;
-};
-
-BOOL CALLBACK Match(HWND hwnd, LPARAM lp) {
-  auto* s = reinterpret_cast<Search*>(lp);
-  DWORD owner = 0;
-  GetWindowThreadProcessId(hwnd, &owner);
-  if (owner != s->pid || !IsWindowVisible(hwnd)) return TRUE;
-  char text[512];
-  GetWindowTextA(hwnd, text, sizeof text);
-  if (*s->title == text) {
-    s->found = hwnd;
-    return FALSE;
-  }
-  return TRUE;
-}
-
 BOOL CALLBACK Longest_Static(HWND child, LPARAM lp) {
   auto* best = reinterpret_cast<std::string*>(lp);
   char cls[32];
@@ -331,12 +311,6 @@ BOOL CALLBACK Longest_Static(HWND child, LPARAM lp) {
 }
 
 }  // namespace
-
-HWND Find_Window(DWORD pid, const std::string& title) {
-  Search s{pid, &title, nullptr};
-  EnumWindows(Match, reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
 
 std::string Box_Text(HWND box) {
   std::string text;

@@ -140,8 +140,6 @@ void Typing_Pause();
 // Waits until the game has seen `keyUps` key releases in all.
 bool Wait_Key_Ups(const Game& game, LRESULT keyUps);
 
-// A visible top-level window of the process with that title (the whole title), or null.
-HWND Find_Window(DWORD pid, const std::string& title);
 // The text of the message box's text control.
 std::string Box_Text(HWND box);
 

@@ -223,7 +223,7 @@ TEST_F(HookLib, BaseFolderTooLongForThePluginFolderFailsCleanly) {
   ASSERT_TRUE(game.Post(testgame::kCreateWindow));
   ASSERT_NE(game.Extra(1), nullptr);
   ASSERT_TRUE(game.Sync());
-  EXPECT_EQ(hookkit::Find_Window(game.Id(), kBoxTitle), nullptr);
+  EXPECT_EQ(testkit::Find_Window_Of(game.Id(), kBoxTitle), nullptr);
 }
 
 TEST_F(HookLib, TransListSwitchesGamesByPosition) {
@@ -287,7 +287,7 @@ TEST_F(HookLib, HooksLeftByAnEndedTranslatorDoNotBlockANewStart) {
 TEST_F(HookLib, HooksOfARunningTranslatorStillBlockASecondStart) {
   testkit::Process holder(hookkit::Driver_Path(), "\"" + lib.Path() + "\" init-hold", run.Path());
   HWND held = nullptr;
-  ASSERT_TRUE(Wait_Until([&] { return (held = hookkit::Find_Window(holder.Id(), "hookdriver holds")); }));
+  ASSERT_TRUE(Wait_Until([&] { return (held = testkit::Find_Window_Of(holder.Id(), "hookdriver holds")); }));
   Comp_Window comp(600, 500, 100, 80);
   EXPECT_EQ(Init(GetCurrentProcessId(), comp.Handle_Slot()), FALSE);
   EXPECT_EQ(shared->dwTranslatorPid, holder.Id());
@@ -346,13 +346,28 @@ TEST_F(HookLib, ActivatingTheComparedWindowBringsTheComparisonWindowToItsSide) {
   ASSERT_NE(cover.Main(), nullptr);
   ASSERT_EQ(lib.SetCompWnd(game.Main()), TRUE);
   ASSERT_TRUE(cover.Bring_To_Front());
+  ASSERT_TRUE(cover.Sync());  // no activation of the cover is still on its way
+  Wait_Until([&] {
+    Comp_Window::Pump();
+    std::vector<HWND> z = Z_Order();
+    if (Z_Index(z, cover.Main()) < Z_Index(z, comp.Handle())) return true;
+    // A late activation from the programs' start can still reorder them: raise the cover again.
+    SetWindowPos(cover.Main(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    return false;
+  }, std::chrono::seconds(3));
   std::vector<HWND> before = Z_Order();
   ASSERT_LT(Z_Index(before, cover.Main()), Z_Index(before, comp.Handle()));
 
   ASSERT_TRUE(game.Post(testgame::kActivate));
   ASSERT_TRUE(Wait_Until([&] { return GetForegroundWindow() == game.Main(); }));
   ASSERT_TRUE(game.Sync());
-  Comp_Window::Pump();
+  // Activation reorders the windows of three processes: give it time to settle.
+  Wait_Until([&] {
+    Comp_Window::Pump();
+    std::vector<HWND> z = Z_Order();
+    int comp_at = Z_Index(z, comp.Handle());
+    return std::abs(comp_at - Z_Index(z, game.Main())) == 1 && comp_at < Z_Index(z, cover.Main());
+  }, std::chrono::seconds(3));
   // The comparison window is next to the compared window, in front of the window that was in
   // front of both, neither topmost nor active. (Windows places it just above the compared
   // window; under Wine the activated window is raised once more after the hook, so the
@@ -590,7 +605,7 @@ class HookPlugin : public HookLib {
   // The plug-in box of the process, once shown (waits), or null.
   HWND Wait_Box(const Game& game, bool wait = true) {
     HWND box = nullptr;
-    auto found = [&] { return (box = hookkit::Find_Window(game.Id(), kBoxTitle)) != nullptr; };
+    auto found = [&] { return (box = testkit::Find_Window_Of(game.Id(), kBoxTitle)) != nullptr; };
     if (wait)
       Wait_Until(found);
     else

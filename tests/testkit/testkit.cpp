@@ -75,7 +75,7 @@ BOOL CALLBACK Match_Window(HWND hwnd, LPARAM lp) {
   auto* s = reinterpret_cast<Window_Search*>(lp);
   DWORD owner = 0;
   GetWindowThreadProcessId(hwnd, &owner);
-  char text[256];
+  char text[512];
   GetWindowTextA(hwnd, text, sizeof text);
   if (owner == s->pid && IsWindowVisible(hwnd) && *s->title == text) {
     s->found = hwnd;
