@@ -168,6 +168,21 @@ class Keys_Page : public ::testing::Test {
   }
   void TearDown() override {
     Stop_Current_Exercise(Main());
+    if (Sound_Card_Present) {
+      // Leave the test desktop's sound device as it started: silent and its file empty.
+      Stop_Sound();
+      Pump_For(100);
+      char out[MAX_PATH] = {};
+      if (GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out)) {
+        HANDLE file = CreateFileA((std::string("\\\\?\\unix") + out).c_str(), GENERIC_WRITE,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  TRUNCATE_EXISTING, 0, nullptr);
+        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+      }
+    }
+    Sound_Card_Present = false;
+    for (const std::string& file : copied_) DeleteFileA(file.c_str());
+    for (auto it = made_.rbegin(); it != made_.rend(); ++it) RemoveDirectoryA(it->c_str());
     forms::Tutor_Settings::Delete_Section(kChar);
     forms::Set_Message_Box_Function({});
     Set_Beep_Function({});
@@ -179,6 +194,18 @@ class Keys_Page : public ::testing::Test {
     RemoveDirectoryA(folder_.c_str());
   }
 
+  // Copies a file of the built program folder into the test's program folder.
+  void Copy_From_Program(const std::string& name) {
+    std::string folder = folder_;
+    for (size_t at = name.find('\\'); at != std::string::npos; at = name.find('\\', at + 1)) {
+      folder = folder_ + "\\" + name.substr(0, at);
+      if (CreateDirectoryA(folder.c_str(), nullptr)) made_.push_back(folder);
+    }
+    const std::string target = folder_ + "\\" + name;
+    ASSERT_TRUE(CopyFileA((testkit::Tutor_Folder() + "\\" + name).c_str(), target.c_str(), FALSE))
+        << name;
+    copied_.push_back(target);
+  }
   void Lesson(int method, const std::string& bytes) {
     Write_File(folder_ + "\\English\\Character\\" + std::to_string(method) + ".txt", bytes);
   }
@@ -225,6 +252,7 @@ class Keys_Page : public ::testing::Test {
   }
 
   std::string folder_;
+  std::vector<std::string> copied_, made_;
   std::vector<std::string> boxes;
   int beeps = 0;
 };
@@ -269,6 +297,43 @@ TEST_F(Keys_Page, TheDrillJudgesRealKeysAndLightsFlashesAndCountsMisses) {
   EXPECT_EQ(Pictured_Keys(), std::vector<int>{31});  // Enter
   EXPECT_TRUE(Label_Of("Label_Key_Speed").Visible());
   EXPECT_TRUE(boxes.empty());
+}
+
+// The sound file the test desktop's wave-out device writes: a new sound changes its size or time.
+std::pair<unsigned long long, unsigned long long> Sound_Stamp() {
+  char out[MAX_PATH] = {};
+  if (!GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out)) return {0, 0};
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  if (!GetFileAttributesExA((std::string("\\\\?\\unix") + out).c_str(), GetFileExInfoStandard,
+                            &data))
+    return {0, 0};
+  return {(static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+          (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+              data.ftLastWriteTime.dwLowDateTime};
+}
+
+TEST_F(Keys_Page, EachKeyPlaysTheNoteOfItsOwnKey) {
+  char out[MAX_PATH] = {};
+  ASSERT_GT(GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out), 0u);
+  Sound_Card_Present = Has_Sound_Card();
+  ASSERT_TRUE(Sound_Card_Present);
+  // Only the note of f (slot 5) and the error sound are in this program folder.
+  Copy_From_Program("Music\\Sound\\MusicKB\\5.wav");
+  Copy_From_Program("Music\\Sound\\cw.wav");
+  Open_Keys_Page();
+  auto plays = [](const std::function<void()>& key, std::chrono::milliseconds limit) {
+    Stop_Sound();
+    Pump_For(300);
+    const auto before = Sound_Stamp();
+    key();
+    return Pump_Until([&] { return Sound_Stamp() != before && Sound_Stamp().first > 0; }, limit);
+  };
+  EXPECT_TRUE(plays([this] { Drill({'F'}); }, std::chrono::seconds(5)));  // f's note
+  EXPECT_EQ(Score(), "20");
+  EXPECT_TRUE(plays([this] { Drill({'K'}); }, std::chrono::seconds(5)));  // the error sound
+  EXPECT_EQ(beeps, 0);
+  EXPECT_FALSE(plays([this] { Drill({'J'}); }, std::chrono::milliseconds(600)));  // j's is missing
+  EXPECT_EQ(Score(), "20");
 }
 
 TEST_F(Keys_Page, LineTypingEndsOnEnterAndTheNextLineIsRemembered) {

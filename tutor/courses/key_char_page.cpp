@@ -303,6 +303,11 @@ void RichText_Char_User_LostFocus() {
 
 void Design_Key_Char_Page(forms::Form& form) {
   forms::Picture_Box& page = form.Get<forms::Picture_Box>("Picture_BG", 0);
+  // The pointer on the page itself takes the buttons' hover looks away.
+  page.On_Mouse_Move = [before = page.On_Mouse_Move](int button, int shift, int x, int y) {
+    if (before) before(button, shift, x, y);
+    Reset_Key_Char_Button_Picture(Form_Quillon());
+  };
 
   for (int i = 0; i < kKeyCharMissPictures; ++i) {
     auto& miss = form.Add<forms::Image>("Image_Key_Char_Miss", i, &page);
