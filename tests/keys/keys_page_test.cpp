@@ -433,6 +433,13 @@ TEST_F(Keys_Page, TheLastLineEndsTheLessonAndTheProgressGoesBackToTheStart) {
   EXPECT_FALSE(Input().Visible());
   EXPECT_TRUE(Main().Get<forms::Image>("Image_Key_Char", 0).Enabled());
   EXPECT_FALSE(Main_Timer("Timer_Check").Enabled());
+  // The keys go to the drill again, none into the hidden typing box.
+  const std::string left_in_box = User().Text();
+  Drill({'F'});
+  EXPECT_TRUE(Exercise_Running);
+  EXPECT_EQ(Score(), "20");
+  EXPECT_EQ(User().Text(), left_in_box);
+  EXPECT_NE(GetFocus(), User().Hwnd());
 }
 
 TEST_F(Keys_Page, PauseStopsTheJudgingUntilContinue) {

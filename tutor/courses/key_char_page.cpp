@@ -77,6 +77,23 @@ void Show_Look(forms::Image& image, const std::string& name) {
   image.Tag = name;
 }
 
+// The main window takes the focus when the line-typing boxes had it (or nobody has it while the
+// main window is in front): its key events then see the drill's keys as characters again.
+void Focus_Main_Window() {
+  const HWND main = Main().Hwnd();
+  if (!main) return;
+  const HWND focus = GetFocus();
+  const bool boxes = focus && (focus == User_Box().Hwnd() || focus == Source_Box().Hwnd());
+  if (boxes || (!focus && GetForegroundWindow() == main)) SetFocus(main);
+}
+
+// Hides the line-typing panel; the keys go back to the main window's key events.
+void Hide_Input_Panel() {
+  forms::Picture_Box& input = Input_Panel();
+  if (input.Visible()) input.Set_Visible(false);
+  Focus_Main_Window();
+}
+
 // The page as the practice sees it.
 class Page_View : public Key_Char_View {
  public:
@@ -135,7 +152,7 @@ class Page_View : public Key_Char_View {
     Label_Of("Label_Key_Char_Time_Info").Set_Caption("");
     Label_Of("Label_Key_Char_Count").Set_Caption("");
     Label_Of("Label_Key_Char_Show_Msg").Set_Caption("");
-    Input_Panel().Set_Visible(false);
+    Hide_Input_Panel();
   }
   void Show_Keypad(bool shown) override {
     forms::Picture_Box& pad = Keypad();
@@ -198,12 +215,11 @@ class Page_View : public Key_Char_View {
     Input_Panel().Set_Visible(true);
     user.Set_Focus();
   }
-  void Hide_Line_Typing() override {
-    Input_Panel().Set_Visible(false);
-    // The main window's key events take the keys again.
-    if (GetForegroundWindow() == Main().Hwnd()) Main().Set_Focus();
+  void Hide_Line_Typing() override { Hide_Input_Panel(); }
+  void Disable_Typing_Box() override {
+    Focus_Main_Window();
+    User_Box().Set_Enabled(false);
   }
-  void Disable_Typing_Box() override { User_Box().Set_Enabled(false); }
   void Paint_Wrong_Char(int user_length) override {
     forms::Rich_Text_Box& user = User_Box();
     user.Select(user_length - 1, 1);
@@ -276,6 +292,11 @@ void RichText_Char_User_Change() {
 }
 
 void RichText_Char_User_KeyDown(int& key_code, int shift) {
+  // A box left with the focus after its panel was hidden takes no keys.
+  if (!Input_Panel().Visible() || !Panel(0).Visible()) {
+    key_code = 0;
+    return;
+  }
   forms::Guarded([&] {
     Block_Paste_Keys(User_Box(), key_code, shift);
     Key_Char().Line_Key_Down(key_code);
