@@ -449,6 +449,7 @@ TEST_F(Keys_Page, PauseStopsTheJudgingUntilContinue) {
   EXPECT_TRUE(Key_Char_Paused);
   EXPECT_FALSE(Main_Timer("Timer_Check").Enabled());
   EXPECT_EQ(Main().Get<forms::Image>("Image_Key_Char", 1).Tool_Tip_Text(), "继续");
+  Shot("keys-paused");
   EXPECT_TRUE(static_cast<bool>(Main().Get<forms::Image>("Image_Key_Char", 1).Get_Picture()));
   Chord({'K'});
   Chord({'J'});
