@@ -1,6 +1,7 @@
 """The keys practice page: the keyboard page "jw", the numeric keypad "jp2", the line-typing
 panel "wd", the key highlights "mychar" + slot, the page buttons' looks "mycharchar1" to "6" and
-the miss marks "mycharku0" to "9".
+the miss marks "mycharku0" to "9" and the wrong-key marks "mycharwrong" + slot (a wrongly pressed
+key flashed red).
 
 Key slots follow the tutor's key table: 0-25 the letters a-z, 26 space, 27 ;, 28 ,, 29 ., 30 /,
 31 Enter, 32 Tab, 40 `, 41-50 the digits 1-9 and 0, 51 -, 52 =, 53 Backspace, 54 \\, 55 ',
@@ -89,12 +90,15 @@ def pad_keys():
     return keys
 
 
-def key(img, box, text, shifted, zone, lit=False, tint=None):
-    """One key cap at box (x, y, w, h): finger-zone tint at rest, warm and glowing when lit."""
+def key(img, box, text, shifted, zone, lit=False, tint=None, wrong=False):
+    """One key cap at box (x, y, w, h): finger-zone tint at rest, warm and glowing when lit, red
+    with a cross in its corner when flashed as a wrong key."""
     x, y, w, h = box
     d = ImageDraw.Draw(img)
     tint = tint or FINGER_TINTS[zone]
-    if lit:
+    if wrong:
+        top, bottom, edge, ink = (255, 196, 190), (214, 58, 52), (140, 24, 20), WHITE
+    elif lit:
         top, bottom, edge, ink = (255, 214, 150), (238, 140, 52), (180, 84, 20), (90, 36, 8)
     else:
         top, bottom, edge, ink = mix(tint, WHITE, 0.55), tint, mix(tint, TEAL_DARK, 0.55), INK
@@ -119,6 +123,9 @@ def key(img, box, text, shifted, zone, lit=False, tint=None):
             label(img, (cx, y + h / 2 - 2), text, size=size, fill=ink, kind=kind, max_w=w - 4)
     if text in ("F", "J") or (text == "5" and not shifted):  # the home-position bumps
         d.line((cx - 4, y + h - 6, cx + 4, y + h - 6), fill=ink, width=1)
+    if wrong:
+        d.line((x + w - 9, y + 3, x + w - 4, y + 8), fill=WHITE, width=2)
+        d.line((x + w - 9, y + 8, x + w - 4, y + 3), fill=WHITE, width=2)
 
 
 @cached
@@ -255,6 +262,12 @@ def _register_key(text, shifted, slot, box, zone, ground):
     def lit(img):
         part = crop_of(ground(), box)
         key(part, (0, 0, w, h), text, shifted, zone, lit=True)
+        return part
+
+    @bitmap(f"mycharwrong{slot}", w, h)
+    def wrong(img):
+        part = crop_of(ground(), box)
+        key(part, (0, 0, w, h), text, shifted, zone, wrong=True)
         return part
 
 

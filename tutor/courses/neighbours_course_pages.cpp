@@ -21,13 +21,6 @@ void Start_Clock(forms::Form&) {
 }  // namespace
 
 void Install_Course_Page_Entries(Exercise_Entries& e) {
-  // Keys practice: the page waits for any key, which starts the practice.
-  e.Initialize_Key_Char_Page = [](forms::Form&) {
-    Exercise_Running = false;
-    Key_Char_Paused = false;
-  };
-  e.Start_Key_Char_Lesson = [](forms::Form&) { Panel_Keys_Enabled = true; };
-  e.Start_Key_Char_Practice = Start_Clock;
   e.Initialize_Word_Page = Idle_Page;
   e.Start_Word_Lesson = [](forms::Form& f) {
     Start_Clock(f);

@@ -1,5 +1,5 @@
 #pragma once
-// The keys, words and Wubi pages as the shell sees them until the courses install their own
+// The words and Wubi pages as the shell sees them until the courses install their own
 // procedures: each page set-up leaves its page idle, each start starts the clock.
 
 namespace quillon {

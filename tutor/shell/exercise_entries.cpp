@@ -1,5 +1,6 @@
 #include "shell/exercise_entries.h"
 
+#include "courses/key_char_page.h"
 #include "courses/neighbours_articles.h"
 #include "courses/neighbours_course_pages.h"
 #include "freetype/free_type_pages.h"
@@ -18,6 +19,7 @@ void Install_Exercise_Entries() {
   if (installed) return;
   installed = true;
   Exercise_Entries& e = Exercises();
+  Install_Key_Char_Entries(e);
   Install_Course_Page_Entries(e);
   Install_Article_Entries(e);
   Install_Free_Type_Entries(e);

@@ -1,0 +1,146 @@
+// The real Quillon.exe: the first line of the shipped keys lesson typed with real keys, and the
+// place found again after the program is started anew.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "testkit/testkit.h"
+
+namespace {
+
+const char kTitle[] = "青岚键坊";
+const char kChar[] = "Software\\Larkmoor\\QL\\Setting\\English\\Char";
+
+void Set_Value(const std::string& key_path, const char* name, const char* value) {
+  HKEY key;
+  ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, key_path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                            nullptr, &key, nullptr),
+            ERROR_SUCCESS);
+  RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value),
+                 static_cast<DWORD>(std::strlen(value) + 1));
+  RegCloseKey(key);
+}
+
+std::string Value(const std::string& key_path, const char* name) {
+  char text[64] = {};
+  DWORD size = sizeof text - 1;
+  if (RegGetValueA(HKEY_CURRENT_USER, key_path.c_str(), name, RRF_RT_REG_SZ, nullptr, text,
+                   &size) != ERROR_SUCCESS)
+    return "(none)";
+  return text;
+}
+
+void Empty_Sound_Output() {
+  char out[MAX_PATH] = {};
+  if (!GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out)) return;
+  HANDLE file = CreateFileA((std::string("\\\\?\\unix") + out).c_str(), GENERIC_WRITE,
+                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            TRUNCATE_EXISTING, 0, nullptr);
+  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
+}
+
+struct Tutor {
+  Tutor() : process(testkit::Tutor_Folder() + "\\Quillon.exe", "", testkit::Tutor_Folder()) {}
+  ~Tutor() {
+    if (main) PostMessageA(main, WM_CLOSE, 0, 0);
+    process.Wait_Exit(std::chrono::seconds(10));
+    Empty_Sound_Output();
+  }
+  bool Start() {
+    testkit::Wait_Until([&] { return (main = testkit::Find_Window_Of(process.Id(), kTitle)); });
+    if (!main) return false;
+    SetForegroundWindow(main);
+    return testkit::Wait_Until([&] { return GetForegroundWindow() == main; });
+  }
+  // A left click at a point of the main window's client area given in twips, posted to the
+  // window under it.
+  void Click(int x_twips, int y_twips) {
+    POINT p{x_twips / 15, y_twips / 15};
+    ClientToScreen(main, &p);
+    HWND under = WindowFromPoint(p);
+    ScreenToClient(under, &p);
+    const LPARAM at = MAKELPARAM(p.x, p.y);
+    PostMessageA(under, WM_MOUSEMOVE, 0, at);
+    PostMessageA(under, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(under, WM_LBUTTONUP, 0, at);
+    testkit::Wait_Until([] { return false; }, std::chrono::milliseconds(600));
+  }
+  // Opens the keys practice from the English menu and waits for the page's slide.
+  void Open_Keys_Page() {
+    Click(1575 + 200, 630 + 200);          // the function bar's English button
+    Click(1140 + 120 + 300, 1590 + 30 + 150);  // its first item: keys practice
+    testkit::Wait_Until([] { return false; }, std::chrono::milliseconds(2500));
+  }
+  void Type(const std::string& keys) {
+    for (char c : keys) {
+      const WORD vk = c == '\r' ? WORD(VK_RETURN) : WORD(VkKeyScanA(c) & 0xFF);
+      INPUT in[2] = {};
+      in[0].type = in[1].type = INPUT_KEYBOARD;
+      in[0].ki.wVk = in[1].ki.wVk = vk;
+      in[1].ki.dwFlags = KEYEVENTF_KEYUP;
+      SendInput(2, in, sizeof(INPUT));
+      testkit::Wait_Until([] { return false; }, std::chrono::milliseconds(60));
+    }
+  }
+  // True when the key image of the page at these pixels (left, top of the key in the page "jw")
+  // shows the lit key's warm colour.
+  bool Key_Lit(int left, int top) {
+    POINT p{left + 5, 1590 / 15 + top + 21};
+    ClientToScreen(main, &p);
+    HDC screen = GetDC(nullptr);
+    COLORREF c = GetPixel(screen, p.x, p.y);
+    ReleaseDC(nullptr, screen);
+    return int(GetRValue(c)) - int(GetBValue(c)) > 80;
+  }
+  testkit::Process process;
+  HWND main = nullptr;
+};
+
+// Keys f (slot 5) and j (slot 9) on the keys page.
+constexpr int kF[2] = {159, 195}, kJ[2] = {252, 195};
+
+TEST(KeysProgram, TheFirstLineIsTypedAndThePlaceIsFoundAgainAfterARestart) {
+  testkit::Delete_User_Key(kChar);
+  Set_Value(std::string(kChar) + "\\Remember", "Flag", "1");
+  const std::string line = "fff fff ggg ggg fgf gfg fgfg ffgg gfgf fg gf";  // line 1 of 0.txt
+  {
+    Tutor tutor;
+    ASSERT_TRUE(tutor.Start());
+    tutor.Open_Keys_Page();
+    EXPECT_TRUE(tutor.Key_Lit(kF[0], kF[1]));
+    EXPECT_FALSE(tutor.Key_Lit(kJ[0], kJ[1]));
+    tutor.Type(line + "\r");  // the key drill, closed by Enter
+    tutor.Type(line + "\r");  // the line typing, ended by Enter: on to line 2
+    ASSERT_TRUE(testkit::Wait_Until(
+        [] { return Value(std::string(kChar) + "\\Remember\\Line Num", "0") == "2"; },
+        std::chrono::seconds(10)));
+    // Every key right in the drill and the line typing, each with its Enter.
+    EXPECT_EQ(Value(std::string(kChar) + "\\Remember\\Count Num", "0"),
+              std::to_string(2 * 20 * (line.size() + 1)));
+    EXPECT_TRUE(tutor.Key_Lit(kJ[0], kJ[1]));  // line 2 begins with j
+  }
+  {
+    Tutor tutor;
+    ASSERT_TRUE(tutor.Start());
+    tutor.Open_Keys_Page();
+    EXPECT_TRUE(tutor.Key_Lit(kJ[0], kJ[1]));
+    EXPECT_FALSE(tutor.Key_Lit(kF[0], kF[1]));
+  }
+  // Without the flag the lesson starts at its first line; the stored place stays.
+  Set_Value(std::string(kChar) + "\\Remember", "Flag", "0");
+  {
+    Tutor tutor;
+    ASSERT_TRUE(tutor.Start());
+    tutor.Open_Keys_Page();
+    EXPECT_TRUE(tutor.Key_Lit(kF[0], kF[1]));
+    EXPECT_FALSE(tutor.Key_Lit(kJ[0], kJ[1]));
+  }
+  EXPECT_EQ(Value(std::string(kChar) + "\\Remember\\Line Num", "0"), "2");
+  testkit::Delete_User_Key(kChar);
+}
+
+}  // namespace
