@@ -236,6 +236,24 @@ TEST_F(Function_Bar, UnrollingStepsFollowMoveStepNum) {
   }
 }
 
+TEST_F(Function_Bar, AFailedUnrollingLeavesTheMenusClosable) {
+  int steps = 0;
+  Set_Animation_Watcher([&](const char*, int) {
+    if (++steps == 2) throw forms::Runtime_Error(481, "Invalid picture");
+  });
+  Click_At(Center_Of(Button(0)));
+  ASSERT_TRUE(Pump_Until([&] { return !boxes.empty(); }));
+  EXPECT_EQ(boxes[0].text, "Invalid picture!");
+  EXPECT_FALSE(PopMenu_Opening);
+  Set_Animation_Watcher({});
+  // Touching an item (the lowest, the one that shows first) and leaving still closes the menu.
+  auto& item = form().Get<forms::Image>("Image_English_Type", 3);
+  Mouse_To(Client_Point(Inner(0).Hwnd(), item.Left() + 300, item.Top() + item.Height() - 60));
+  ASSERT_TRUE(Pump_Until([] { return Mouse_In_PopMenu; }));
+  Mouse_To(Bare_Background());
+  EXPECT_TRUE(Pump_Until([&] { return !Outer(0).Visible() && Open_PopMenu == kNone; }));
+}
+
 TEST_F(Function_Bar, ACommandFromTheContextMenuOpensNoMenuButSelectsItsButton) {
   Direct_Command = true;
   Do_Function_Module(form(), 3);
