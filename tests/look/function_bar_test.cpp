@@ -204,6 +204,24 @@ TEST_F(Function_Bar, SecondClicksDuringAnUnrollLeaveOneMenuAtFullSize) {
     Pump_Until([&] { return Open_PopMenu == kNone; });
   }
 
+  // Two clicks queued at once: the second one runs while the first opening clears its items
+  // (posted clicks: real input could not be timed so exactly).
+  Set_Animation_Watcher({});
+  for (int b : {1, 4}) {
+    RECT r = Button(b).Pixel_Rect();
+    LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    PostMessageA(Background().Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(Background().Hwnd(), WM_LBUTTONUP, 0, at);
+  }
+  ASSERT_TRUE(Pump_Until([&] { return Open_PopMenu == 3 && !PopMenu_Opening && Outer(3).Visible(); }))
+      << "open " << Open_PopMenu << " opening " << PopMenu_Opening << " selected "
+      << Selected_Function_Module << " visible " << Visible_Menu_Count() << " panel " << Current_Panel;
+  Pump_Until([] { return false; }, std::chrono::milliseconds(300));
+  EXPECT_EQ(Visible_Menu_Count(), 1);
+  EXPECT_EQ(Outer(3).Height(), kHeights[3]);
+  Click_At(Bare_Background());
+  Pump_Until([&] { return Open_PopMenu == kNone; });
+
   // An item chosen while its menu unrolls: the screen changes, the menu is hidden.
   int steps = 0;
   bool clicked = false;

@@ -168,6 +168,11 @@ void Show_PopMenu(forms::Form& form) {
     Clear_PopMenu_Item_Picture(form);
     const int h = inner.Height();
     const int w = outer.Width(), l = outer.Left(), t = outer.Top();
+    if (g_opening != mine) {  // another opening ran during the clearing: it owns the screen
+      outer.Move(l, t, w, h);
+      inner.Move(0, 0, w, h);
+      return;
+    }
     outer.Move(l, t, w, 0);
     inner.Move(0, -h);
     if (inner.Tag.empty()) {  // each menu's face is drawn at its first opening only
