@@ -272,6 +272,24 @@ TEST_F(Function_Bar, AFailedUnrollingLeavesTheMenusClosable) {
   EXPECT_TRUE(Pump_Until([&] { return !Outer(0).Visible() && Open_PopMenu == kNone; }));
 }
 
+TEST_F(Function_Bar, DialogButtonsHandTheSelectionBack) {
+  // No screen yet: nothing stays selected.
+  Click_At(Center_Of(Button(7)));
+  ASSERT_TRUE(Pump_Until([&] { return helps.size() == 1; }));
+  EXPECT_EQ(Selected_Function_Module, kNone);
+  EXPECT_EQ(Hover_Function_Module, kNone);
+  EXPECT_TRUE(Button(7).Get_Picture().Empty());
+  // A screen on show: its button is selected again.
+  Do_Game_Item(form(), 2);
+  Click_At(Center_Of(Button(6)));
+  ASSERT_TRUE(Pump_Until([&] { return !calls.empty() && calls.back() == "Show_Form_Control"; }));
+  EXPECT_EQ(Selected_Function_Module, 3);
+  EXPECT_EQ(Hover_Function_Module, 3);
+  EXPECT_TRUE(Button(6).Get_Picture().Empty());
+  EXPECT_TRUE(Settled() && Image_Shows(Button(3), "m8"));
+  EXPECT_TRUE(boxes.empty());
+}
+
 TEST_F(Function_Bar, ACommandFromTheContextMenuOpensNoMenuButSelectsItsButton) {
   Direct_Command = true;
   Do_Function_Module(form(), 3);

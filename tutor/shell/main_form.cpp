@@ -117,6 +117,7 @@ void Design_Main_Form(forms::Form& form) {
   form.Add<forms::Picture_Box>("Picture_Article_BG_1", -1, &articles).Move(0, 0, 9435, 5595);
   auto& article_2 = form.Add<forms::Picture_Box>("Picture_Article_BG_2", -1, &articles);
   article_2.Move(0, 0, 9435, 5595);
+  article_2.On_Mouse_Move = Surface_Mouse_Move;
   article_2.Set_Visible(false);
 
   // The drop-down menus over the practice area.

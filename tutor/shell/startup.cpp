@@ -12,9 +12,9 @@
 #include "shell/exercise_entries.h"
 #include "shell/globals.h"
 #include "shell/main_form.h"
+#include "shell/panel_slides.h"
 #include "shell/services.h"
 #include "shell/sounds.h"
-#include "shell/panel_slides.h"
 #include "shell/standins.h"
 
 namespace quillon {
