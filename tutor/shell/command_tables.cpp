@@ -1,5 +1,7 @@
 #include "shell/command_tables.h"
 
+#include <cmath>
+
 namespace quillon {
 
 Hot_Key_Command Find_Hot_Key_Command(int key, int shift, int close_key, int close_shift) {
@@ -132,6 +134,61 @@ bool Display_Font_Setting(int kind, std::string* key, std::string* default_name)
 std::string Key_Sound_Path(int key_index, int music_kb_on) {
   if (key_index == -88 || music_kb_on != 1) return "\\Music\\Sound\\type.wav";
   return "\\Music\\Sound\\MusicKB\\" + std::to_string(key_index) + ".wav";
+}
+
+// ---- Animations ----
+
+namespace {
+
+// Positions from `from` in steps of `step` (signed) up to and including `to`. Each position is
+// computed from its step number, so that rounding never drops the last one.
+std::vector<int> Steps_Between(double from, double to, double step) {
+  std::vector<int> out;
+  if (step == 0) return out;
+  const double slack = std::abs(step) * 1e-6;
+  for (int k = 0;; ++k) {
+    double x = from + k * step;
+    if (step > 0 ? x > to + slack : x < to - slack) break;
+    out.push_back(static_cast<int>(x + (x >= 0 ? 0.5 : -0.5)));
+  }
+  return out;
+}
+
+float Valid_Steps(float steps) { return steps > 0 ? steps : 15.0f; }
+
+}  // namespace
+
+std::vector<int> Slide_Out_Positions(int width, float steps) {
+  return Steps_Between(0, width, width / static_cast<double>(Valid_Steps(steps)));
+}
+
+std::vector<int> Slide_In_Positions(int width, float steps) {
+  return Steps_Between(width, 0, -width / (static_cast<double>(Valid_Steps(steps)) * 1.5));
+}
+
+std::vector<int> Unroll_Heights(int height, float steps) {
+  return Steps_Between(0, height, height / static_cast<double>(Valid_Steps(steps)));
+}
+
+// ---- Picture message boxes ----
+
+int Picture_Box_Key_Button(int buttons, int key_code, int shift) {
+  const int last = buttons - 1;  // the box's "no" (the only button of a one-button box)
+  switch (key_code) {
+    case 13:  // Enter, any modifiers
+      return 0;
+    case 27:  // Esc, any modifiers
+      return last;
+    case 89:  // Ctrl+Y
+      return shift == kCtrlMask ? 0 : -1;
+    case 82:  // Ctrl+R: the retry of a three-button box
+      return shift == kCtrlMask && buttons == 3 ? 1 : -1;
+    case 78:  // Ctrl+N: the no of a box that has one
+      return shift == kCtrlMask && buttons > 1 ? last : -1;
+    case 115:  // Alt+F4
+      return shift == kAltMask ? last : -1;
+  }
+  return -1;
 }
 
 }  // namespace quillon

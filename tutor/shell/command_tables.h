@@ -5,6 +5,7 @@
 // belongs to. No window code here.
 
 #include <string>
+#include <vector>
 
 namespace quillon {
 
@@ -97,6 +98,25 @@ Font_List Classify_Font(const std::string& name, int charset);
 // The display font setting of a kind: key "0"/"1" of "Setting\System\Font" and its default.
 // False for any other kind.
 bool Display_Font_Setting(int font_kind, std::string* key, std::string* default_name);
+
+// ---- Animations ----
+// Steps of the panel slides and the drop-down menus' unrolling for a display of that many bits
+// per pixel: 15 up to 24 bits, 5 above.
+inline int Move_Step_Num_For_Depth(int bits_per_pixel) { return bits_per_pixel <= 24 ? 15 : 5; }
+// The positions a slide-out passes (0, step, 2 step, ... while <= width; step = width / steps)
+// and a slide-in (width, width - step, ... while >= 0; step = width / (steps * 1.5)), before the
+// final move to 0.
+std::vector<int> Slide_Out_Positions(int width, float steps);
+std::vector<int> Slide_In_Positions(int width, float steps);
+// The heights an unrolling menu of full height `height` passes (0, step, ... while <= height;
+// step = height / steps) before it is set to its full height.
+std::vector<int> Unroll_Heights(int height, float steps);
+
+// ---- Picture message boxes ----
+// The button a key released on a box with `buttons` buttons (1 yes; 2 yes/no; 3 yes/retry/no)
+// answers: its index, or -1 for none. Enter and Esc count with any modifiers, Ctrl+Y, Ctrl+R,
+// Ctrl+N and Alt+F4 only with exactly that modifier.
+int Picture_Box_Key_Button(int buttons, int key_code, int shift);
 
 // ---- Sounds ----
 // The key sound under the program folder: "\Music\Sound\type.wav" or the key's note.

@@ -5,9 +5,11 @@
 #include "courses/lesson_lines.h"
 #include "shell/command_tables.h"
 #include "shell/exercise_entries.h"
+#include "shell/function_bar.h"
 #include "shell/globals.h"
 #include "shell/key_routing.h"
 #include "shell/main_form.h"
+#include "shell/panel_slides.h"
 #include "shell/sounds.h"
 #include "shell/standins.h"
 #include "shell/startup.h"
@@ -58,9 +60,10 @@ int Article_Lesson_Setting() {
   return forms::Tutor_Settings::Get_Int("Setting\\Article", "Lesson", 5);
 }
 
+// An item's choice hides its menu; Open_PopMenu keeps its value until the next Close_PopMenu,
+// which hands the selected look back to the screen's button.
 void Hide_Menu_Box(forms::Form& form, int menu) {
   form.Get<forms::Picture_Box>("Picture_BG_PopMenu_BG", menu).Set_Visible(false);
-  if (Open_PopMenu == menu) Open_PopMenu = kNone;
 }
 
 // The dictation refusal without a sound card; false when refused.

@@ -68,6 +68,8 @@ extern int Hover_Game;
 extern int Hover_Speed_Test;
 extern int Hover_Other_Function;
 extern int Open_PopMenu;
+extern bool PopMenu_Opening;   // a drop-down menu is unrolling
+extern bool Mouse_In_PopMenu;  // the pointer has been on a menu item since the last close-on-leave
 extern bool About_First_Activate;
 extern bool Key_Char_Page_First;
 extern bool Word_Page_First;

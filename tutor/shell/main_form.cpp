@@ -3,8 +3,10 @@
 #include "shell/bitmaps.h"
 #include "shell/commands.h"
 #include "shell/exercise_entries.h"
+#include "shell/function_bar.h"
 #include "shell/globals.h"
 #include "shell/key_routing.h"
+#include "shell/skin.h"
 #include "shell/sounds.h"
 #include "shell/standins.h"
 #include "shell/startup.h"
@@ -70,18 +72,28 @@ void Menu_Item_Clicked(int menu, int item) {
   }
 }
 
+// Pointer moves over the surfaces between the buttons: the leave reset.
+void Surface_Mouse_Move(int, int, int, int) { Main_Surface_Mouse_Move(Form_Quillon()); }
+
 void Design_Main_Form(forms::Form& form) {
   form.Set_Caption(kMainCaption);
   form.Set_Client_Size(kMainClientWidth, kMainClientHeight);
 
   auto& background = form.Add<forms::Picture_Box>("Picture_Background");
   background.Move(0, 0, 9600, 7155);
-  background.On_Click = [] { Close_PopMenu(Form_Quillon()); };
+  background.On_Mouse_Move = Surface_Mouse_Move;
+  background.On_Mouse_Down = [](int button, int, int, int) {
+    Close_PopMenu(Form_Quillon());
+    if (button == 1) Drag_Form(Form_Quillon());
+  };
 
   auto& cover = form.Add<forms::Image>("Image_Main_Form_Up", -1, &background);
   cover.Move(1200, 0, 5250, 585);
   cover.Set_Visible(false);
-  form.Add<forms::Picture_Box>("Picture_LarkmoorNet", -1, &background).Move(2160, 165, 2250, 375);
+  cover.On_Mouse_Move = Surface_Mouse_Move;
+  auto& link = form.Add<forms::Picture_Box>("Picture_LarkmoorNet", -1, &background);
+  link.Move(2160, 165, 2250, 375);
+  link.On_Mouse_Down = [](int, int, int, int) { Close_PopMenu(Form_Quillon()); };
   form.Add<forms::Image>("Image_Bazaro", -1, &background).Move(285, 120, 810, 405);
 
   for (int i = 0; i < 11; ++i) {
@@ -90,6 +102,7 @@ void Design_Main_Form(forms::Form& form) {
     button.Move(r.left, r.top, r.width, r.height);
     if (*kFunctionTips[i]) button.Set_Tool_Tip_Text(kFunctionTips[i]);
     button.On_Click = [i] { Do_Function_Module(Form_Quillon(), i); };
+    button.On_Mouse_Move = [i](int, int, int, int) { Show_Function_Module_Hover(Form_Quillon(), i); };
   }
 
   // The exercise panels, hidden until a screen is opened.
@@ -97,11 +110,14 @@ void Design_Main_Form(forms::Form& form) {
     auto& panel = form.Add<forms::Picture_Box>("Picture_BG", i, &background);
     panel.Move(0, kPanelTop, kPanelSizes[i][0], kPanelSizes[i][1]);
     panel.Set_Visible(false);
+    panel.On_Mouse_Move = Surface_Mouse_Move;
+    panel.On_Mouse_Down = [](int, int, int, int) { Close_PopMenu(Form_Quillon()); };
   }
   auto& articles = form.Get<forms::Picture_Box>("Picture_BG", 1);
   form.Add<forms::Picture_Box>("Picture_Article_BG_1", -1, &articles).Move(0, 0, 9435, 5595);
   auto& article_2 = form.Add<forms::Picture_Box>("Picture_Article_BG_2", -1, &articles);
   article_2.Move(0, 0, 9435, 5595);
+  article_2.On_Mouse_Move = Surface_Mouse_Move;
   article_2.Set_Visible(false);
 
   // The drop-down menus over the practice area.
@@ -116,6 +132,9 @@ void Design_Main_Form(forms::Form& form) {
       auto& item = form.Add<forms::Image>(d.items, i, &inner);
       item.Move(d.item_left, d.tops[i], d.item_width, d.item_height);
       item.On_Click = [m, i] { Menu_Item_Clicked(m, i); };
+      item.On_Mouse_Move = [m, i](int, int, int, int) {
+        Show_PopMenu_Item_Hover(Form_Quillon(), m, i);
+      };
     }
   }
   form.Get<forms::Image>("Image_Speed_Test", 0).Set_Tool_Tip_Text("对照电脑外的原稿测试");

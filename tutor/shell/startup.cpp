@@ -12,6 +12,7 @@
 #include "shell/exercise_entries.h"
 #include "shell/globals.h"
 #include "shell/main_form.h"
+#include "shell/panel_slides.h"
 #include "shell/services.h"
 #include "shell/sounds.h"
 #include "shell/standins.h"
@@ -194,6 +195,8 @@ void Initialize_Global_Variant() {
     Hover_English_Type = Hover_Chinese_Type = Hover_Game = Hover_Speed_Test =
         Hover_Other_Function = kNone;
     Open_PopMenu = kNone;
+    PopMenu_Opening = false;
+    Mouse_In_PopMenu = false;
     About_First_Activate = true;
     Key_Char_Page_First = true;
     Word_Page_First = true;
