@@ -26,6 +26,10 @@
 namespace quillon {
 namespace {
 
+// How the practice's questions are answered: 0 yes/next, 1 no or retry, 2 no (three buttons).
+int Preset_Dialog_Answer = 0;
+int Preset_Retry_Dialog_Answer = 0;
+
 const char kChar[] = "Setting\\English\\Char";
 const char kRemember[] = "Setting\\English\\Char\\Remember";
 const char kLineNum[] = "Setting\\English\\Char\\Remember\\Line Num";
@@ -160,6 +164,13 @@ class Keys_Page : public ::testing::Test {
     Move_Step_Num = 3;
     Preset_Dialog_Answer = 0;
     Preset_Retry_Dialog_Answer = 0;
+    // The practice's questions are answered without showing the boxes.
+    Set_Picture_Box_Function([](Picture_Box_Kind kind) {
+      if (kind == Picture_Box_Kind::YesNo || kind == Picture_Box_Kind::Game_YesNo)
+        Dialog_Answer = Preset_Dialog_Answer;
+      else if (kind != Picture_Box_Kind::Yes)
+        Retry_Dialog_Answer = Preset_Retry_Dialog_Answer;
+    });
     forms::Tutor_Settings::Delete_Section(kChar);
     Install_Exercise_Entries();
     Main().Show();
@@ -168,6 +179,7 @@ class Keys_Page : public ::testing::Test {
   }
   void TearDown() override {
     Stop_Current_Exercise(Main());
+    Set_Picture_Box_Function({});
     if (Sound_Card_Present) {
       // Leave the test desktop's sound device as it started: silent and its file empty.
       Stop_Sound();

@@ -114,14 +114,21 @@ TEST(KeysProgram, TheFirstLineIsTypedAndThePlaceIsFoundAgainAfterARestart) {
     EXPECT_TRUE(tutor.Key_Lit(kF[0], kF[1]));
     EXPECT_FALSE(tutor.Key_Lit(kJ[0], kJ[1]));
     tutor.Type(line + "\r");  // the key drill, closed by Enter
-    tutor.Type(line + "\r");  // the line typing, ended by Enter: on to line 2
+    tutor.Type(line + "\r");  // the line typing, ended by Enter: the line's question
+    HWND box = nullptr;
+    ASSERT_TRUE(testkit::Wait_Until(
+        [&] { return (box = testkit::Find_Window_Of(tutor.process.Id(), "YesRetryNo")); }));
+    ASSERT_TRUE(testkit::Wait_Until([&] { return GetForegroundWindow() == box; }));
+    tutor.Type("\r");  // next: on to line 2
     ASSERT_TRUE(testkit::Wait_Until(
         [] { return Value(std::string(kChar) + "\\Remember\\Line Num", "0") == "2"; },
         std::chrono::seconds(10)));
     // Every key right in the drill and the line typing, each with its Enter.
     EXPECT_EQ(Value(std::string(kChar) + "\\Remember\\Count Num", "0"),
               std::to_string(2 * 20 * (line.size() + 1)));
-    EXPECT_TRUE(tutor.Key_Lit(kJ[0], kJ[1]));  // line 2 begins with j
+    // Line 2 begins with j (once the closed box's place is drawn again).
+    EXPECT_TRUE(testkit::Wait_Until([&] { return tutor.Key_Lit(kJ[0], kJ[1]); },
+                                    std::chrono::seconds(5)));
   }
   {
     Tutor tutor;

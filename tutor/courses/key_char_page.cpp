@@ -9,6 +9,7 @@
 #include "shell/globals.h"
 #include "shell/main_form.h"
 #include "shell/services.h"
+#include "shell/skin.h"
 #include "shell/sounds.h"
 #include "shell/standins.h"
 #include "shell/startup.h"
@@ -400,6 +401,9 @@ void Design_Key_Char_Page(forms::Form& form) {
   user.Move(555, 600, 8460, 345);
   user.Set_Tool_Tip_Text("用户输入区，行末回车换行");
   user.On_Change = [] { RichText_Char_User_Change(); };
+  // Like the surfaces between the buttons, the two boxes take hover looks and left menus away.
+  for (forms::Rich_Text_Box* box : {&source, &user})
+    box->On_Mouse_Move = [](int, int, int, int) { Main_Surface_Mouse_Move(Form_Quillon()); };
   user.On_Key_Down = [](int& key, int shift) { RichText_Char_User_KeyDown(key, shift); };
   user.On_Key_Press = [](int& ascii) {
     if (ascii == 13 || ascii == 10) ascii = 0;
