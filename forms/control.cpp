@@ -756,23 +756,7 @@ void Picture_Box::Set_Border(bool border) {
 }
 
 void Picture_Box::Self_Mouse(int kind, int button, int shift, int x, int y) {
-  switch (kind) {
-    case Mouse_Move:
-      if (On_Mouse_Move) Fire([&] { On_Mouse_Move(button, shift, x, y); });
-      break;
-    case Mouse_Down:
-      if (On_Mouse_Down) Fire([&] { On_Mouse_Down(button, shift, x, y); });
-      break;
-    case Mouse_Up:
-      if (On_Mouse_Up) Fire([&] { On_Mouse_Up(button, shift, x, y); });
-      break;
-    case Mouse_Click:
-      if (On_Click) Fire(On_Click);
-      break;
-    case Mouse_Dbl_Click:
-      if (On_Dbl_Click) Fire(On_Dbl_Click);
-      break;
-  }
+  detail::Fire_Mouse_Event(*this, kind, button, shift, x, y);
 }
 
 void Picture_Box::Self_Mouse_Leave() {

@@ -67,6 +67,29 @@ void Fire(F&& f) {
   }
 }
 
+// Runs the mouse event of kind `kind` (Container::Mouse_Kind) of a form or a picture box, whose
+// handlers have the same names.
+template <typename Owner>
+void Fire_Mouse_Event(Owner& owner, int kind, int button, int shift, int x, int y) {
+  switch (kind) {
+    case Container::Mouse_Move:
+      if (owner.On_Mouse_Move) Fire([&] { owner.On_Mouse_Move(button, shift, x, y); });
+      break;
+    case Container::Mouse_Down:
+      if (owner.On_Mouse_Down) Fire([&] { owner.On_Mouse_Down(button, shift, x, y); });
+      break;
+    case Container::Mouse_Up:
+      if (owner.On_Mouse_Up) Fire([&] { owner.On_Mouse_Up(button, shift, x, y); });
+      break;
+    case Container::Mouse_Click:
+      if (owner.On_Click) Fire(owner.On_Click);
+      break;
+    case Container::Mouse_Dbl_Click:
+      if (owner.On_Dbl_Click) Fire(owner.On_Dbl_Click);
+      break;
+  }
+}
+
 bool Is_Key_Message(UINT msg);
 
 }  // namespace forms::detail
