@@ -68,21 +68,12 @@ void End_Help_Program() {
 
 // The tutor plays its music when it starts; each test leaves the test desktop's sound device as
 // it started, its file empty.
-void Empty_Sound_Output() {
-  char out[MAX_PATH] = {};
-  if (!GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out)) return;
-  HANDLE file = CreateFileA((std::string("\\\\?\\unix") + out).c_str(), GENERIC_WRITE,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            TRUNCATE_EXISTING, 0, nullptr);
-  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-}
-
 struct Tutor {
   explicit Tutor(const std::string& args = "", std::string folder = testkit::Tutor_Folder())
       : process(folder + "\\Quillon.exe", args, folder) {}
   ~Tutor() {
     process.Wait_Exit(std::chrono::seconds(5));
-    Empty_Sound_Output();
+    testkit::Empty_Sound_Output();
   }
   HWND Main_Window() {
     HWND main = nullptr;

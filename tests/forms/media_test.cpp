@@ -29,13 +29,7 @@ class Media : public ::testing::Test {
     form_.Unload();
     // The test desktop's sound file starts afresh whenever a player opens the device; leave it
     // empty, as other tests measure its growth.
-    char out[MAX_PATH];
-    if (GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out)) {
-      std::string file = std::string("\\\\?\\unix") + out;
-      HANDLE h = CreateFileA(file.c_str(), GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                             nullptr, TRUNCATE_EXISTING, 0, nullptr);
-      if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-    }
+    testkit::Empty_Sound_Output();
   }
   void Open_And_Play(const std::string& file) {
     media_->Command("Close");
@@ -64,12 +58,8 @@ TEST_F(Media, PlayReturnsAtOnceAndTheEndArrivesAsAnEventOnThisThread) {
   EXPECT_EQ(codes_, std::vector<int>{1});
   EXPECT_EQ(done_thread, thread);
   // The sound reached the device.
-  char out[MAX_PATH];
-  ASSERT_GT(GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out), 0u);
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  ASSERT_TRUE(GetFileAttributesExA((std::string("\\\\?\\unix") + out).c_str(),
-                                   GetFileExInfoStandard, &data));
-  EXPECT_GT(data.nFileSizeLow, 0u);
+  ASSERT_FALSE(testkit::Sound_Output_File().empty());
+  EXPECT_GT(testkit::Sound_Output_Stamp().first, 0u);
   // Play again after the end starts from the beginning and ends once more.
   media_->Command("Play");
   ASSERT_TRUE(Pump_Until([&] { return codes_.size() == 2; }, 20000));

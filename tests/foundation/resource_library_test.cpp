@@ -53,20 +53,11 @@ namespace {
 // The test desktop gives Wine one wave-out device whose sound is written to a file.
 TEST(Platform, TestDesktopHasAWaveOutDeviceThatRecords) {
   ASSERT_EQ(waveOutGetNumDevs(), 1u);
-  char out[MAX_PATH];
-  ASSERT_GT(GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out), 0u);
-  std::string sound_file = std::string("\\\\?\\unix") + out;
-  // The device rewrites the file each time a player opens it: watch its size and time.
-  auto state = [&] {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(sound_file.c_str(), GetFileExInfoStandard, &data)) return 0ull;
-    return (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32 |
-            data.ftLastWriteTime.dwLowDateTime) ^ data.nFileSizeLow;
-  };
-  auto before = state();
+  ASSERT_FALSE(testkit::Sound_Output_File().empty());
+  auto before = testkit::Sound_Output_Stamp();
   std::string click = testkit::Tutor_Folder() + "\\Music\\Sound\\click.wav";
   ASSERT_TRUE(PlaySoundA(click.c_str(), nullptr, SND_FILENAME | SND_SYNC | SND_NODEFAULT));
-  EXPECT_TRUE(testkit::Wait_Until([&] { return state() != before; }, std::chrono::seconds(5)));
+  EXPECT_TRUE(testkit::Wait_Until([&] { return testkit::Sound_Output_Stamp() != before; }, std::chrono::seconds(5)));
 }
 
 }  // namespace

@@ -184,13 +184,7 @@ class Keys_Page : public ::testing::Test {
       // Leave the test desktop's sound device as it started: silent and its file empty.
       Stop_Sound();
       Pump_For(100);
-      char out[MAX_PATH] = {};
-      if (GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out)) {
-        HANDLE file = CreateFileA((std::string("\\\\?\\unix") + out).c_str(), GENERIC_WRITE,
-                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                                  TRUNCATE_EXISTING, 0, nullptr);
-        if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-      }
+      testkit::Empty_Sound_Output();
     }
     Sound_Card_Present = false;
     for (const std::string& file : copied_) DeleteFileA(file.c_str());
@@ -311,22 +305,8 @@ TEST_F(Keys_Page, TheDrillJudgesRealKeysAndLightsFlashesAndCountsMisses) {
   EXPECT_TRUE(boxes.empty());
 }
 
-// The sound file the test desktop's wave-out device writes: a new sound changes its size or time.
-std::pair<unsigned long long, unsigned long long> Sound_Stamp() {
-  char out[MAX_PATH] = {};
-  if (!GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out)) return {0, 0};
-  WIN32_FILE_ATTRIBUTE_DATA data{};
-  if (!GetFileAttributesExA((std::string("\\\\?\\unix") + out).c_str(), GetFileExInfoStandard,
-                            &data))
-    return {0, 0};
-  return {(static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
-          (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-              data.ftLastWriteTime.dwLowDateTime};
-}
-
 TEST_F(Keys_Page, EachKeyPlaysTheNoteOfItsOwnKey) {
-  char out[MAX_PATH] = {};
-  ASSERT_GT(GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out), 0u);
+  ASSERT_FALSE(testkit::Sound_Output_File().empty());
   Sound_Card_Present = Has_Sound_Card();
   ASSERT_TRUE(Sound_Card_Present);
   // Only the note of f (slot 5) and the error sound are in this program folder.
@@ -336,9 +316,9 @@ TEST_F(Keys_Page, EachKeyPlaysTheNoteOfItsOwnKey) {
   auto plays = [](const std::function<void()>& key, std::chrono::milliseconds limit) {
     Stop_Sound();
     Pump_For(300);
-    const auto before = Sound_Stamp();
+    const auto before = testkit::Sound_Output_Stamp();
     key();
-    return Pump_Until([&] { return Sound_Stamp() != before && Sound_Stamp().first > 0; }, limit);
+    return Pump_Until([&] { return testkit::Sound_Output_Stamp() != before && testkit::Sound_Output_Stamp().first > 0; }, limit);
   };
   EXPECT_TRUE(plays([this] { Drill({'F'}); }, std::chrono::seconds(5)));  // f's note
   EXPECT_EQ(Score(), "20");

@@ -34,21 +34,12 @@ std::string Value(const std::string& key_path, const char* name) {
   return text;
 }
 
-void Empty_Sound_Output() {
-  char out[MAX_PATH] = {};
-  if (!GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out)) return;
-  HANDLE file = CreateFileA((std::string("\\\\?\\unix") + out).c_str(), GENERIC_WRITE,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            TRUNCATE_EXISTING, 0, nullptr);
-  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-}
-
 struct Tutor {
   Tutor() : process(testkit::Tutor_Folder() + "\\Quillon.exe", "", testkit::Tutor_Folder()) {}
   ~Tutor() {
     if (main) PostMessageA(main, WM_CLOSE, 0, 0);
     process.Wait_Exit(std::chrono::seconds(10));
-    Empty_Sound_Output();
+    testkit::Empty_Sound_Output();
   }
   bool Start() {
     testkit::Wait_Until([&] { return (main = testkit::Find_Window_Of(process.Id(), kTitle)); });

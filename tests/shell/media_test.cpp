@@ -13,31 +13,19 @@ class Sounds : public Shell_Test {
  protected:
   void SetUp() override {
     Shell_Test::SetUp();
-    char out[MAX_PATH] = {};
-    ASSERT_GT(GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out), 0u);
-    sound_file = std::string("\\\\?\\unix") + out;
+    ASSERT_FALSE(testkit::Sound_Output_File().empty());
     Sound_Card_Present = Has_Sound_Card();
     ASSERT_TRUE(Sound_Card_Present);
-  }
-  // The device's file is truncated whenever a player opens the device, so a new sound shows as
-  // a change of the file's size or time, not always as growth.
-  std::pair<unsigned long long, unsigned long long> Stamp() const {
-    WIN32_FILE_ATTRIBUTE_DATA data{};
-    if (!GetFileAttributesExA(sound_file.c_str(), GetFileExInfoStandard, &data)) return {0, 0};
-    return {(static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
-            (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
-                data.ftLastWriteTime.dwLowDateTime};
   }
   // True when something is played within the time.
   bool Plays(const std::function<void()>& play, std::chrono::milliseconds limit) {
     Stop_Sound();
     Close_Music();
     Pump_Until([] { return false; }, std::chrono::milliseconds(300));  // let earlier sound end
-    auto before = Stamp();
+    auto before = testkit::Sound_Output_Stamp();
     play();
-    return Pump_Until([&] { return Stamp() != before && Stamp().first > 0; }, limit);
+    return Pump_Until([&] { return testkit::Sound_Output_Stamp() != before && testkit::Sound_Output_Stamp().first > 0; }, limit);
   }
-  std::string sound_file;
 };
 
 TEST_F(Sounds, EffectsKeyNotesAndMusicReachTheDevice) {

@@ -32,21 +32,12 @@ void Shell_Test::SetUp() {
   form().Load();
 }
 
-void Empty_Sound_Output() {
-  char out[MAX_PATH] = {};
-  if (!GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out)) return;
-  HANDLE file = CreateFileA((std::string("\\\\?\\unix") + out).c_str(), GENERIC_WRITE,
-                            FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
-                            TRUNCATE_EXISTING, 0, nullptr);
-  if (file != INVALID_HANDLE_VALUE) CloseHandle(file);
-}
-
 void Shell_Test::TearDown() {
   // Leave the test desktop's sound device as it started: silent and its file empty.
   Stop_Sound();
   Close_Music();
   Pump_Until([] { return false; }, std::chrono::milliseconds(100));
-  Empty_Sound_Output();
+  testkit::Empty_Sound_Output();
   forms::Set_Message_Box_Function({});
   Set_Exit_Function({});
   Set_Beep_Function({});

@@ -24,8 +24,6 @@ namespace quillon {
 bool Pump_Until(const std::function<bool()>& done,
                 std::chrono::milliseconds limit = std::chrono::seconds(10));
 
-// Empties the file the test desktop's sound device writes (as the desktop started it).
-void Empty_Sound_Output();
 
 struct Box_Record {
   std::string text, title;

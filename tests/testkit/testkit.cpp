@@ -94,4 +94,30 @@ HWND Find_Window_Of(DWORD pid, const std::string& title) {
 
 void Delete_User_Key(const std::string& path) { SHDeleteKeyA(HKEY_CURRENT_USER, path.c_str()); }
 
+std::string Sound_Output_File() {
+  char out[MAX_PATH] = {};
+  DWORD n = GetEnvironmentVariableA("QL_SOUND_OUT", out, sizeof out);
+  if (n == 0 || n >= sizeof out) return "";
+  return std::string("\\\\?\\unix") + out;
+}
+
+void Empty_Sound_Output() {
+  std::string file = Sound_Output_File();
+  if (file.empty()) return;
+  HANDLE h = CreateFileA(file.c_str(), GENERIC_WRITE,
+                         FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                         TRUNCATE_EXISTING, 0, nullptr);
+  if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+}
+
+std::pair<unsigned long long, unsigned long long> Sound_Output_Stamp() {
+  WIN32_FILE_ATTRIBUTE_DATA data{};
+  std::string file = Sound_Output_File();
+  if (file.empty() || !GetFileAttributesExA(file.c_str(), GetFileExInfoStandard, &data))
+    return {0, 0};
+  return {(static_cast<unsigned long long>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+          (static_cast<unsigned long long>(data.ftLastWriteTime.dwHighDateTime) << 32) |
+              data.ftLastWriteTime.dwLowDateTime};
+}
+
 }  // namespace testkit

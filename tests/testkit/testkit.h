@@ -5,6 +5,7 @@
 #include <chrono>
 #include <functional>
 #include <string>
+#include <utility>
 
 namespace testkit {
 
@@ -39,6 +40,15 @@ class Process {
 
 // The first visible top-level window of the process with that title, or null.
 HWND Find_Window_Of(DWORD pid, const std::string& title);
+
+// The test desktop's sound device writes what it plays into a file (QL_SOUND_OUT). Its Windows
+// path, or "" when the run has no such device.
+std::string Sound_Output_File();
+// Empties the file, leaving the device as it started.
+void Empty_Sound_Output();
+// The file's size and last write time: the device rewrites the file each time a player opens
+// it, so a new sound shows as a change of this stamp, not always as growth.
+std::pair<unsigned long long, unsigned long long> Sound_Output_Stamp();
 
 // Deletes a registry key of the current user with everything under it (no error when it is
 // missing).
