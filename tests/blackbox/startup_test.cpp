@@ -11,17 +11,6 @@ namespace {
 const char kTitle[] = "青岚键坊";
 const char kSettings[] = "Software\\Larkmoor\\QL\\Setting";
 
-std::string Read_All(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream s;
-  s << file.rdbuf();
-  return s.str();
-}
-
-void Write_All(const std::string& path, const std::string& content) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-}
-
 void Set_Setting(const std::string& section, const char* name, const char* value) {
   HKEY key;
   ASSERT_EQ(RegCreateKeyExA(HKEY_CURRENT_USER, (std::string(kSettings) + section).c_str(), 0,
@@ -149,15 +138,15 @@ TEST(TutorProgram, ASecondStartBringsTheFirstForwardAndEnds) {
 
 TEST(TutorProgram, ResetFlagFileDeletesTheStoredSettingsOnce) {
   std::string flag_file = testkit::Tutor_Folder() + "\\index.txt";
-  std::string kept = Read_All(flag_file);
+  std::string kept = testkit::Read_File(flag_file);
   Set_Setting("\\Game\\Frog\\Remember", "Lesson", "3");
-  Write_All(flag_file, "1\r\n");
+  testkit::Write_File(flag_file, "1\r\n");
   {
     Tutor tutor;
     HWND main = tutor.Main_Window();
     ASSERT_TRUE(main);
     EXPECT_FALSE(Setting_Exists("\\Game\\Frog\\Remember", "Lesson"));
-    EXPECT_EQ(Read_All(flag_file), "0\r\n");
+    EXPECT_EQ(testkit::Read_File(flag_file), "0\r\n");
     PostMessageA(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(tutor.process.Wait_Exit(), 0u);
   }
@@ -172,7 +161,7 @@ TEST(TutorProgram, ResetFlagFileDeletesTheStoredSettingsOnce) {
     EXPECT_EQ(tutor.process.Wait_Exit(), 0u);
   }
   Delete_Setting("\\Game\\Frog\\Remember", "Lesson");
-  Write_All(flag_file, kept);
+  testkit::Write_File(flag_file, kept);
 }
 
 TEST(TutorProgram, WithoutItsResourceLibraryItSaysSoAndEnds) {

@@ -50,13 +50,6 @@ void Pump_For(int milliseconds) {
   Pump_Until([] { return false; }, std::chrono::milliseconds(milliseconds));
 }
 
-void Write_File(const std::string& path, const std::string& bytes) {
-  FILE* f = std::fopen(path.c_str(), "wb");
-  ASSERT_NE(f, nullptr) << path;
-  std::fwrite(bytes.data(), 1, bytes.size(), f);
-  std::fclose(f);
-}
-
 INPUT Key(WORD vk, bool up) {
   INPUT i{};
   i.type = INPUT_KEYBOARD;
@@ -106,32 +99,7 @@ void Shot(const std::string& name) {
   Pump_For(300);
   RECT r;
   GetWindowRect(Main().Hwnd(), &r);
-  const int w = r.right - r.left, h = r.bottom - r.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-  SelectObject(memory, old);
-  const int row = ((w * 3 + 3) / 4) * 4;
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-  file.bfSize = file.bfOffBits + row * h;
-  std::string bytes(reinterpret_cast<const char*>(&file), sizeof file);
-  bytes.append(reinterpret_cast<const char*>(&info.bmiHeader), sizeof info.bmiHeader);
-  bytes.append(static_cast<const char*>(bits), static_cast<size_t>(row) * h);
-  Write_File(std::string(dir) + "\\" + name + ".bmp", bytes);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  testkit::Save_Screen_Bitmap(std::string(dir) + "\\" + name + ".bmp", r);
 }
 
 // The lessons the tests drill: two short lines on the home row.
@@ -213,7 +181,9 @@ class Keys_Page : public ::testing::Test {
     copied_.push_back(target);
   }
   void Lesson(int method, const std::string& bytes) {
-    Write_File(folder_ + "\\English\\Character\\" + std::to_string(method) + ".txt", bytes);
+    const std::string path =
+        folder_ + "\\English\\Character\\" + std::to_string(method) + ".txt";
+    ASSERT_TRUE(testkit::Write_File(path, bytes)) << path;
   }
   void Open_Keys_Page() {
     Do_English_Type_Item(Main(), 0);

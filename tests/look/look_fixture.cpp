@@ -129,38 +129,8 @@ void CALLBACK Script::Tick(HWND, UINT, UINT_PTR, DWORD) {
 void Save_Screen(const std::string& name) {
   std::string folder = testkit::Build_Folder() + "\\look-shots";
   CreateDirectoryA(folder.c_str(), nullptr);
-  int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof info.bmiHeader;
-  info.bmiHeader.biWidth = w;
-  info.bmiHeader.biHeight = h;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 24;
-  void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ kept = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-  GdiFlush();
-  int stride = ((w * 3 + 3) / 4) * 4;
-  BITMAPFILEHEADER file{};
-  file.bfType = 0x4D42;
-  file.bfOffBits = sizeof file + sizeof info.bmiHeader;
-  file.bfSize = file.bfOffBits + stride * h;
-  HANDLE out = CreateFileA((folder + "\\" + name + ".bmp").c_str(), GENERIC_WRITE, 0, nullptr,
-                           CREATE_ALWAYS, 0, nullptr);
-  DWORD written = 0;
-  if (out != INVALID_HANDLE_VALUE) {
-    WriteFile(out, &file, sizeof file, &written, nullptr);
-    WriteFile(out, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr);
-    WriteFile(out, bits, stride * h, &written, nullptr);
-    CloseHandle(out);
-  }
-  SelectObject(memory, kept);
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  RECT screen{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  testkit::Save_Screen_Bitmap(folder + "\\" + name + ".bmp", screen);
 }
 
 bool Shows_Bitmap(HWND window, const std::string& name, int x, int y, int w, int h) {

@@ -20,17 +20,6 @@ std::string Temp_Folder(const char* name) {
   return folder;
 }
 
-std::string Read_All(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream s;
-  s << file.rdbuf();
-  return s.str();
-}
-
-void Write_All(const std::string& path, const std::string& content) {
-  std::ofstream(path, std::ios::binary | std::ios::trunc) << content;
-}
-
 TEST_F(Startup, MainWindowStartsWithItsInitialState) {
   EXPECT_EQ(Current_Panel, 88);
   EXPECT_EQ(Screen_Function_Module, 88);
@@ -73,23 +62,23 @@ TEST_F(Startup, ResetFlagFile) {
   forms::Tutor_Settings::Save("Setting\\Game\\Police\\Remember", "Level", "4");
 
   Check_Reset_Flag_File(path);  // missing: written, nothing deleted
-  EXPECT_EQ(Read_All(path), "0\r\n");
+  EXPECT_EQ(testkit::Read_File(path), "0\r\n");
   EXPECT_EQ(forms::Tutor_Settings::Get("Setting\\Game\\Police\\Remember", "Level"), "4");
 
   for (const char* other : {"", " 1\r\n", "yes\r\n", "01"}) {
-    Write_All(path, other);
+    testkit::Write_File(path, other);
     Check_Reset_Flag_File(path);
-    EXPECT_EQ(Read_All(path), "0\r\n") << other;
+    EXPECT_EQ(testkit::Read_File(path), "0\r\n") << other;
     EXPECT_EQ(forms::Tutor_Settings::Get("Setting\\Game\\Police\\Remember", "Level"), "4");
   }
 
-  Write_All(path, "0\r\nanything\r\n");
+  testkit::Write_File(path, "0\r\nanything\r\n");
   Check_Reset_Flag_File(path);
-  EXPECT_EQ(Read_All(path), "0\r\nanything\r\n");  // left alone
+  EXPECT_EQ(testkit::Read_File(path), "0\r\nanything\r\n");  // left alone
 
-  Write_All(path, "1\r\n");
+  testkit::Write_File(path, "1\r\n");
   Check_Reset_Flag_File(path);
-  EXPECT_EQ(Read_All(path), "0\r\n");
+  EXPECT_EQ(testkit::Read_File(path), "0\r\n");
   EXPECT_EQ(forms::Tutor_Settings::Get("Setting\\Game\\Police\\Remember", "Level", "none"), "none");
   EXPECT_TRUE(boxes.empty());
   DeleteFileA(path.c_str());

@@ -41,6 +41,13 @@ class Process {
 // The first visible top-level window of the process with that title, or null.
 HWND Find_Window_Of(DWORD pid, const std::string& title);
 
+// A whole file's bytes ("" when it cannot be read); writes a file whole, replacing it.
+std::string Read_File(const std::string& path);
+bool Write_File(const std::string& path, const std::string& bytes);
+
+// Saves the part of the screen inside `area` (screen pixels) as a 24-bit bitmap file.
+bool Save_Screen_Bitmap(const std::string& path, const RECT& area);
+
 // The test desktop's sound device writes what it plays into a file (QL_SOUND_OUT). Its Windows
 // path, or "" when the run has no such device.
 std::string Sound_Output_File();
