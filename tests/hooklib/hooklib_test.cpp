@@ -579,6 +579,9 @@ TEST_F(HookTriggers, NoFreezeWithoutDirectDrawNorInTheTranslatorsProcess) {
   Game translator(run, "hookgame.exe", "/ddraw", "translator");
   ASSERT_NE(translator.Main(), nullptr);
   ASSERT_EQ(Init(translator.Id(), comp.Handle_Slot()), TRUE);
+  // The program started last takes the foreground when it starts: let that happen first.
+  ASSERT_TRUE(translator.Bring_To_Front());
+  ASSERT_TRUE(translator.Sync());
 
   for (Game* g : {&plain, &translator}) {
     ASSERT_TRUE(g->Bring_To_Front());

@@ -111,8 +111,12 @@ TEST(KeysProgram, TheFirstLineIsTypedAndThePlaceIsFoundAgainAfterARestart) {
         [&] { return (box = testkit::Find_Window_Of(tutor.process.Id(), "YesRetryNo")); }));
     ASSERT_TRUE(testkit::Wait_Until([&] { return GetForegroundWindow() == box; }));
     tutor.Type("\r");  // next: on to line 2
+    // The place and the score are stored one after the other.
     ASSERT_TRUE(testkit::Wait_Until(
-        [] { return Value(std::string(kChar) + "\\Remember\\Line Num", "0") == "2"; },
+        [] {
+          return Value(std::string(kChar) + "\\Remember\\Line Num", "0") == "2" &&
+                 Value(std::string(kChar) + "\\Remember\\Count Num", "0") != "(none)";
+        },
         std::chrono::seconds(10)));
     // Every key right in the drill and the line typing, each with its Enter.
     EXPECT_EQ(Value(std::string(kChar) + "\\Remember\\Count Num", "0"),
