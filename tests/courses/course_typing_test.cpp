@@ -32,6 +32,19 @@ TEST(CourseSpeed, LeavesTheBarAloneUntilThereIsAChangeAndTimeHasPassed) {
   EXPECT_EQ(speed.Current_Speed(), 0);
 }
 
+TEST(CourseSpeed, AFirstKeyRightAfterTheStartDoesNotSetAnUnreachableBest) {
+  Course_Speed speed;
+  speed.Begin(100);
+  speed.Count();
+  EXPECT_FALSE(speed.Tick(100.01, 3585));  // 360000 an hour over 10 ms: not measured
+  EXPECT_EQ(speed.Best_Speed(), 0);
+  for (int i = 0; i < 3; ++i) speed.Count();
+  auto width = speed.Tick(102, 3585);  // 4 changes in 2 s
+  ASSERT_TRUE(width);
+  EXPECT_DOUBLE_EQ(speed.Current_Speed(), 7200);
+  EXPECT_DOUBLE_EQ(*width, 3585);
+}
+
 TEST(CourseSpeed, MeasuresChangesPerHourAgainstTheBestOfTheInterval) {
   Course_Speed speed;
   speed.Begin(1000);

@@ -35,8 +35,12 @@ void Course_Speed::Begin(double now) {
 }
 
 std::optional<double> Course_Speed::Tick(double now, double design_width) {
+  // A speed over a fraction of a second (the first key right after the start) would set a best
+  // that no real typing reaches and keep the bar empty for the whole interval: the bar waits
+  // until a second of typing time has passed.
+  constexpr double kShortestInterval = 1.0;
   const double interval = now - start_ - paused_;
-  if (change_count_ <= 0 || !(interval > 0)) return std::nullopt;
+  if (change_count_ <= 0 || !(interval >= kShortestInterval)) return std::nullopt;
   current_ = change_count_ / (interval / 60 / 60);
   if (current_ > best_) best_ = current_;
   return current_ / best_ * design_width;

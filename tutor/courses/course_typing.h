@@ -33,7 +33,7 @@ class Course_Speed {
 
   // The tick: with at least one change in an interval of some length, the current speed becomes
   // changes per hour, the best speed follows it up, and the result is the bar's new width.
-  // Nothing (the bar stays as it was) before the first change or while no time has passed.
+  // Nothing (the bar stays as it was) before the first change or before a second has passed.
   std::optional<double> Tick(double now, double design_width);
 
   int32_t Change_Count() const { return change_count_; }
