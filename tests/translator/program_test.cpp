@@ -88,6 +88,13 @@ HWND Find(DWORD pid, const char* cls, const char* title, DWORD notPid = 0) {
   return f.hwnd;
 }
 
+// The bar of a started Lingvane, once it shows (null when it does not within the wait).
+HWND Wait_Bar(const testkit::Process& lingvane) {
+  HWND bar = nullptr;
+  testkit::Wait_Until([&] { return (bar = Find(lingvane.Id(), nullptr, kTitle)) != nullptr; });
+  return bar;
+}
+
 class TranslatorProgramTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -134,8 +141,8 @@ TEST_F(TranslatorProgram, SecondStartEndsAtOnceAndLeavesTheStoredOptionsAlone) {
 
   testkit::Process first(Exe(), "", folder_);
   ASSERT_TRUE(first.Started());
-  HWND bar = nullptr;
-  ASSERT_TRUE(testkit::Wait_Until([&] { return (bar = Find(first.Id(), nullptr, kTitle)); }));
+  HWND bar = Wait_Bar(first);
+  ASSERT_NE(bar, nullptr);
   Values stored = Read_Options();
   ASSERT_EQ(stored.size(), 4u);
 
@@ -193,16 +200,16 @@ TEST_F(TranslatorProgram, FailingHookStartEndsSilentlyAndWritesTheOptionsBackUnc
   // The guard was released: the next start runs.
   SetEnvironmentVariableA("TRHOOK32_FAIL_INIT", nullptr);
   testkit::Process next(Exe(), "", folder_);
-  HWND bar = nullptr;
-  ASSERT_TRUE(testkit::Wait_Until([&] { return (bar = Find(next.Id(), nullptr, kTitle)); }));
+  HWND bar = Wait_Bar(next);
+  ASSERT_NE(bar, nullptr);
   PostMessageA(bar, WM_CLOSE, 0, 0);
   EXPECT_EQ(next.Wait_Exit(), 0u);
 }
 
 TEST_F(TranslatorProgram, AboutBoxIsThePictureCentredOnTheScreen) {
   testkit::Process lingvane(Exe(), "", folder_);
-  HWND bar = nullptr;
-  ASSERT_TRUE(testkit::Wait_Until([&] { return (bar = Find(lingvane.Id(), nullptr, kTitle)); }));
+  HWND bar = Wait_Bar(lingvane);
+  ASSERT_NE(bar, nullptr);
   PostMessageA(bar, WM_COMMAND, 32778, 0);
   HWND about = nullptr;
   ASSERT_TRUE(testkit::Wait_Until([&] { return (about = Find(lingvane.Id(), "#32770", "")); }));
@@ -221,8 +228,8 @@ TEST_F(TranslatorProgram, AboutBoxIsThePictureCentredOnTheScreen) {
 
 TEST_F(TranslatorProgram, StyleSwitchAcceptedRestartsTheProgramInTheOtherStyle) {
   testkit::Process lingvane(Exe(), "", folder_);
-  HWND bar = nullptr;
-  ASSERT_TRUE(testkit::Wait_Until([&] { return (bar = Find(lingvane.Id(), nullptr, kTitle)); }));
+  HWND bar = Wait_Bar(lingvane);
+  ASSERT_NE(bar, nullptr);
   PostMessageA(bar, WM_COMMAND, 32872, 0);
   HWND question = nullptr;
   ASSERT_TRUE(
@@ -260,8 +267,8 @@ TEST_F(TranslatorProgram, StyleSwitchAcceptedRestartsTheProgramInTheOtherStyle) 
 
 TEST_F(TranslatorProgram, StyleSwitchDeclinedKeepsRunningAndSavesTheNewStyleAtExit) {
   testkit::Process lingvane(Exe(), "", folder_);
-  HWND bar = nullptr;
-  ASSERT_TRUE(testkit::Wait_Until([&] { return (bar = Find(lingvane.Id(), nullptr, kTitle)); }));
+  HWND bar = Wait_Bar(lingvane);
+  ASSERT_NE(bar, nullptr);
   PostMessageA(bar, WM_COMMAND, 32872, 0);
   HWND question = nullptr;
   ASSERT_TRUE(
