@@ -186,6 +186,12 @@ def well(img, box, fill=WHITE, radius=4):
     d.line((x0 + radius, y0 + 1, x1 - radius, y0 + 1), fill=(214, 228, 228))
 
 
+
+def control_well(img, box, fill=WHITE):
+    """The well around a control placed at `box` (left, top, width, height in pixels)."""
+    x, y, w, h = box
+    well(img, (x - 2, y - 2, x + w + 1, y + h + 1), fill=fill)
+
 def mist(img, box=None, top=MIST_TOP, bottom=MIST_BOTTOM, ridges=None, seed=3, sun=None):
     """The kit's landscape: a misty gradient, an optional low sun and soft ridges."""
     box = box or (0, 0) + img.size

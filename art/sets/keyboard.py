@@ -11,7 +11,7 @@ The geometry below is where the page's key images lie (pixels; 15 twips each).""
 from PIL import Image, ImageDraw
 
 from artkit import (ACCENT, FINGER_TINTS, INK, MIST_TOP, RED, TEAL, TEAL_DARK, TEAL_LIGHT, WHITE,
-                    button, cached, card, crop_of, icon, label, mist, mix, smooth, SS, vgradient,
+                    button, cached, card, control_well, crop_of, icon, label, mist, mix, smooth, SS, vgradient,
                     well)
 from registry import bitmap
 from sets.mainwindow import emblem
@@ -328,8 +328,8 @@ def line_panel(img):
     d.rectangle((0, 0, INPUT_W - 1, INPUT_H - 1), outline=TEAL_LIGHT)
     label(img, (19, 28), "范文", size=11, fill=TEAL_DARK)
     label(img, (19, 51), "输入", size=11, fill=ACCENT)
-    for x, y, w, h in (SOURCE_BOX, USER_BOX):
-        well(img, (x - 2, y - 2, x + w + 1, y + h + 1))
+    for box in (SOURCE_BOX, USER_BOX):
+        control_well(img, box)
     icon(img, "pen", (606, 20, 626, 40), color=TEAL)
     label(img, (40, 76), "照着上面一行再打一遍，行末按回车键换到下一行", size=11, fill=TEAL,
           anchor="lm")

@@ -1,7 +1,7 @@
 """The English words page "dc": the word, its explanation and the typing box above the same
 keyboard as the keys page, so that the key highlights "mychar" + slot fit its keys too."""
 
-from artkit import ACCENT, INK, TEAL, TEAL_DARK, card, label, well
+from artkit import ACCENT, INK, TEAL, TEAL_DARK, card, control_well, label, well
 from registry import bitmap
 from sets.keyboard import (PAD_H, PAD_POS, PAD_W, PAGE_H, PAGE_W, bar_groove, finger_legend, key,
                            keyboard_ground, main_keys, title)
@@ -20,12 +20,10 @@ def words_page(img):
     img = keyboard_ground(WORD_CAPTION)
     card(img, (6, 5, 624, 81))
     for cap, box, color in (("单词", WORD_BOX, TEAL_DARK), ("输入", INPUT_BOX, ACCENT)):
-        x, y, w, h = box
-        label(img, (14, y + h / 2), cap, size=12, fill=color, anchor="lm")
-        well(img, (x - 2, y - 2, x + w + 1, y + h + 1))
-    x, y, w, h = EXPLAIN_BOX
-    label(img, (254, y + 12), "释义", size=12, fill=TEAL_DARK, anchor="lm")
-    well(img, (x - 2, y - 2, x + w + 1, y + h + 1))
+        label(img, (14, box[1] + box[3] / 2), cap, size=12, fill=color, anchor="lm")
+        control_well(img, box)
+    label(img, (254, EXPLAIN_BOX[1] + 12), "释义", size=12, fill=TEAL_DARK, anchor="lm")
+    control_well(img, EXPLAIN_BOX)
     title(img, 500, 12, "单词练习", "看词·打词·记词")
     label(img, (333, 108), "速度", size=12, fill=TEAL_DARK, anchor="lm")
     bar_groove(img, WORD_SPEED)

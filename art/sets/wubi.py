@@ -3,7 +3,7 @@ keyboard that shows the five Wubi zones and each letter key's key-name character
 
 from PIL import ImageDraw
 
-from artkit import ACCENT, INK, TEAL, TEAL_DARK, card, label, mix, well
+from artkit import ACCENT, INK, TEAL, TEAL_DARK, card, control_well, label, mix, well
 from registry import bitmap
 from sets.keyboard import (PAD_H, PAD_POS, PAD_W, PAGE_H, PAGE_W, bar_groove, key,
                            keyboard_ground, main_keys, title)
@@ -45,9 +45,8 @@ def wubi_page(img):
     img = keyboard_ground(WUBI_CAPTION)
     card(img, (6, 5, 624, 81))
     for cap, box, color in (("范文", SOURCE_BOX, TEAL_DARK), ("输入", USER_BOX, ACCENT)):
-        x, y, w, h = box
-        label(img, (14, y + h / 2), cap, size=12, fill=color, anchor="lm")
-        well(img, (x - 2, y - 2, x + w + 1, y + h + 1))
+        label(img, (14, box[1] + box[3] / 2), cap, size=12, fill=color, anchor="lm")
+        control_well(img, box)
     title(img, 500, 12, "五笔练习", "一字一码，行末回车")
     label(img, (333, 108), "速度", size=12, fill=TEAL_DARK, anchor="lm")
     bar_groove(img, WUBI_SPEED)
