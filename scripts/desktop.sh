@@ -1,5 +1,6 @@
-# Sourced by the scripts that run programs: starts Xvfb when there is no display, one persistent
-# wineserver, and a wave-out device whose sound lands in a file; `desktop_stop` ends them.
+# Sourced by the scripts that run programs, after `ql_use_arch`: starts Xvfb when there is no
+# display, one persistent wineserver for the architecture's prefix, and a wave-out device whose
+# sound lands in a file; `desktop_stop` ends them.
 
 desktop_start() {
   QL_XVFB_PID=""
@@ -31,14 +32,14 @@ pcm.!default {
 ASOUND
   : > "$QL_SOUND_OUT"
   export HOME="$QL_SOUND_HOME"
-  wineserver -p
+  ql_wineserver -p
   # Start the virtual desktop before the first program.
-  wine cmd /c exit >/dev/null 2>&1 || true
+  ql_wine cmd.exe /c exit >/dev/null 2>&1 || true
 }
 
 desktop_stop() {
-  wineserver -k >/dev/null 2>&1 || true
-  wineserver -w >/dev/null 2>&1 || true
+  ql_wineserver -k >/dev/null 2>&1 || true
+  ql_wineserver -w >/dev/null 2>&1 || true
   if [ -n "${QL_XVFB_PID:-}" ]; then
     kill "$QL_XVFB_PID" 2>/dev/null || true
     wait "$QL_XVFB_PID" 2>/dev/null || true

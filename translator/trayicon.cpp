@@ -1,5 +1,6 @@
 #include "trayicon.h"
 
+#include <cstddef>
 #include <cstring>
 
 #include "appfw/app.h"
@@ -10,8 +11,15 @@ BEGIN_MSG_MAP(CTrayIconWnd, appfw::CWnd)
 END_MSG_MAP()
 
 namespace {
-// The record as the first shells knew it: size, window, id, flags, callback, icon, 64-byte tip.
+// The record as the first shells knew it: size, window, id, flags, callback, icon, 64-byte tip
+// (window and icon are pointer-sized).
+#ifdef _WIN64
+constexpr DWORD kIconRecordSize = 104;
+static_assert(offsetof(NOTIFYICONDATAA, hIcon) == 32);
+#else
 constexpr DWORD kIconRecordSize = 88;
+static_assert(offsetof(NOTIFYICONDATAA, hIcon) == 20);
+#endif
 static_assert(NOTIFYICONDATAA_V1_SIZE == kIconRecordSize);
 }  // namespace
 

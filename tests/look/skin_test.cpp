@@ -33,7 +33,8 @@ TEST_F(Skin, FaceLinkAndHandCursors) {
 
   // The pointer shape over a button and over the bare face.
   auto cursor = [] {
-    CURSORINFO info{sizeof info};
+    CURSORINFO info{};
+    info.cbSize = sizeof info;
     GetCursorInfo(&info);
     return info.hCursor;
   };

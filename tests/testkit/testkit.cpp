@@ -1,5 +1,6 @@
 #include "testkit/testkit.h"
 
+#include <cstddef>
 #include <fstream>
 #include <sstream>
 
@@ -176,3 +177,10 @@ bool Write_File(const std::string& path, const std::string& bytes) {
 }
 
 }  // namespace testkit
+
+// The input records the tests hand to SendInput, as each architecture lays them out.
+#ifdef _WIN64
+static_assert(sizeof(INPUT) == 40 && offsetof(INPUT, ki) == 8);
+#else
+static_assert(sizeof(INPUT) == 28 && offsetof(INPUT, ki) == 4);
+#endif

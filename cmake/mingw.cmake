@@ -1,0 +1,26 @@
+# Cross-build for Windows with mingw-w64 (posix threads). QL_ARCH picks the architecture:
+# x86 (32-bit Windows, i686) or x64 (64-bit Windows, x86_64).
+set(QL_ARCH "x86" CACHE STRING "Windows architecture: x86 or x64")
+set_property(CACHE QL_ARCH PROPERTY STRINGS x86 x64)
+set(CMAKE_SYSTEM_NAME Windows)
+if(QL_ARCH STREQUAL "x64")
+  set(CMAKE_SYSTEM_PROCESSOR x86_64)
+  set(QL_TRIPLE x86_64-w64-mingw32)
+elseif(QL_ARCH STREQUAL "x86")
+  set(CMAKE_SYSTEM_PROCESSOR i686)
+  set(QL_TRIPLE i686-w64-mingw32)
+else()
+  message(FATAL_ERROR "QL_ARCH must be x86 or x64, not '${QL_ARCH}'")
+endif()
+set(CMAKE_C_COMPILER   ${QL_TRIPLE}-gcc-posix)
+set(CMAKE_CXX_COMPILER ${QL_TRIPLE}-g++-posix)
+set(CMAKE_RC_COMPILER  ${QL_TRIPLE}-windres)
+set(CMAKE_DLLTOOL      ${QL_TRIPLE}-dlltool)
+set(CMAKE_OBJDUMP      ${QL_TRIPLE}-objdump)
+set(CMAKE_FIND_ROOT_PATH /usr/${QL_TRIPLE})
+set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+# Tests run through Wine with the loader of their architecture; the wrapper sets the prefix,
+# locale and display.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-exec ${QL_ARCH})
