@@ -15,7 +15,7 @@
 #include "courses/key_table.h"
 #include "forms/forms.h"
 #include "shell/commands.h"
-#include "shell/exercise_entries.h"
+#include "screen_table.h"
 #include "shell/globals.h"
 #include "shell/main_form.h"
 #include "shell/sounds.h"
@@ -140,7 +140,7 @@ class Keys_Page : public ::testing::Test {
         Retry_Dialog_Answer = Preset_Retry_Dialog_Answer;
     });
     forms::Tutor_Settings::Delete_Section(kChar);
-    Install_Exercise_Entries();
+    Register_All_Screens();
     Main().Show();
     SetForegroundWindow(Main().Hwnd());
     ASSERT_TRUE(Pump_Until([] { return GetForegroundWindow() == Main().Hwnd(); }));

@@ -199,7 +199,7 @@ TEST_F(Dispatch, DuringASlideOnlyTheExitActs) {
 }
 
 TEST_F(Dispatch, AFailureBetweenTheSlidesLeavesTheProgramUsable) {
-  Exercises().Initialize_Free_Type_Page = [](forms::Form&) {
+  Screen_Named("free typing")->page = [](forms::Form&) {
     throw forms::Runtime_Error(53, "File not found");
   };
   Do_Function_Module(form(), 2);
@@ -281,7 +281,7 @@ namespace quillon {
 namespace {
 
 TEST_F(Dispatch, TheRoadRunsWithTheExercisesAsTheyStandNow) {
-  Install_Exercise_Entries();
+  Register_All_Screens();
   Sound_Card_Present = false;
   Do_English_Type_Item(form(), 2);  // English article: the clock runs
   EXPECT_TRUE(Exercise_Running);

@@ -82,7 +82,7 @@ TEST_F(Routing, TicksGoToThePanelsTickProcedure) {
 
 TEST_F(Routing, ATickThatKeepsFailingIsReportedOnce) {
   int failures = 0;
-  Exercises().Update_Word_Time_And_Speed = [&](forms::Form&) {
+  Screen_Named("words")->tick = [&](forms::Form&) {
     ++failures;
     throw forms::Runtime_Error(9, "Subscript out of range");
   };

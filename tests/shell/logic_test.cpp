@@ -1,7 +1,12 @@
 // The shell's decision tables: command keys, key routing, ticks, reset flag, guards, fonts.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include "screen_table.h"
+#include "services/screens.h"
 #include "shell/command_tables.h"
+#include "shell/globals.h"
 
 namespace quillon {
 namespace {
@@ -43,71 +48,84 @@ TEST(CommandKeys, OnlyTheExitRunsDuringASlide) {
   EXPECT_FALSE(Runs_During_Slide(Hot_Key_Command::Minimise));
 }
 
+// The main window's keys and ticks go to the screen on show, as the screen table says.
+class Screen_Routing : public ::testing::Test {
+ protected:
+  void SetUp() override { Register_All_Screens(); }
+  void TearDown() override { Audition_Playing = false; }
+  static const char* Name_On(int panel) {
+    const Screen* s = Screen_On(panel);
+    return s ? s->name : "";
+  }
+};
+
 struct Route_Case {
   int panel;
   bool running;
   int key;
   Key_Action expected;
+  const char* screen;  // the row whose entry point runs ("" for none)
 };
 
-TEST(KeyRouting, EachPanelGetsItsKeys) {
+TEST_F(Screen_Routing, EachPanelGetsItsKeys) {
   const Route_Case cases[] = {
-      {0, false, 16, Key_Action::Start_Key_Char_Practice},  // Shift alone starts
-      {0, false, 65, Key_Action::Start_Key_Char_Practice},
-      {0, true, 65, Key_Action::Note_Ctrl_Key_Down},
-      {2, false, 13, Key_Action::Start_Free_Type},
-      {2, false, 65, Key_Action::None},
-      {2, true, 13, Key_Action::None},
-      {3, false, 13, Key_Action::Start_Police_Game},
-      {3, true, 13, Key_Action::None},
-      {4, true, 65, Key_Action::Apple_Game_Key},
-      {4, true, 13, Key_Action::None},  // Enter does nothing during the game
-      {4, false, 13, Key_Action::Start_Apple_Game},
-      {4, false, 65, Key_Action::None},
-      {5, true, 65, Key_Action::Mouse_Game_Key},
-      {5, true, 13, Key_Action::None},
-      {5, false, 13, Key_Action::Start_Mouse_Game},
-      {6, true, 13, Key_Action::Frog_Game_Key},  // Enter goes to the frog game
-      {6, true, 27, Key_Action::Frog_Game_Key},
-      {6, false, 13, Key_Action::Start_Frog_Game},
-      {6, false, 65, Key_Action::None},
-      {9, false, 65, Key_Action::Note_Ctrl_Key_Down},
-      {1, true, 13, Key_Action::None},
-      {7, false, 13, Key_Action::None},
-      {11, false, 13, Key_Action::None},
-      {88, false, 13, Key_Action::None},
+      {0, false, VK_SHIFT, Key_Action::Start, "keys"},  // Shift alone starts
+      {0, false, 'A', Key_Action::Start, "keys"},
+      {0, true, 'A', Key_Action::Note_Ctrl_Key_Down, "keys"},
+      {2, false, VK_RETURN, Key_Action::Start, "free typing"},
+      {2, false, 'A', Key_Action::None, "free typing"},
+      {2, true, VK_RETURN, Key_Action::None, "free typing"},
+      {3, false, VK_RETURN, Key_Action::Start, "police"},
+      {3, true, VK_RETURN, Key_Action::None, "police"},
+      {4, true, 'A', Key_Action::Screen_Key, "balloons"},
+      {4, true, VK_RETURN, Key_Action::None, "balloons"},  // Enter does nothing during the game
+      {4, false, VK_RETURN, Key_Action::Start, "balloons"},
+      {4, false, 'A', Key_Action::None, "balloons"},
+      {5, true, 'A', Key_Action::Screen_Key, "mouse"},
+      {5, true, VK_RETURN, Key_Action::None, "mouse"},
+      {5, false, VK_RETURN, Key_Action::Start, "mouse"},
+      {6, true, VK_RETURN, Key_Action::Screen_Key, "frog"},  // Enter goes to the frog game
+      {6, true, VK_ESCAPE, Key_Action::Screen_Key, "frog"},
+      {6, false, VK_RETURN, Key_Action::Start, "frog"},
+      {6, false, 'A', Key_Action::None, "frog"},
+      {9, false, 'A', Key_Action::Note_Ctrl_Key_Down, "words"},
+      {1, true, VK_RETURN, Key_Action::None, "English article"},
+      {7, false, VK_RETURN, Key_Action::None, "paper test"},
+      {11, false, VK_RETURN, Key_Action::None, "records"},
   };
-  for (const auto& c : cases)
-    EXPECT_EQ(Route_Key_Down(c.panel, c.running, c.key), c.expected)
+  for (const auto& c : cases) {
+    const Screen* screen = Screen_On(c.panel);
+    ASSERT_NE(screen, nullptr) << "panel " << c.panel;
+    EXPECT_STREQ(screen->name, c.screen) << "panel " << c.panel;
+    EXPECT_EQ(Route_Key_Down(screen->keys, c.running, c.key), c.expected)
         << "panel " << c.panel << " running " << c.running << " key " << c.key;
-  EXPECT_TRUE(Is_Start_Action(Key_Action::Start_Frog_Game));
-  EXPECT_FALSE(Is_Start_Action(Key_Action::Frog_Game_Key));
+  }
+  EXPECT_EQ(Screen_On(kNone), nullptr);
 }
 
-TEST(TickRouting, TimerCheckGoesToThePanelsTick) {
-  EXPECT_EQ(Route_Timer_Check(0, false), Tick_Action::Key_Char_Time_And_Speed);
-  EXPECT_EQ(Route_Timer_Check(1, true), Tick_Action::Audition_Time);
-  EXPECT_EQ(Route_Timer_Check(1, false), Tick_Action::Article_Page_Time);
-  EXPECT_EQ(Route_Timer_Check(3, false), Tick_Action::Police_Balk_Wait);
-  EXPECT_EQ(Route_Timer_Check(7, false), Tick_Action::Out_Speed_Test_Time);
-  EXPECT_EQ(Route_Timer_Check(8, false), Tick_Action::In_Speed_Test_Time);
-  EXPECT_EQ(Route_Timer_Check(9, false), Tick_Action::Word_Time_And_Speed);
-  EXPECT_EQ(Route_Timer_Check(10, false), Tick_Action::Wubi_Time_And_Speed);
-  for (int quiet : {2, 4, 5, 6, 11, 88}) EXPECT_EQ(Route_Timer_Check(quiet, true), Tick_Action::None);
-  EXPECT_EQ(Route_Timer_Move_Picture(3), Sprite_Action::Police);
-  EXPECT_EQ(Route_Timer_Move_Picture(4), Sprite_Action::Apple);
-  EXPECT_EQ(Route_Timer_Move_Picture(6), Sprite_Action::Frog);
-  EXPECT_EQ(Route_Timer_Move_Picture(5), Sprite_Action::None);
+TEST_F(Screen_Routing, TimerCheckGoesToThePanelsTick) {
+  const std::pair<int, const char*> ticking[] = {
+      {0, "keys"}, {3, "police"}, {7, "paper test"}, {8, "screen test"}, {9, "words"},
+      {10, "Wubi"}};
+  for (const auto& [panel, name] : ticking) EXPECT_STREQ(Name_On(panel), name) << panel;
+  Audition_Playing = true;
+  EXPECT_STREQ(Name_On(1), "dictation");
+  Audition_Playing = false;
+  EXPECT_STREQ(Name_On(1), "English article");
+  // Free typing, the balloon, mouse and frog games and the records tick on timers of their own.
+  for (int quiet : {2, 4, 5, 6, 11}) EXPECT_FALSE(Screen_On(quiet)->tick) << quiet;
+  EXPECT_EQ(Screen_On(kNone), nullptr);
 }
 
 TEST(Courses, FoldersAndPanels) {
   EXPECT_EQ(English_Article_Folder(5), "\\English\\Article\\5\\");
   EXPECT_EQ(Chinese_Article_Folder(0), "\\Chinese\\Article\\0\\");
-  EXPECT_EQ(Wubi_Panel(2), 10);
-  EXPECT_EQ(Wubi_Panel(0), 1);
-  EXPECT_EQ(Wubi_Panel(1), 1);
-  EXPECT_EQ(Panel_Of_Exercise_Kind(1), 9);
-  EXPECT_EQ(Panel_Of_Exercise_Kind(11), 2);
+  EXPECT_EQ(Wubi_Panel(2), Panel_Id::Wubi_Lines);
+  EXPECT_EQ(Wubi_Panel(0), Panel_Id::Article);
+  EXPECT_EQ(Wubi_Panel(1), Panel_Id::Article);
+  Register_All_Screens();
+  EXPECT_EQ(Screen_Named("words")->panel, Panel_Id::Words);
+  EXPECT_EQ(Screen_Named("free typing")->panel, Panel_Id::Free_Type);
 }
 
 TEST(ResetFlag, FirstLineDecides) {

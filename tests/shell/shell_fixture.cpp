@@ -45,7 +45,7 @@ void Shell_Test::TearDown() {
 }
 
 void Shell_Test::Record_All_Entries() {
-  Exercise_Entries& e = Exercises();
+  Register_All_Screens();
   auto rec = [this](const char* name) {
     return [this, name](forms::Form&) { calls.push_back(name); };
   };
@@ -54,27 +54,68 @@ void Shell_Test::Record_All_Entries() {
       calls.push_back(std::string(name) + " " + std::to_string(key));
     };
   };
-#define REC(n) e.n = rec(#n)
-#define REC_KEY(n) e.n = rec_key(#n)
-  REC(Initialize_Key_Char_Page); REC(Start_Key_Char_Lesson); REC(Start_Key_Char_Practice);
-  REC(Update_Key_Char_Time_And_Speed); REC(Ask_Key_Char_Line_Retry); REC_KEY(Key_Char_Key_Press);
-  REC(Initialize_Word_Page); REC(Start_Word_Lesson); REC(Update_Word_Time_And_Speed);
-  REC(Initialize_Wubi_Page); REC(Start_Wubi_Lesson); REC(Update_Wubi_Time_And_Speed);
-  REC(Initialize_English_Article_Page); REC(Start_English_Article_Lesson);
-  REC(Initialize_PinYin_Page); REC(Start_PinYin_Lesson); REC(Initialize_Audition_Page);
-  REC(Start_Audition_Lesson); REC(Update_Article_Page_Time); REC(Update_Audition_Time);
-  REC(Initialize_Free_Type_Page); REC(Start_Free_Type); REC(Initialize_Out_Speed_Test_Page);
-  REC(Initialize_In_Speed_Test_Page); REC(Update_Out_Speed_Test_Time);
-  REC(Update_In_Speed_Test_Time); REC(Initialize_Record_Grid); REC(Load_Records);
-  REC(Load_Police_Game_Panel); REC(Load_Apple_Game_Panel); REC(Load_Mouse_Game_Panel);
-  REC(Load_Frog_Game_Panel); REC(Initialize_Police_Game_Page); REC(Initialize_Apple_Game_Page);
-  REC(Initialize_Mouse_Game_Page); REC(Initialize_Frog_Game_Page); REC(Start_Police_Game);
-  REC(Start_Apple_Game); REC(Start_Mouse_Game); REC(Start_Frog_Game); REC(Switch_Police_Sprite);
-  REC(Switch_Apple_Sprite); REC(Switch_Frog_Sprite); REC(Update_Police_Balk_Wait);
-  REC_KEY(Apple_Game_Key_Down); REC_KEY(Mouse_Game_Key_Down); REC_KEY(Frog_Game_Key_Down);
-  REC(Show_Form_Control); REC(Show_Form_System_Set);
-#undef REC
-#undef REC_KEY
+  // Every entry point of every row records the procedure it stands for.
+  struct Entry_Name {
+    const char* screen;
+    Form_Entry Screen::*entry;
+    const char* name;
+  };
+  const Entry_Name entries[] = {
+      {"keys", &Screen::page, "Initialize_Key_Char_Page"},
+      {"keys", &Screen::shown, "Start_Key_Char_Lesson"},
+      {"keys", &Screen::start, "Start_Key_Char_Practice"},
+      {"keys", &Screen::tick, "Update_Key_Char_Time_And_Speed"},
+      {"keys", &Screen::key_up, "Ask_Key_Char_Line_Retry"},
+      {"words", &Screen::page, "Initialize_Word_Page"},
+      {"words", &Screen::shown, "Start_Word_Lesson"},
+      {"words", &Screen::tick, "Update_Word_Time_And_Speed"},
+      {"Wubi", &Screen::page, "Initialize_Wubi_Page"},
+      {"Wubi", &Screen::shown, "Start_Wubi_Lesson"},
+      {"Wubi", &Screen::tick, "Update_Wubi_Time_And_Speed"},
+      {"English article", &Screen::page, "Initialize_English_Article_Page"},
+      {"English article", &Screen::shown, "Start_English_Article_Lesson"},
+      {"English article", &Screen::tick, "Update_Article_Page_Time"},
+      {"PinYin", &Screen::page, "Initialize_PinYin_Page"},
+      {"PinYin", &Screen::shown, "Start_PinYin_Lesson"},
+      {"PinYin", &Screen::tick, "Update_Article_Page_Time"},
+      {"dictation", &Screen::page, "Initialize_Audition_Page"},
+      {"dictation", &Screen::shown, "Start_Audition_Lesson"},
+      {"dictation", &Screen::tick, "Update_Audition_Time"},
+      {"free typing", &Screen::page, "Initialize_Free_Type_Page"},
+      {"free typing", &Screen::start, "Start_Free_Type"},
+      {"paper test", &Screen::page, "Initialize_Out_Speed_Test_Page"},
+      {"paper test", &Screen::tick, "Update_Out_Speed_Test_Time"},
+      {"screen test", &Screen::page, "Initialize_In_Speed_Test_Page"},
+      {"screen test", &Screen::tick, "Update_In_Speed_Test_Time"},
+      {"records", &Screen::page, "Initialize_Record_Grid"},
+      {"records", &Screen::shown, "Load_Records"},
+      {"police", &Screen::page, "Load_Police_Game_Panel"},
+      {"police", &Screen::shown, "Initialize_Police_Game_Page"},
+      {"police", &Screen::start, "Start_Police_Game"},
+      {"police", &Screen::tick, "Update_Police_Balk_Wait"},
+      {"police", &Screen::move_picture, "Switch_Police_Sprite"},
+      {"balloons", &Screen::page, "Load_Apple_Game_Panel"},
+      {"balloons", &Screen::shown, "Initialize_Apple_Game_Page"},
+      {"balloons", &Screen::start, "Start_Apple_Game"},
+      {"balloons", &Screen::move_picture, "Switch_Apple_Sprite"},
+      {"mouse", &Screen::page, "Load_Mouse_Game_Panel"},
+      {"mouse", &Screen::shown, "Initialize_Mouse_Game_Page"},
+      {"mouse", &Screen::start, "Start_Mouse_Game"},
+      {"frog", &Screen::page, "Load_Frog_Game_Panel"},
+      {"frog", &Screen::shown, "Initialize_Frog_Game_Page"},
+      {"frog", &Screen::start, "Start_Frog_Game"},
+      {"frog", &Screen::move_picture, "Switch_Frog_Sprite"},
+  };
+  for (const Entry_Name& e : entries) Screen_Named(e.screen)->*e.entry = rec(e.name);
+  Screen_Named("keys")->key_press = rec_key("Key_Char_Key_Press");
+  Screen_Named("balloons")->key_down = rec_key("Apple_Game_Key_Down");
+  Screen_Named("mouse")->key_down = rec_key("Mouse_Game_Key_Down");
+  Screen_Named("frog")->key_down = rec_key("Frog_Game_Key_Down");
+  for (auto& [command, entry] : Screen_Named("settings")->commands)
+    entry = rec(command == Screen_Command::Show_Form_Control ? "Show_Form_Control"
+                                                            : "Show_Form_System_Set");
+  // The main window is designed without the screens' own controls, as before they arrive.
+  for (Screen& screen : Screens()) screen.design = nullptr;
 }
 
 void Shell_Test::Pretend_Exercise_Runs() {

@@ -1,5 +1,5 @@
 #pragma once
-// The main window loaded in the test process, with every exercise entry replaced by a recorder,
+// The main window loaded in the test process, with every screen entry point replaced by a recorder,
 // message boxes, the help program, the shell and the program's end captured.
 
 #include <gtest/gtest.h>
@@ -11,7 +11,8 @@
 
 #include "forms/forms.h"
 #include "shell/commands.h"
-#include "shell/exercise_entries.h"
+#include "screen_table.h"
+#include "services/screens.h"
 #include "shell/globals.h"
 #include "shell/main_form.h"
 #include "shell/sounds.h"

@@ -5,7 +5,6 @@
 #include "courses/course_settings.h"
 #include "courses/key_table.h"
 #include "shell/bitmaps.h"
-#include "shell/exercise_entries.h"
 #include "shell/globals.h"
 #include "shell/main_form.h"
 #include "shell/services.h"
@@ -321,6 +320,8 @@ void RichText_Char_User_LostFocus() {
   });
 }
 
+}  // namespace
+
 // ---- Design ----
 
 void Design_Key_Char_Page(forms::Form& form) {
@@ -412,8 +413,6 @@ void Design_Key_Char_Page(forms::Form& form) {
   user.On_Lost_Focus = [] { RichText_Char_User_LostFocus(); };
 }
 
-}  // namespace
-
 Key_Image_Place Key_Image_Place_Of(int slot) {
   if (slot < 0 || slot > kLastKeypadSlot) return {0, 0, 0, 0};
   const int* p = kKeyPixels[slot];
@@ -480,16 +479,6 @@ void Reset_Key_Char_Button_Picture(forms::Form&) {
       }
     }
   });
-}
-
-void Install_Key_Char_Entries(Exercise_Entries& e) {
-  e.Initialize_Key_Char_Page = Initialize_Key_Char_Page;
-  e.Start_Key_Char_Lesson = Start_Key_Char_Lesson;
-  e.Start_Key_Char_Practice = Start_Key_Char_Practice;
-  e.Key_Char_Key_Press = Key_Char_Key_Press;
-  e.Ask_Key_Char_Line_Retry = Ask_Key_Char_Line_Retry;
-  e.Update_Key_Char_Time_And_Speed = Update_Key_Char_Time_And_Speed;
-  e.Design_Main_Form.push_back(Design_Key_Char_Page);
 }
 
 }  // namespace quillon

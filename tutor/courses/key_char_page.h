@@ -12,16 +12,12 @@
 
 namespace quillon {
 
-struct Exercise_Entries;
-
-// Assigns the keys practice's procedures to the shell's entries and adds the page's controls to
-// the main window's design.
-void Install_Key_Char_Entries(Exercise_Entries& entries);
-
 // The practice the page drives (one per program run).
 Key_Char_Practice& Key_Char();
 
 // Page procedures with the names the main window's events use.
+// Adds the page's controls to the main window while it is designed.
+void Design_Key_Char_Page(forms::Form& form);
 void Initialize_Key_Char_Page(forms::Form& form);
 void Start_Key_Char_Lesson(forms::Form& form);
 void Start_Key_Char_Practice(forms::Form& form);

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "courses/course_typing.h"
+#include "courses/key_table.h"
 #include "courses/lesson_lines.h"
 
 namespace quillon {
@@ -34,7 +35,7 @@ class Key_Char_View {
   virtual ~Key_Char_View() = default;
 
   // Sounds.
-  virtual void Play_Key_Sound(int16_t slot) = 0;  // the key's note or "type.wav"; -88 plain
+  virtual void Play_Key_Sound(int16_t slot) = 0;  // the key's note or "type.wav"; kNoKey plain
   virtual void Play_Wrong_Sound() = 0;
   virtual void Play_Enter_Sound() = 0;
   virtual void Play_Win_Sound() = 0;
@@ -221,7 +222,7 @@ class Key_Char_Practice {
   int16_t position_ = 1;
   std::string expected_;
   int16_t expected_code_ = 0;
-  int16_t expected_key_ = -88;
+  int16_t expected_key_ = kNoKey;
   int32_t score_ = 0;
   int32_t line_start_score_ = 0;
   int16_t miss_count_ = 0;

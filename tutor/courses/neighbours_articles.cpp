@@ -1,7 +1,6 @@
 #include "courses/neighbours_articles.h"
 
 #include "forms/forms.h"
-#include "shell/exercise_entries.h"
 #include "shell/globals.h"
 #include "shell/main_form.h"
 #include "shell/services.h"
@@ -60,16 +59,5 @@ void Start_Audition_Lesson(forms::Form&) {
 
 void Update_Article_Page_Time(forms::Form&) {}
 void Update_Audition_Time(forms::Form&) {}
-
-void Install_Article_Entries(Exercise_Entries& e) {
-  e.Initialize_English_Article_Page = Initialize_English_Article_Page;
-  e.Start_English_Article_Lesson = Start_English_Article_Lesson;
-  e.Initialize_PinYin_Page = Initialize_PinYin_Page;
-  e.Start_PinYin_Lesson = Start_PinYin_Lesson;
-  e.Initialize_Audition_Page = Initialize_Audition_Page;
-  e.Start_Audition_Lesson = Start_Audition_Lesson;
-  e.Update_Article_Page_Time = Update_Article_Page_Time;
-  e.Update_Audition_Time = Update_Audition_Time;
-}
 
 }  // namespace quillon

@@ -9,9 +9,6 @@ class Form;
 
 namespace quillon {
 
-struct Exercise_Entries;
-void Install_Article_Entries(Exercise_Entries& entries);
-
 void Initialize_English_Article_Page(forms::Form& form);
 void Start_English_Article_Lesson(forms::Form& form);
 void Initialize_PinYin_Page(forms::Form& form);

@@ -1,7 +1,6 @@
 #include "freetype/free_type_pages.h"
 
 #include "forms/forms.h"
-#include "shell/exercise_entries.h"
 #include "shell/globals.h"
 #include "shell/services.h"
 
@@ -24,16 +23,5 @@ void Update_Out_Speed_Test_Time(forms::Form&) {}
 void Update_In_Speed_Test_Time(forms::Form&) {}
 void Initialize_Record_Grid(forms::Form&) { Exercise_Running = false; }
 void Load_Records(forms::Form&) {}
-
-void Install_Free_Type_Entries(Exercise_Entries& e) {
-  e.Initialize_Free_Type_Page = Initialize_Free_Type_Page;
-  e.Start_Free_Type = Start_Free_Type;
-  e.Initialize_Out_Speed_Test_Page = Initialize_Out_Speed_Test_Page;
-  e.Initialize_In_Speed_Test_Page = Initialize_In_Speed_Test_Page;
-  e.Update_Out_Speed_Test_Time = Update_Out_Speed_Test_Time;
-  e.Update_In_Speed_Test_Time = Update_In_Speed_Test_Time;
-  e.Initialize_Record_Grid = Initialize_Record_Grid;
-  e.Load_Records = Load_Records;
-}
 
 }  // namespace quillon

@@ -8,9 +8,6 @@ class Form;
 
 namespace quillon {
 
-struct Exercise_Entries;
-void Install_Free_Type_Entries(Exercise_Entries& entries);
-
 void Initialize_Free_Type_Page(forms::Form& form);
 void Start_Free_Type(forms::Form& form);
 void Initialize_Out_Speed_Test_Page(forms::Form& form);

@@ -8,9 +8,6 @@ class Form;
 
 namespace quillon {
 
-struct Exercise_Entries;
-void Install_Game_Entries(Exercise_Entries& entries);
-
 void Load_Police_Game_Panel(forms::Form& form);
 void Load_Apple_Game_Panel(forms::Form& form);
 void Load_Mouse_Game_Panel(forms::Form& form);

@@ -1,7 +1,6 @@
 #include "settings/settings_dialogs.h"
 
 #include "forms/forms.h"
-#include "shell/exercise_entries.h"
 #include "shell/main_form.h"
 #include "shell/standins.h"
 
@@ -41,12 +40,11 @@ forms::Form& Form_System_Set() {
   return *dialog;
 }
 
-void Install_Settings_Dialog_Entries(Exercise_Entries& e) {
-  e.Show_Form_Control = [](forms::Form& owner) { Form_Control().Show_Modal(owner.Hwnd()); };
-  e.Show_Form_System_Set = [](forms::Form& owner) {
-    Clear_Active_Hot_Key(owner);
-    Form_System_Set().Show_Modal(owner.Hwnd());
-  };
+void Show_Form_Control(forms::Form& owner) { Form_Control().Show_Modal(owner.Hwnd()); }
+
+void Show_Form_System_Set(forms::Form& owner) {
+  Clear_Active_Hot_Key(owner);
+  Form_System_Set().Show_Modal(owner.Hwnd());
 }
 
 }  // namespace quillon

@@ -9,10 +9,10 @@ class Form;
 
 namespace quillon {
 
-struct Exercise_Entries;
-void Install_Settings_Dialog_Entries(Exercise_Entries& entries);
-
 forms::Form& Form_Control();
 forms::Form& Form_System_Set();
+// Shows the dialog modally over the main window.
+void Show_Form_Control(forms::Form& owner);
+void Show_Form_System_Set(forms::Form& owner);
 
 }  // namespace quillon

@@ -1,91 +1,45 @@
 #include "shell/command_tables.h"
 
+#include <windows.h>
+
 #include <cmath>
+
+#include "courses/key_table.h"
 
 namespace quillon {
 
+namespace {
+
+// The command keys in the order they are tried; the stored close key comes second.
+struct Hot_Key_Row {
+  int key, shift;
+  Hot_Key_Command command;
+};
+constexpr Hot_Key_Row kBeforeCloseKey[] = {{'Q', kCtrlMask, Hot_Key_Command::Exit}};
+constexpr Hot_Key_Row kAfterCloseKey[] = {
+    {VK_F4, kAltMask, Hot_Key_Command::Exit},
+    {'M', kCtrlMask, Hot_Key_Command::Minimise},
+    {VK_F1, kAltMask, Hot_Key_Command::About},
+    {VK_F1, 0, Hot_Key_Command::Help},
+    {VK_F1, kCtrlMask, Hot_Key_Command::Tutorial},
+    {'F', kCtrlMask, Hot_Key_Command::Function_Settings},
+    {'T', kCtrlMask, Hot_Key_Command::System_Settings},
+    {'R', kCtrlMask, Hot_Key_Command::Records},
+};
+
+}  // namespace
+
 Hot_Key_Command Find_Hot_Key_Command(int key, int shift, int close_key, int close_shift) {
-  if (key == 81 && shift == kCtrlMask) return Hot_Key_Command::Exit;
+  for (const Hot_Key_Row& r : kBeforeCloseKey)
+    if (r.key == key && r.shift == shift) return r.command;
   if (key == close_key && shift == close_shift) return Hot_Key_Command::Exit;
-  if (key == 115 && shift == kAltMask) return Hot_Key_Command::Exit;
-  if (key == 77 && shift == kCtrlMask) return Hot_Key_Command::Minimise;
-  if (key == 112 && shift == kAltMask) return Hot_Key_Command::About;
-  if (key == 112 && shift == 0) return Hot_Key_Command::Help;
-  if (key == 112 && shift == kCtrlMask) return Hot_Key_Command::Tutorial;
-  if (key == 70 && shift == kCtrlMask) return Hot_Key_Command::Function_Settings;
-  if (key == 84 && shift == kCtrlMask) return Hot_Key_Command::System_Settings;
-  if (key == 82 && shift == kCtrlMask) return Hot_Key_Command::Records;
+  for (const Hot_Key_Row& r : kAfterCloseKey)
+    if (r.key == key && r.shift == shift) return r.command;
   return Hot_Key_Command::None;
-}
-
-Key_Action Route_Key_Down(int panel, bool running, int key) {
-  const bool enter = key == 13;
-  switch (panel) {
-    case 0:
-      return running ? Key_Action::Note_Ctrl_Key_Down : Key_Action::Start_Key_Char_Practice;
-    case 2:
-      return enter && !running ? Key_Action::Start_Free_Type : Key_Action::None;
-    case 3:
-      return enter && !running ? Key_Action::Start_Police_Game : Key_Action::None;
-    case 4:
-      if (!enter && running) return Key_Action::Apple_Game_Key;
-      return enter && !running ? Key_Action::Start_Apple_Game : Key_Action::None;
-    case 5:
-      if (!enter && running) return Key_Action::Mouse_Game_Key;
-      return enter && !running ? Key_Action::Start_Mouse_Game : Key_Action::None;
-    case 6:
-      if (running) return Key_Action::Frog_Game_Key;
-      return enter ? Key_Action::Start_Frog_Game : Key_Action::None;
-    case 9:
-      return Key_Action::Note_Ctrl_Key_Down;
-    default:
-      return Key_Action::None;
-  }
-}
-
-bool Is_Start_Action(Key_Action a) {
-  switch (a) {
-    case Key_Action::Start_Key_Char_Practice:
-    case Key_Action::Start_Free_Type:
-    case Key_Action::Start_Police_Game:
-    case Key_Action::Start_Apple_Game:
-    case Key_Action::Start_Mouse_Game:
-    case Key_Action::Start_Frog_Game:
-      return true;
-    default:
-      return false;
-  }
-}
-
-Tick_Action Route_Timer_Check(int panel, bool audition_playing) {
-  switch (panel) {
-    case 0: return Tick_Action::Key_Char_Time_And_Speed;
-    case 1: return audition_playing ? Tick_Action::Audition_Time : Tick_Action::Article_Page_Time;
-    case 3: return Tick_Action::Police_Balk_Wait;
-    case 7: return Tick_Action::Out_Speed_Test_Time;
-    case 8: return Tick_Action::In_Speed_Test_Time;
-    case 9: return Tick_Action::Word_Time_And_Speed;
-    case 10: return Tick_Action::Wubi_Time_And_Speed;
-    default: return Tick_Action::None;
-  }
-}
-
-Sprite_Action Route_Timer_Move_Picture(int panel) {
-  switch (panel) {
-    case 3: return Sprite_Action::Police;
-    case 4: return Sprite_Action::Apple;
-    case 6: return Sprite_Action::Frog;
-    default: return Sprite_Action::None;
-  }
 }
 
 std::string English_Article_Folder(int n) { return "\\English\\Article\\" + std::to_string(n) + "\\"; }
 std::string Chinese_Article_Folder(int n) { return "\\Chinese\\Article\\" + std::to_string(n) + "\\"; }
-
-int Panel_Of_Exercise_Kind(int kind) {
-  static const int kPanels[] = {0, 9, 1, 1, 1, 1, 3, 4, 5, 6, -1, 2};
-  return kind >= 0 && kind <= 11 ? kPanels[kind] : -1;
-}
 
 std::string First_Line_Of(const std::string& content) {
   size_t end = content.find_first_of("\r\n");
@@ -104,9 +58,10 @@ Reset_Flag_Decision Decide_Reset_Flag(bool exists, const std::string* first_line
 }
 
 bool Guard_Forbids(Key_Guard guard, int key, int shift) {
-  bool forbidden = (shift == kShiftMask && key == 45) || shift == kCtrlMask || shift == kAltMask;
-  if (guard != Key_Guard::Paste && key == 46) forbidden = true;
-  if (guard == Key_Guard::Paste_Delete_And_Backspace && key == 8) forbidden = true;
+  bool forbidden =
+      (shift == kShiftMask && key == VK_INSERT) || shift == kCtrlMask || shift == kAltMask;
+  if (guard != Key_Guard::Paste && key == VK_DELETE) forbidden = true;
+  if (guard == Key_Guard::Paste_Delete_And_Backspace && key == VK_BACK) forbidden = true;
   return forbidden;
 }
 
@@ -132,7 +87,7 @@ bool Display_Font_Setting(int kind, std::string* key, std::string* default_name)
 }
 
 std::string Key_Sound_Path(int key_index, int music_kb_on) {
-  if (key_index == -88 || music_kb_on != 1) return "\\Music\\Sound\\type.wav";
+  if (key_index == kNoKey || music_kb_on != 1) return "\\Music\\Sound\\type.wav";
   return "\\Music\\Sound\\MusicKB\\" + std::to_string(key_index) + ".wav";
 }
 
@@ -175,17 +130,17 @@ std::vector<int> Unroll_Heights(int height, float steps) {
 int Picture_Box_Key_Button(int buttons, int key_code, int shift) {
   const int last = buttons - 1;  // the box's "no" (the only button of a one-button box)
   switch (key_code) {
-    case 13:  // Enter, any modifiers
+    case VK_RETURN:  // any modifiers
       return 0;
-    case 27:  // Esc, any modifiers
+    case VK_ESCAPE:  // any modifiers
       return last;
-    case 89:  // Ctrl+Y
+    case 'Y':  // Ctrl+Y
       return shift == kCtrlMask ? 0 : -1;
-    case 82:  // Ctrl+R: the retry of a three-button box
+    case 'R':  // Ctrl+R: the retry of a three-button box
       return shift == kCtrlMask && buttons == 3 ? 1 : -1;
-    case 78:  // Ctrl+N: the no of a box that has one
+    case 'N':  // Ctrl+N: the no of a box that has one
       return shift == kCtrlMask && buttons > 1 ? last : -1;
-    case 115:  // Alt+F4
+    case VK_F4:  // Alt+F4
       return shift == kAltMask ? last : -1;
   }
   return -1;

@@ -7,63 +7,29 @@
 #include <string>
 #include <vector>
 
+#include "services/screen_ids.h"
+
 namespace quillon {
 
 // Shift states of the key events: added together.
 constexpr int kShiftMask = 1, kCtrlMask = 2, kAltMask = 4;
-constexpr int kNone = 88;
 
 // ---- Command keys of the main window ----
 enum class Hot_Key_Command {
   None,
-  Exit,               // Do_Function_Module 10
-  Minimise,           // Do_Function_Module 9
-  About,              // Do_Function_Module 8
-  Help,               // Do_Function_Module 7
-  Tutorial,           // Do_Other_Function_Item 2
-  Function_Settings,  // Do_Function_Module 6
-  System_Settings,    // Do_Other_Function_Item 0
-  Records,            // Do_Function_Module 5 + Do_Other_Function_Item 1 under Direct_Command
+  Exit,               // function-bar button Exit
+  Minimise,           // function-bar button Minimise
+  About,              // function-bar button About
+  Help,               // function-bar button Help
+  Tutorial,           // other-functions item Tutorial
+  Function_Settings,  // function-bar button Function_Settings
+  System_Settings,    // other-functions item System_Settings
+  Records,            // button Other_Functions, then item Records, under Direct_Command
 };
 // The first matching row wins; the shift state is compared as a whole.
 Hot_Key_Command Find_Hot_Key_Command(int key_code, int shift, int close_key_code, int close_shift);
 // Commands that may run while a panel slides: only the exit.
 inline bool Runs_During_Slide(Hot_Key_Command c) { return c == Hot_Key_Command::Exit; }
-
-// ---- Key routing of the main window's key-down ----
-enum class Key_Action {
-  None,
-  Start_Key_Char_Practice,
-  Note_Ctrl_Key_Down,  // Ctrl_Key_Down = (shift is exactly Ctrl)
-  Start_Free_Type,
-  Start_Police_Game,
-  Apple_Game_Key,
-  Start_Apple_Game,
-  Mouse_Game_Key,
-  Start_Mouse_Game,
-  Frog_Game_Key,
-  Start_Frog_Game,
-};
-Key_Action Route_Key_Down(int current_panel, bool exercise_running, int key_code);
-// Starts are preceded by the click sound.
-bool Is_Start_Action(Key_Action a);
-
-// ---- Tick routing ----
-enum class Tick_Action {
-  None,
-  Key_Char_Time_And_Speed,  // panel 0
-  Audition_Time,            // panel 1 while a recording plays
-  Article_Page_Time,        // panel 1 otherwise
-  Police_Balk_Wait,         // panel 3
-  Out_Speed_Test_Time,      // panel 7
-  In_Speed_Test_Time,       // panel 8
-  Word_Time_And_Speed,      // panel 9
-  Wubi_Time_And_Speed,      // panel 10
-};
-Tick_Action Route_Timer_Check(int current_panel, bool audition_playing);
-
-enum class Sprite_Action { None, Police, Apple, Frog };
-Sprite_Action Route_Timer_Move_Picture(int current_panel);
 
 // ---- Courses ----
 // "\English\Article\<n>\" and friends.
@@ -72,11 +38,10 @@ std::string Chinese_Article_Folder(int article_lesson);
 inline const char* English_Audition_Folder() { return "\\English\\Audition\\"; }
 inline const char* Chinese_Audition_Folder() { return "\\Chinese\\Audition\\"; }
 inline const char* Wubi_Line_Folder() { return "\\Chinese\\Wubi\\"; }
-// Panel of the Wubi practice: 10 for type method 2 (line practice), else 1 (articles).
-inline int Wubi_Panel(int type_method) { return type_method == 2 ? 10 : 1; }
-
-// Panel of each exercise kind's screen (speed tests and records: -1, it depends on the item).
-int Panel_Of_Exercise_Kind(int kind);
+// Panel of the Wubi practice: line practice for type method 2, else the articles panel.
+inline Panel_Id Wubi_Panel(int type_method) {
+  return type_method == 2 ? Panel_Id::Wubi_Lines : Panel_Id::Article;
+}
 
 // ---- Reset flag file ----
 struct Reset_Flag_Decision {

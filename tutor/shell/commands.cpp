@@ -2,9 +2,9 @@
 
 #include <shellapi.h>
 
-#include "courses/lesson_lines.h"
 #include "shell/command_tables.h"
-#include "shell/exercise_entries.h"
+#include "courses/lesson_lines.h"
+#include "services/screens.h"
 #include "shell/function_bar.h"
 #include "shell/globals.h"
 #include "shell/key_routing.h"
@@ -43,11 +43,11 @@ void Shell_Open(const std::string& target, int show) {
 // One change of screen: slide the panel on show out, set up the new page, slide panel p in.
 // A failure on the way is reported and ends the change; the slide flag is cleared so that the
 // program keeps taking commands.
-bool Change_Screen(forms::Form& form, int panel, const std::function<void()>& set_up) {
+bool Change_Screen(forms::Form& form, Panel_Id panel, const std::function<void()>& set_up) {
   try {
-    Move_Panel_Out(form, panel);
+    Move_Panel_Out(form, Number(panel));
     set_up();
-    Move_Panel_In(form, panel);
+    Move_Panel_In(form, Number(panel));
     return true;
   } catch (...) {
     Panel_Moving = false;
@@ -56,14 +56,10 @@ bool Change_Screen(forms::Form& form, int panel, const std::function<void()>& se
   }
 }
 
-int Article_Lesson_Setting() {
-  return forms::Tutor_Settings::Get_Int("Setting\\Article", "Lesson", 5);
-}
-
 // An item's choice hides its menu; Open_PopMenu keeps its value until the next Close_PopMenu,
 // which hands the selected look back to the screen's button.
-void Hide_Menu_Box(forms::Form& form, int menu) {
-  form.Get<forms::Picture_Box>("Picture_BG_PopMenu_BG", menu).Set_Visible(false);
+void Hide_Menu_Box(forms::Form& form, Menu menu) {
+  form.Get<forms::Picture_Box>("Picture_BG_PopMenu_BG", Number(menu)).Set_Visible(false);
 }
 
 // The dictation refusal without a sound card; false when refused.
@@ -74,53 +70,121 @@ bool Dictation_Possible() {
   return false;
 }
 
+// The Chinese menu's own preparation, after the stop.
+void Prepare_Chinese_Page(forms::Form& form) {
+  form.Get<forms::Picture_Box>("Picture_Article_BG_1").Set_Left(0);
+  form.Get<forms::Picture_Box>("Picture_Article_BG_2").Set_Left(0);
+  Current_Language = 1;
+  Text_End_Reached = false;
+  Text_End_Time = 0;
+  Find_Chinese_IME();
+}
+
+// What each drop-down menu's items have in common.
+struct Menu_Row {
+  Menu menu;
+  Function_Button button;             // Screen_Function_Module of the screens it opens
+  bool click_always;                  // the click sound also under Direct_Command
+  bool item_first;                    // an item without a screen does nothing at all
+  void (*after_stop)(forms::Form&);   // the menu's own preparation after the stop
+};
+constexpr Menu_Row kMenuRows[] = {
+    {Menu::English_Type, Function_Button::English_Type, false, false, nullptr},
+    {Menu::Chinese_Type, Function_Button::Chinese_Type, false, false, Prepare_Chinese_Page},
+    {Menu::Game, Function_Button::Game, false, true, nullptr},
+    {Menu::Speed_Test, Function_Button::Speed_Test, false, false, nullptr},
+    {Menu::Other_Function, Function_Button::Other_Functions, true, false, nullptr},
+};
+
+const Menu_Row* Menu_Row_Of(Menu menu) {
+  for (const Menu_Row& r : kMenuRows)
+    if (r.menu == menu) return &r;
+  return nullptr;
+}
+
+// Opens a screen: stop what runs, record the exercise and the function-bar screen, slide the
+// panel on show out, set up the new page, slide its panel in and start it.
+void Open_Screen(forms::Form& form, const Screen& screen, const Screen_Opening& opening,
+                 Function_Button button, void (*after_stop)(forms::Form&)) {
+  Screen_Function_Module = Number(button);
+  Stop_Current_Exercise(form);
+  if (after_stop) after_stop(form);
+  Current_Exercise_Kind = Number(screen.kind);
+  if (screen.quiet_slide) No_Move_Sound = true;
+  const Panel_Id panel = screen.choose_panel ? screen.choose_panel() : screen.panel;
+  const bool changed = Change_Screen(form, panel, [&] {
+    if (opening.choose && !opening.choose_after_page) opening.choose();
+    Call(screen.page, form);
+    if (opening.choose && opening.choose_after_page) opening.choose();
+  });
+  if (changed) {
+    if (screen.quiet_slide) Close_Music();
+    Call(screen.shown, form);
+  }
+  if (opening.after_start && (changed || opening.after_start_even_on_failure))
+    opening.after_start();
+}
+
+void Run_Command(forms::Form& form, Screen_Command command) {
+  if (const Form_Entry* entry = Screen_Command_Entry(command)) Call(*entry, form);
+}
+
 }  // namespace
 
 // ---- Function bar ----
 
-void Do_Function_Module(forms::Form& form, int button) {
-  if (button == 10) {
+void Do_Function_Module(forms::Form& form, Function_Button button) {
+  if (button == Function_Button::Exit) {
     // The exit always works, also during a change of screen or after a failed one.
-    forms::Silent([&] { Prepare_Function_Module_Click(form, button); });
+    forms::Silent([&] { Prepare_Function_Module_Click(form, Number(button)); });
     Exit_System(form);
     return;
   }
   if (Panel_Moving) return;
   forms::Guarded([&] {
-    Prepare_Function_Module_Click(form, button);
+    Prepare_Function_Module_Click(form, Number(button));
     switch (button) {
-      case 0: case 1: case 3: case 4: case 5: {
-        static const int kMenuOfButton[] = {0, 1, -1, 2, 3, 4};
-        Open_PopMenu = kMenuOfButton[button];
-        Show_PopMenu(form);
-        break;
-      }
-      case 2:
+      case Function_Button::English_Type: Open_Menu(form, Menu::English_Type); break;
+      case Function_Button::Chinese_Type: Open_Menu(form, Menu::Chinese_Type); break;
+      case Function_Button::Game: Open_Menu(form, Menu::Game); break;
+      case Function_Button::Speed_Test: Open_Menu(form, Menu::Speed_Test); break;
+      case Function_Button::Other_Functions: Open_Menu(form, Menu::Other_Function); break;
+      case Function_Button::Free_Type:
         Enter_Free_Type(form);
         break;
-      case 6: {
-        auto& button6 = form.Get<forms::Image>("Image_Function_Module", 6);
-        button6.Set_Enabled(false);
-        Call(Exercises().Show_Form_Control, form);
-        Restore_Function_Module_Picture(form, 6);
-        button6.Set_Enabled(true);
+      case Function_Button::Function_Settings: {
+        auto& settings = form.Get<forms::Image>("Image_Function_Module", Number(button));
+        settings.Set_Enabled(false);
+        Run_Command(form, Screen_Command::Show_Form_Control);
+        Restore_Function_Module_Picture(form, Number(button));
+        settings.Set_Enabled(true);
         break;
       }
-      case 7:
+      case Function_Button::Help:
         Open_Help_File(form.Hwnd(), Program_Folder() + "\\Quillon.hlp");
-        Restore_Function_Module_Picture(form, 7);
+        Restore_Function_Module_Picture(form, Number(button));
         break;
-      case 8:
-        Show_About(form, button);
+      case Function_Button::About:
+        Show_About(form, Number(button));
         break;
-      case 9:
-        Restore_Function_Module_Picture(form, 9);
+      case Function_Button::Minimise:
+        Restore_Function_Module_Picture(form, Number(button));
         ShowWindow(form.Hwnd(), SW_MINIMIZE);
         break;
-      default:
+      case Function_Button::Exit:
         break;
     }
   });
+}
+
+void Do_Function_Module(forms::Form& form, int button) {
+  if (button >= Number(Function_Button::English_Type) && button <= Number(Function_Button::Exit))
+    Do_Function_Module(form, static_cast<Function_Button>(button));
+}
+
+void Open_Menu(forms::Form& form, Menu menu) {
+  Open_PopMenu = Number(menu);
+  Show_PopMenu(form);
 }
 
 void Show_About(forms::Form& form, int button) {
@@ -129,7 +193,7 @@ void Show_About(forms::Form& form, int button) {
     form.Hide();
     Play_Music(Program_Folder() + "\\Music\\bg2.wav");
     forms::Tutor_Settings::Save("Setting\\System", "About Flag", "1");
-    if (Current_Panel == 3) Main_Timer("Timer_Game_Police").Set_Enabled(false);
+    if (Current_Panel == Number(Panel_Id::Police)) Main_Timer("Timer_Game_Police").Set_Enabled(false);
     Form_About().Show();
   });
 }
@@ -138,224 +202,71 @@ void Enter_Free_Type(forms::Form& form) {
   if (Panel_Moving) return;
   forms::Guarded([&] {
     Play_Click_Sound();
-    Screen_Function_Module = 2;
-    Stop_Current_Exercise(form);
-    Current_Exercise_Kind = 11;
-    Change_Screen(form, 2, [&] { Call(Exercises().Initialize_Free_Type_Page, form); });
+    const Screen_Opening* opening = nullptr;
+    if (const Screen* screen = Screen_Opened_By(Menu_Entry{}, &opening))
+      Open_Screen(form, *screen, *opening, Function_Button::Free_Type, nullptr);
   });
-}
-
-// ---- Menu-item preparations ----
-
-bool Prepare_English_Type_Item(forms::Form& form, int item) {
-  if (!Direct_Command && item != 3) Play_Click_Sound();
-  Hide_Menu_Box(form, 0);
-  Redraw_Selected_Module = false;
-  if (item == 3 && !Dictation_Possible()) return false;
-  Screen_Function_Module = 0;
-  Stop_Current_Exercise(form);
-  return true;
-}
-
-bool Prepare_Chinese_Type_Item(forms::Form& form, int item) {
-  if (!Direct_Command && item != 2) Play_Click_Sound();
-  Hide_Menu_Box(form, 1);
-  Redraw_Selected_Module = false;
-  if (item == 2 && !Dictation_Possible()) return false;
-  Screen_Function_Module = 1;
-  Stop_Current_Exercise(form);
-  form.Get<forms::Picture_Box>("Picture_Article_BG_1").Set_Left(0);
-  form.Get<forms::Picture_Box>("Picture_Article_BG_2").Set_Left(0);
-  Current_Language = 1;
-  Text_End_Reached = false;
-  Text_End_Time = 0;
-  Find_Chinese_IME();
-  return true;
-}
-
-void Prepare_Game_Item(forms::Form& form, int) {
-  if (!Direct_Command) Play_Click_Sound();
-  Hide_Menu_Box(form, 2);
-  Redraw_Selected_Module = false;
-  Screen_Function_Module = 3;
-  Stop_Current_Exercise(form);
-}
-
-void Prepare_Speed_Test_Item(forms::Form& form, int) {
-  if (!Direct_Command) Play_Click_Sound();
-  Hide_Menu_Box(form, 3);
-  Redraw_Selected_Module = false;
-  Screen_Function_Module = 4;
-  Stop_Current_Exercise(form);
-  Current_Exercise_Kind = 10;
-}
-
-void Prepare_Other_Function_Item(forms::Form& form, int) {
-  Play_Click_Sound();
-  Hide_Menu_Box(form, 4);
-  Redraw_Selected_Module = false;
 }
 
 // ---- Menu items ----
 
-void Do_English_Type_Item(forms::Form& form, int item) {
+bool Prepare_Menu_Item(forms::Form& form, Menu menu, const Screen* screen) {
+  const Menu_Row* row = Menu_Row_Of(menu);
+  if (!row) return false;
+  const bool needs_sound_card = screen && screen->needs_sound_card;
+  if ((row->click_always || !Direct_Command) && !needs_sound_card) Play_Click_Sound();
+  Hide_Menu_Box(form, menu);
+  Redraw_Selected_Module = false;
+  return !needs_sound_card || Dictation_Possible();
+}
+
+void Do_Menu_Item(forms::Form& form, Menu menu, int item) {
   if (Panel_Moving) return;
   forms::Guarded([&] {
-    if (!Prepare_English_Type_Item(form, item)) return;
-    Exercise_Entries& e = Exercises();
-    switch (item) {
-      case 0:
-        Current_Exercise_Kind = 0;
-        if (Change_Screen(form, 0, [&] { Call(e.Initialize_Key_Char_Page, form); }))
-          Call(e.Start_Key_Char_Lesson, form);
-        break;
-      case 1:
-        Current_Exercise_Kind = 1;
-        if (Change_Screen(form, 9, [&] { Call(e.Initialize_Word_Page, form); }))
-          Call(e.Start_Word_Lesson, form);
-        break;
-      case 2:
-        Current_Exercise_Kind = 2;
-        if (Change_Screen(form, 1, [&] {
-              Current_Language = 0;
-              Article_Lesson = Article_Lesson_Setting();
-              Lesson_Folder = English_Article_Folder(Article_Lesson);
-              Call(e.Initialize_English_Article_Page, form);
-            }))
-          Call(e.Start_English_Article_Lesson, form);
-        break;
-      case 3:
-        Current_Language = 0;
-        Lesson_Folder = English_Audition_Folder();
-        Enter_Audition(form);
-        break;
-      default:
-        break;
+    const Menu_Row* row = Menu_Row_Of(menu);
+    if (!row) return;
+    const Screen_Opening* opening = nullptr;
+    const Screen* screen = Screen_Opened_By(Menu_Entry(menu, item), &opening);
+    if (!screen && row->item_first) return;
+    if (!Prepare_Menu_Item(form, menu, screen)) return;
+    if (screen) {
+      Open_Screen(form, *screen, *opening, row->button, row->after_stop);
+      return;
     }
-  });
-}
-
-void Do_Chinese_Type_Item(forms::Form& form, int item) {
-  if (Panel_Moving) return;
-  forms::Guarded([&] {
-    if (!Prepare_Chinese_Type_Item(form, item)) return;
-    Exercise_Entries& e = Exercises();
-    switch (item) {
-      case 0: {
-        Current_Exercise_Kind = 4;
-        int method = forms::Tutor_Settings::Get_Int("Setting\\Chinese\\Wubi", "Type Method", 2);
-        int panel = Wubi_Panel(method);
-        if (Change_Screen(form, panel, [&] {
-              Call(e.Initialize_Wubi_Page, form);
-              if (method == 2) {
-                Lesson_Folder = Wubi_Line_Folder();
-              } else {
-                Article_Lesson = Article_Lesson_Setting();
-                Lesson_Folder = Chinese_Article_Folder(Article_Lesson);
-              }
-            })) {
-          Call(e.Start_Wubi_Lesson, form);
-          Switch_To_Wubi_IME();
-        }
+    if (menu != Menu::Other_Function) return;
+    switch (static_cast<Other_Function_Item>(item)) {
+      case Other_Function_Item::System_Settings:
+        Run_Command(form, Screen_Command::Show_Form_System_Set);
         break;
-      }
-      case 1:
-        Current_Exercise_Kind = 5;
-        if (Change_Screen(form, 1, [&] {
-              Article_Lesson = Article_Lesson_Setting();
-              Lesson_Folder = Chinese_Article_Folder(Article_Lesson);
-              Call(e.Initialize_PinYin_Page, form);
-            })) {
-          Call(e.Start_PinYin_Lesson, form);
-          Switch_To_PinYin_IME();
-        }
-        break;
-      case 2:
-        Lesson_Folder = Chinese_Audition_Folder();
-        Enter_Audition(form);
-        Audition_IME_Index = forms::Tutor_Settings::Get_Int("Setting\\Audition", "Index", 1);
-        if (Audition_IME_Index == 0) Switch_To_Wubi_IME();
-        else if (Audition_IME_Index == 1) Switch_To_PinYin_IME();
-        break;
-      default:
-        break;
-    }
-  });
-}
-
-void Do_Game_Item(forms::Form& form, int item) {
-  if (Panel_Moving) return;
-  forms::Guarded([&] {
-    if (item < 0 || item > 3) return;
-    Prepare_Game_Item(form, item);
-    Exercise_Entries& e = Exercises();
-    const Form_Entry* loads[] = {&e.Load_Police_Game_Panel, &e.Load_Apple_Game_Panel,
-                                 &e.Load_Mouse_Game_Panel, &e.Load_Frog_Game_Panel};
-    const Form_Entry* pages[] = {&e.Initialize_Police_Game_Page, &e.Initialize_Apple_Game_Page,
-                                 &e.Initialize_Mouse_Game_Page, &e.Initialize_Frog_Game_Page};
-    Current_Exercise_Kind = 6 + item;
-    if (Change_Screen(form, 3 + item, [&] { Call(*loads[item], form); }))
-      Call(*pages[item], form);
-  });
-}
-
-void Do_Speed_Test_Item(forms::Form& form, int item) {
-  if (Panel_Moving) return;
-  forms::Guarded([&] {
-    Prepare_Speed_Test_Item(form, item);
-    Exercise_Entries& e = Exercises();
-    if (item == 0)
-      Change_Screen(form, 7, [&] { Call(e.Initialize_Out_Speed_Test_Page, form); });
-    else if (item == 1)
-      Change_Screen(form, 8, [&] { Call(e.Initialize_In_Speed_Test_Page, form); });
-  });
-}
-
-void Do_Other_Function_Item(forms::Form& form, int item) {
-  if (Panel_Moving) return;
-  forms::Guarded([&] {
-    Prepare_Other_Function_Item(form, item);
-    switch (item) {
-      case 0:
-        Call(Exercises().Show_Form_System_Set, form);
-        break;
-      case 1:
-        Enter_User_Record(form);
-        break;
-      case 2:
+      case Other_Function_Item::Tutorial:
         Shell_Open(Program_Folder() + "\\Quillon.chm", SW_SHOWNORMAL);
         break;
-      case 3:
+      case Other_Function_Item::Web_Site:
         Shell_Open(kMakerWebSite, SW_SHOWNORMAL);
         break;
-      case 4:
+      case Other_Function_Item::Mail:
         Shell_Open(kMakerMail, SW_SHOWMAXIMIZED);
         break;
-      default:
+      case Other_Function_Item::Records:
         break;
     }
   });
 }
 
-void Enter_Audition(forms::Form& form) {
-  forms::Guarded([&] {
-    Current_Exercise_Kind = 3;
-    No_Move_Sound = true;
-    if (!Change_Screen(form, 1, [&] { Call(Exercises().Initialize_Audition_Page, form); }))
-      return;
-    Close_Music();
-    Call(Exercises().Start_Audition_Lesson, form);
-  });
+void Do_English_Type_Item(forms::Form& form, int item) { Do_Menu_Item(form, Menu::English_Type, item); }
+void Do_Chinese_Type_Item(forms::Form& form, int item) { Do_Menu_Item(form, Menu::Chinese_Type, item); }
+void Do_Game_Item(forms::Form& form, int item) { Do_Menu_Item(form, Menu::Game, item); }
+void Do_Speed_Test_Item(forms::Form& form, int item) { Do_Menu_Item(form, Menu::Speed_Test, item); }
+void Do_Other_Function_Item(forms::Form& form, int item) {
+  Do_Menu_Item(form, Menu::Other_Function, item);
 }
 
 void Enter_User_Record(forms::Form& form) {
   if (Panel_Moving) return;
   forms::Guarded([&] {
-    Stop_Current_Exercise(form);
-    Screen_Function_Module = 5;
-    Current_Exercise_Kind = 10;
-    if (Change_Screen(form, 11, [&] { Call(Exercises().Initialize_Record_Grid, form); }))
-      Call(Exercises().Load_Records, form);
+    const Screen_Opening* opening = nullptr;
+    if (const Screen* screen = Screen_Opened_By(Other_Function_Item::Records, &opening))
+      Open_Screen(form, *screen, *opening, Function_Button::Other_Functions, nullptr);
   });
 }
 
@@ -410,6 +321,19 @@ void Stop_Current_Exercise(forms::Form& form) {
 
 // ---- Command keys ----
 
+namespace {
+
+// Raises a flag for the length of a scope and lowers it on every way out.
+struct Raised {
+  explicit Raised(bool& f) : flag(f) { flag = true; }
+  ~Raised() { flag = false; }
+  Raised(const Raised&) = delete;
+  Raised& operator=(const Raised&) = delete;
+  bool& flag;
+};
+
+}  // namespace
+
 void Check_Hot_Key(forms::Form& form, int key_code, int shift) {
   forms::Guarded([&] {
     int close_key =
@@ -419,24 +343,25 @@ void Check_Hot_Key(forms::Form& form, int key_code, int shift) {
     // During a change of screen only the exit acts, as on the function bar.
     if (Panel_Moving && !Runs_During_Slide(command)) return;
     switch (command) {
-      case Hot_Key_Command::Exit: Do_Function_Module(form, 10); break;
-      case Hot_Key_Command::Minimise: Do_Function_Module(form, 9); break;
-      case Hot_Key_Command::About: Do_Function_Module(form, 8); break;
-      case Hot_Key_Command::Help: Do_Function_Module(form, 7); break;
-      case Hot_Key_Command::Tutorial: Do_Other_Function_Item(form, 2); break;
-      case Hot_Key_Command::Function_Settings: Do_Function_Module(form, 6); break;
-      case Hot_Key_Command::System_Settings: Do_Other_Function_Item(form, 0); break;
-      case Hot_Key_Command::Records:
-        Direct_Command = true;
-        try {
-          Do_Function_Module(form, 5);
-          Do_Other_Function_Item(form, 1);
-        } catch (...) {
-          Direct_Command = false;
-          throw;
-        }
-        Direct_Command = false;
+      case Hot_Key_Command::Exit: Do_Function_Module(form, Function_Button::Exit); break;
+      case Hot_Key_Command::Minimise: Do_Function_Module(form, Function_Button::Minimise); break;
+      case Hot_Key_Command::About: Do_Function_Module(form, Function_Button::About); break;
+      case Hot_Key_Command::Help: Do_Function_Module(form, Function_Button::Help); break;
+      case Hot_Key_Command::Tutorial:
+        Do_Menu_Item(form, Menu::Other_Function, Number(Other_Function_Item::Tutorial));
         break;
+      case Hot_Key_Command::Function_Settings:
+        Do_Function_Module(form, Function_Button::Function_Settings);
+        break;
+      case Hot_Key_Command::System_Settings:
+        Do_Menu_Item(form, Menu::Other_Function, Number(Other_Function_Item::System_Settings));
+        break;
+      case Hot_Key_Command::Records: {
+        Raised direct(Direct_Command);
+        Do_Function_Module(form, Function_Button::Other_Functions);
+        Do_Menu_Item(form, Menu::Other_Function, Number(Other_Function_Item::Records));
+        break;
+      }
       case Hot_Key_Command::None: break;
     }
   });

@@ -8,26 +8,32 @@
 #include <string>
 
 #include "forms/forms.h"
+#include "services/screen_ids.h"
 
 namespace quillon {
 
+struct Screen;
+
+void Do_Function_Module(forms::Form& form, Function_Button button);
+// A button by its index in the control array (nothing for another index).
 void Do_Function_Module(forms::Form& form, int button);
 void Show_About(forms::Form& form, int button);
 void Enter_Free_Type(forms::Form& form);
+// Unrolls a drop-down menu (none under Direct_Command).
+void Open_Menu(forms::Form& form, Menu menu);
 
+// An item of a drop-down menu: the screen the table says it opens, or the other functions'
+// commands. Each menu's item procedure is this with its menu.
+void Do_Menu_Item(forms::Form& form, Menu menu, int item);
 void Do_English_Type_Item(forms::Form& form, int item);
 void Do_Chinese_Type_Item(forms::Form& form, int item);
 void Do_Game_Item(forms::Form& form, int item);
 void Do_Speed_Test_Item(forms::Form& form, int item);
 void Do_Other_Function_Item(forms::Form& form, int item);
-// Preparations: false when the item must not go on (dictation without a sound card).
-bool Prepare_English_Type_Item(forms::Form& form, int item);
-bool Prepare_Chinese_Type_Item(forms::Form& form, int item);
-void Prepare_Game_Item(forms::Form& form, int item);
-void Prepare_Speed_Test_Item(forms::Form& form, int item);
-void Prepare_Other_Function_Item(forms::Form& form, int item);
+// The preparation of every menu item: click sound, menu hidden; false when the item must not go
+// on (dictation without a sound card). `screen`: the screen the item opens, if any.
+bool Prepare_Menu_Item(forms::Form& form, Menu menu, const Screen* screen);
 
-void Enter_Audition(forms::Form& form);
 void Enter_User_Record(forms::Form& form);
 
 void Stop_Current_Exercise(forms::Form& form);

@@ -2,9 +2,9 @@
 
 #include <string>
 
+#include "services/screens.h"
 #include "shell/command_tables.h"
 #include "shell/commands.h"
-#include "shell/exercise_entries.h"
 #include "shell/globals.h"
 #include "shell/sounds.h"
 
@@ -51,20 +51,15 @@ void Form_KeyDown(forms::Form& form, int key_code, int shift) {
   forms::Guarded([&] {
     Check_Hot_Key(form, key_code, shift);
     if (!Panel_Keys_Enabled) return;
-    Key_Action action = Route_Key_Down(Current_Panel, Exercise_Running, key_code);
-    if (Is_Start_Action(action)) Play_Click_Sound();
-    Exercise_Entries& e = Exercises();
-    switch (action) {
-      case Key_Action::Start_Key_Char_Practice: Call(e.Start_Key_Char_Practice, form); break;
+    const Screen* screen = Screen_On(Current_Panel);
+    if (!screen) return;
+    switch (Route_Key_Down(screen->keys, Exercise_Running, key_code)) {
+      case Key_Action::Start:
+        Play_Click_Sound();
+        Call(screen->start, form);
+        break;
+      case Key_Action::Screen_Key: Call(screen->key_down, form, key_code); break;
       case Key_Action::Note_Ctrl_Key_Down: Ctrl_Key_Down = shift == kCtrlMask; break;
-      case Key_Action::Start_Free_Type: Call(e.Start_Free_Type, form); break;
-      case Key_Action::Start_Police_Game: Call(e.Start_Police_Game, form); break;
-      case Key_Action::Apple_Game_Key: Call(e.Apple_Game_Key_Down, form, key_code); break;
-      case Key_Action::Start_Apple_Game: Call(e.Start_Apple_Game, form); break;
-      case Key_Action::Mouse_Game_Key: Call(e.Mouse_Game_Key_Down, form, key_code); break;
-      case Key_Action::Start_Mouse_Game: Call(e.Start_Mouse_Game, form); break;
-      case Key_Action::Frog_Game_Key: Call(e.Frog_Game_Key_Down, form, key_code); break;
-      case Key_Action::Start_Frog_Game: Call(e.Start_Frog_Game, form); break;
       case Key_Action::None: break;
     }
   });
@@ -72,8 +67,8 @@ void Form_KeyDown(forms::Form& form, int key_code, int shift) {
 
 void Form_KeyPress(forms::Form& form, int key_ascii) {
   forms::Guarded([&] {
-    if (Panel_Keys_Enabled && Current_Panel == 0 && Exercise_Running && !Key_Char_Paused)
-      Call(Exercises().Key_Char_Key_Press, form, key_ascii);
+    if (!Panel_Keys_Enabled || !Exercise_Running || Key_Char_Paused) return;
+    if (const Screen* screen = Screen_On(Current_Panel)) Call(screen->key_press, form, key_ascii);
   });
 }
 
@@ -81,36 +76,19 @@ void Form_KeyUp(forms::Form& form, int, int) {
   forms::Guarded([&] {
     if (!Key_Char_Miss_Limit) return;
     Key_Char_Miss_Limit = false;
-    Call(Exercises().Ask_Key_Char_Line_Retry, form);
+    for (const Screen& screen : Screens()) Call(screen.key_up, form);
   });
 }
 
 void Dispatch_Timer_Check(forms::Form& form) {
   Run_Tick([&] {
-    Exercise_Entries& e = Exercises();
-    switch (Route_Timer_Check(Current_Panel, Audition_Playing)) {
-      case Tick_Action::Key_Char_Time_And_Speed: Call(e.Update_Key_Char_Time_And_Speed, form); break;
-      case Tick_Action::Audition_Time: Call(e.Update_Audition_Time, form); break;
-      case Tick_Action::Article_Page_Time: Call(e.Update_Article_Page_Time, form); break;
-      case Tick_Action::Police_Balk_Wait: Call(e.Update_Police_Balk_Wait, form); break;
-      case Tick_Action::Out_Speed_Test_Time: Call(e.Update_Out_Speed_Test_Time, form); break;
-      case Tick_Action::In_Speed_Test_Time: Call(e.Update_In_Speed_Test_Time, form); break;
-      case Tick_Action::Word_Time_And_Speed: Call(e.Update_Word_Time_And_Speed, form); break;
-      case Tick_Action::Wubi_Time_And_Speed: Call(e.Update_Wubi_Time_And_Speed, form); break;
-      case Tick_Action::None: break;
-    }
+    if (const Screen* screen = Screen_On(Current_Panel)) Call(screen->tick, form);
   });
 }
 
 void Dispatch_Timer_Move_Picture(forms::Form& form) {
   Run_Tick([&] {
-    Exercise_Entries& e = Exercises();
-    switch (Route_Timer_Move_Picture(Current_Panel)) {
-      case Sprite_Action::Police: Call(e.Switch_Police_Sprite, form); break;
-      case Sprite_Action::Apple: Call(e.Switch_Apple_Sprite, form); break;
-      case Sprite_Action::Frog: Call(e.Switch_Frog_Sprite, form); break;
-      case Sprite_Action::None: break;
-    }
+    if (const Screen* screen = Screen_On(Current_Panel)) Call(screen->move_picture, form);
   });
 }
 

@@ -1,8 +1,8 @@
 #include "shell/main_form.h"
 
+#include "services/screens.h"
 #include "shell/bitmaps.h"
 #include "shell/commands.h"
-#include "shell/exercise_entries.h"
 #include "shell/function_bar.h"
 #include "shell/globals.h"
 #include "shell/key_routing.h"
@@ -62,14 +62,7 @@ const std::pair<const char*, int> kTimers[] = {
     {"Timer_Check_System_Focus", 300}};
 
 void Menu_Item_Clicked(int menu, int item) {
-  forms::Form& form = Form_Quillon();
-  switch (menu) {
-    case 0: Do_English_Type_Item(form, item); break;
-    case 1: Do_Chinese_Type_Item(form, item); break;
-    case 2: Do_Game_Item(form, item); break;
-    case 3: Do_Speed_Test_Item(form, item); break;
-    case 4: Do_Other_Function_Item(form, item); break;
-  }
+  Do_Menu_Item(Form_Quillon(), static_cast<Menu>(menu), item);
 }
 
 // Pointer moves over the surfaces between the buttons: the leave reset.
@@ -154,7 +147,7 @@ void Design_Main_Form(forms::Form& form) {
   auto& media = form.Add<forms::Media_Control>("MMControl_Play_Record");
   media.Tag = "not";
 
-  for (const Form_Entry& design : Exercises().Design_Main_Form) design(form);
+  for (const Screen& screen : Screens()) Call(screen.design, form);
 }
 
 }  // namespace
@@ -173,7 +166,7 @@ forms::Form& Form_Quillon() {
     f->On_Query_Unload = [f](int& cancel, int) {
       // The window closes only through the program's exit, which ends the program.
       cancel = 1;
-      Do_Function_Module(*f, 10);
+      Do_Function_Module(*f, Function_Button::Exit);
     };
     f->On_Key_Down = [f](int& key, int shift) {
       Form_KeyDown(*f, key, shift);
@@ -231,7 +224,7 @@ void Form_Quillon_Load() {
     media.Set_Device_Type("WaveAudio");
     Play_Music(BG_Music_File);
     if (Command_Line_Text == "/?" || Command_Line_Text == "/H" || Command_Line_Text == "/h")
-      Do_Function_Module(form, 7);
+      Do_Function_Module(form, Function_Button::Help);
   });
 }
 

@@ -12,7 +12,7 @@ bool Has_Sound_Card();
 void Stop_Sound();
 void Play_Sound(const std::string& path);
 void Play_Enter_Sound();
-void Play_Key_Sound(int key_index);  // slot of Get_Key_Index, -88 for none
+void Play_Key_Sound(int key_index);  // slot of Get_Key_Index, kNoKey for none
 void Play_Wrong_Sound();
 void Play_Click_Sound();
 void Play_Win_Sound();

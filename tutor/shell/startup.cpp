@@ -4,12 +4,10 @@
 #include <sstream>
 
 #include "courses/key_table.h"
-#include "courses/lesson_lines.h"
 #include "forms/forms.h"
 #include "shell/bitmaps.h"
 #include "shell/command_tables.h"
 #include "shell/commands.h"
-#include "shell/exercise_entries.h"
 #include "shell/globals.h"
 #include "shell/main_form.h"
 #include "shell/panel_slides.h"
@@ -207,14 +205,7 @@ void Initialize_Global_Variant() {
     for (int i = 0; i < 8; ++i) Word_Lesson_Name[i] = kWordLessons[i];
     static const char* const kArticleKinds[6] = {"格言", "散文", "诗词", "小说", "笑话", "杂项"};
     for (int i = 0; i < 6; ++i) Article_Kind_Name[i] = kArticleKinds[i];
-    Speed_Curve_Samples.Redim(1);
-    In_Test_Source_Chars.Redim(1);
-    Word_Char.Redim(1);
-    Word_Explain_Char.Redim(1);
-    Article_Char.Redim(1);
-    Article_Line_Char.Redim(1);
-    Char_Right_Mark.Redim(1);
-    Shrink_Lesson_Lines();
+    Clear_Session_Arrays();
     Initialize_Key_Table();
     for (int i = 1; i <= 4; ++i) File_Dialog_Folder[i] = Program_Folder();
     Samples_Folder = Program_Folder() + "\\Samples";
@@ -296,7 +287,6 @@ int Run_Tutor(HINSTANCE instance, const char* command_line) {
   (void)instance;
   Command_Line_Text = Trim(command_line ? command_line : "");
   if (!Form_Flash_Initialize()) return 0;
-  Install_Exercise_Entries();
   forms::Form& flash = Form_Flash();
   bool go_on = true;
   flash.On_Load = [&go_on] { go_on = Form_Flash_Load(); };

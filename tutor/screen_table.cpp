@@ -1,0 +1,134 @@
+#include "screen_table.h"
+
+#include "courses/key_char_page.h"
+#include "courses/neighbours_articles.h"
+#include "courses/neighbours_course_pages.h"
+#include "forms/forms.h"
+#include "freetype/free_type_pages.h"
+#include "games/game_pages.h"
+#include "services/screens.h"
+#include "settings/settings_dialogs.h"
+#include "shell/command_tables.h"
+#include "shell/globals.h"
+#include "shell/standins.h"
+
+namespace quillon {
+
+namespace {
+
+// ---- The menu items' own choices: language, lesson folder, input method ----
+
+int Article_Lesson_Setting() {
+  return forms::Tutor_Settings::Get_Int("Setting\\Article", "Lesson", 5);
+}
+int Wubi_Type_Method_Setting() {
+  return forms::Tutor_Settings::Get_Int("Setting\\Chinese\\Wubi", "Type Method", 2);
+}
+
+void Choose_English_Article() {
+  Current_Language = 0;
+  Article_Lesson = Article_Lesson_Setting();
+  Lesson_Folder = English_Article_Folder(Article_Lesson);
+}
+void Choose_English_Audition() {
+  Current_Language = 0;
+  Lesson_Folder = English_Audition_Folder();
+}
+void Choose_Chinese_Article() {
+  Article_Lesson = Article_Lesson_Setting();
+  Lesson_Folder = Chinese_Article_Folder(Article_Lesson);
+}
+void Choose_Chinese_Audition() { Lesson_Folder = Chinese_Audition_Folder(); }
+void Choose_Wubi_Folder() {
+  if (Wubi_Type_Method_Setting() == 2) Lesson_Folder = Wubi_Line_Folder();
+  else Choose_Chinese_Article();
+}
+Panel_Id Choose_Wubi_Panel() { return Wubi_Panel(Wubi_Type_Method_Setting()); }
+void Switch_To_Audition_IME() {
+  Audition_IME_Index = forms::Tutor_Settings::Get_Int("Setting\\Audition", "Index", 1);
+  if (Audition_IME_Index == 0) Switch_To_Wubi_IME();
+  else if (Audition_IME_Index == 1) Switch_To_PinYin_IME();
+}
+
+constexpr Key_Rules kEnterStarts{Start_Key::Enter, Screen_Keys::None, Screen_Keys::None};
+
+// ---- The rows ----
+
+std::vector<Screen> All_Screens() {
+  std::vector<Screen> rows;
+  auto row = [&rows](Screen s) { rows.push_back(std::move(s)); };
+
+  row({.name = "keys", .kind = Exercise_Kind::Keys, .panel = Panel_Id::Keys,
+       .openings = {{English_Type_Item::Keys}},
+       .page = Initialize_Key_Char_Page, .shown = Start_Key_Char_Lesson,
+       .start = Start_Key_Char_Practice,
+       .keys = {Start_Key::Any, Screen_Keys::None, Screen_Keys::Note_Ctrl},
+       .key_press = Key_Char_Key_Press, .key_up = Ask_Key_Char_Line_Retry,
+       .tick = Update_Key_Char_Time_And_Speed, .design = Design_Key_Char_Page});
+  row({.name = "words", .kind = Exercise_Kind::Words, .panel = Panel_Id::Words,
+       .openings = {{English_Type_Item::Words}},
+       .page = Initialize_Word_Page, .shown = Start_Word_Lesson,
+       .keys = {Start_Key::None, Screen_Keys::Note_Ctrl, Screen_Keys::Note_Ctrl}});
+  row({.name = "English article", .kind = Exercise_Kind::English_Article, .panel = Panel_Id::Article,
+       .openings = {{English_Type_Item::Article, Choose_English_Article}},
+       .page = Initialize_English_Article_Page, .shown = Start_English_Article_Lesson,
+       .tick = Update_Article_Page_Time});
+  row({.name = "dictation", .kind = Exercise_Kind::Audition, .panel = Panel_Id::Article,
+       .claims_panel = [] { return Audition_Playing; }, .needs_sound_card = true,
+       .quiet_slide = true,
+       .openings = {{English_Type_Item::Audition, Choose_English_Audition},
+                    {Chinese_Type_Item::Audition, Choose_Chinese_Audition, Switch_To_Audition_IME,
+                     false, true}},
+       .page = Initialize_Audition_Page, .shown = Start_Audition_Lesson,
+       .tick = Update_Audition_Time});
+  row({.name = "Wubi", .kind = Exercise_Kind::Wubi, .panel = Panel_Id::Wubi_Lines,
+       .choose_panel = Choose_Wubi_Panel,
+       .openings = {{Chinese_Type_Item::Wubi, Choose_Wubi_Folder, Switch_To_Wubi_IME, true}},
+       .page = Initialize_Wubi_Page, .shown = Start_Wubi_Lesson});
+  row({.name = "PinYin", .kind = Exercise_Kind::PinYin, .panel = Panel_Id::Article,
+       .openings = {{Chinese_Type_Item::PinYin, Choose_Chinese_Article, Switch_To_PinYin_IME}},
+       .page = Initialize_PinYin_Page, .shown = Start_PinYin_Lesson,
+       .tick = Update_Article_Page_Time});
+  row({.name = "police", .kind = Exercise_Kind::Police, .panel = Panel_Id::Police,
+       .openings = {{Game_Item::Police}},
+       .page = Load_Police_Game_Panel, .shown = Initialize_Police_Game_Page,
+       .start = Start_Police_Game, .keys = kEnterStarts});
+  row({.name = "balloons", .kind = Exercise_Kind::Apple, .panel = Panel_Id::Apple,
+       .openings = {{Game_Item::Apple}},
+       .page = Load_Apple_Game_Panel, .shown = Initialize_Apple_Game_Page,
+       .start = Start_Apple_Game,
+       .keys = {Start_Key::Enter, Screen_Keys::None, Screen_Keys::All_But_Enter}});
+  row({.name = "mouse", .kind = Exercise_Kind::Mouse, .panel = Panel_Id::Mouse,
+       .openings = {{Game_Item::Mouse}},
+       .page = Load_Mouse_Game_Panel, .shown = Initialize_Mouse_Game_Page,
+       .start = Start_Mouse_Game,
+       .keys = {Start_Key::Enter, Screen_Keys::None, Screen_Keys::All_But_Enter}});
+  row({.name = "frog", .kind = Exercise_Kind::Frog, .panel = Panel_Id::Frog,
+       .openings = {{Game_Item::Frog}},
+       .page = Load_Frog_Game_Panel, .shown = Initialize_Frog_Game_Page,
+       .start = Start_Frog_Game, .keys = {Start_Key::Enter, Screen_Keys::None, Screen_Keys::All}});
+  row({.name = "paper test", .kind = Exercise_Kind::Speed_Test, .panel = Panel_Id::Out_Test,
+       .openings = {{Speed_Test_Item::Out_Test}},
+       .page = Initialize_Out_Speed_Test_Page, .tick = Update_Out_Speed_Test_Time});
+  row({.name = "screen test", .kind = Exercise_Kind::Speed_Test, .panel = Panel_Id::In_Test,
+       .openings = {{Speed_Test_Item::In_Test}},
+       .page = Initialize_In_Speed_Test_Page, .tick = Update_In_Speed_Test_Time});
+  row({.name = "records", .kind = Exercise_Kind::Speed_Test, .panel = Panel_Id::Records,
+       .openings = {{Other_Function_Item::Records}},
+       .page = Initialize_Record_Grid, .shown = Load_Records});
+  row({.name = "free typing", .kind = Exercise_Kind::Free_Type, .panel = Panel_Id::Free_Type,
+       .openings = {{Menu_Entry{}}},  // the function bar's free-typing button
+       .page = Initialize_Free_Type_Page, .start = Start_Free_Type, .keys = kEnterStarts});
+  row({.name = "settings",
+       .commands = {{Screen_Command::Show_Form_Control, Show_Form_Control},
+                    {Screen_Command::Show_Form_System_Set, Show_Form_System_Set}}});
+  return rows;
+}
+
+}  // namespace
+
+void Register_All_Screens() {
+  for (Screen& s : All_Screens()) Register_Screen(std::move(s));
+}
+
+}  // namespace quillon
