@@ -1,4 +1,7 @@
 #pragma once
+// Naming: the framework and the translator keep MFC's spelling (CWnd, OnCreate, m_hWnd) and
+// the names the translator's design gives (CTransBar, CSettingSheet); our own helpers in
+// appfw/ follow the same MFC style.
 
 #include <windows.h>
 

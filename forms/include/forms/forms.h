@@ -1,5 +1,8 @@
 #pragma once
 // The tutor's forms and controls runtime.
+// Naming: names the tutor's own design gives keep their spelling (Form_Quillon, Picture_BG,
+// Show_Modal). Our own names in forms/ and tutor/: Capitalized_Snake for types and functions,
+// members ending in "_", constants kCamelCase.
 #include "forms/control.h"
 #include "forms/errors.h"
 #include "forms/form.h"
