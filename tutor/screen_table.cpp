@@ -7,6 +7,7 @@
 #include "freetype/free_type_pages.h"
 #include "games/game_pages.h"
 #include "services/screens.h"
+#include "services/tutor_settings.h"
 #include "settings/settings_dialogs.h"
 #include "shell/command_tables.h"
 #include "shell/globals.h"
@@ -18,16 +19,10 @@ namespace {
 
 // ---- The menu items' own choices: language, lesson folder, input method ----
 
-int Article_Lesson_Setting() {
-  return forms::Tutor_Settings::Get_Int("Setting\\Article", "Lesson", 5);
-}
-int Wubi_Type_Method_Setting() {
-  return forms::Tutor_Settings::Get_Int("Setting\\Chinese\\Wubi", "Type Method", 2);
-}
 
 void Choose_English_Article() {
   Current_Language = 0;
-  Article_Lesson = Article_Lesson_Setting();
+  Article_Lesson = Read(kArticleLesson);
   Lesson_Folder = English_Article_Folder(Article_Lesson);
 }
 void Choose_English_Audition() {
@@ -35,17 +30,17 @@ void Choose_English_Audition() {
   Lesson_Folder = English_Audition_Folder();
 }
 void Choose_Chinese_Article() {
-  Article_Lesson = Article_Lesson_Setting();
+  Article_Lesson = Read(kArticleLesson);
   Lesson_Folder = Chinese_Article_Folder(Article_Lesson);
 }
 void Choose_Chinese_Audition() { Lesson_Folder = Chinese_Audition_Folder(); }
 void Choose_Wubi_Folder() {
-  if (Wubi_Type_Method_Setting() == 2) Lesson_Folder = Wubi_Line_Folder();
+  if (Read(kWubiTypeMethod) == 2) Lesson_Folder = Wubi_Line_Folder();
   else Choose_Chinese_Article();
 }
-Panel_Id Choose_Wubi_Panel() { return Wubi_Panel(Wubi_Type_Method_Setting()); }
+Panel_Id Choose_Wubi_Panel() { return Wubi_Panel(Read(kWubiTypeMethod)); }
 void Switch_To_Audition_IME() {
-  Audition_IME_Index = forms::Tutor_Settings::Get_Int("Setting\\Audition", "Index", 1);
+  Audition_IME_Index = Read(kAuditionIndex);
   if (Audition_IME_Index == 0) Switch_To_Wubi_IME();
   else if (Audition_IME_Index == 1) Switch_To_PinYin_IME();
 }

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+#include <windows.h>
+
 #include "courses/cp936_text.h"
 
 namespace quillon {
@@ -96,7 +98,7 @@ Line_Judgement Course_Line_Judge::Change(std::string_view box_text) {
 
 Line_Enter_Kind Course_Line_Judge::Key_Down(int key_code) {
   if (ignore_text_change_) ignore_text_change_ = false;
-  if (key_code != 13) return Line_Enter_Kind::Other_Key;
+  if (key_code != VK_RETURN) return Line_Enter_Kind::Other_Key;
   if (!At_Line_End()) return Line_Enter_Kind::Too_Early;
   if (line_end_entered_) return Line_Enter_Kind::Repeated;
   line_end_entered_ = true;

@@ -4,6 +4,7 @@
 
 #include "courses/course_settings.h"
 #include "courses/key_table.h"
+#include "services/screen_ids.h"
 #include "shell/bitmaps.h"
 #include "shell/globals.h"
 #include "shell/main_form.h"
@@ -325,7 +326,7 @@ void RichText_Char_User_LostFocus() {
 // ---- Design ----
 
 void Design_Key_Char_Page(forms::Form& form) {
-  forms::Picture_Box& page = form.Get<forms::Picture_Box>("Picture_BG", 0);
+  forms::Picture_Box& page = form.Get<forms::Picture_Box>("Picture_BG", Number(Panel_Id::Keys));
   // The pointer on the page itself takes the buttons' hover looks away.
   page.On_Mouse_Move = [before = page.On_Mouse_Move](int button, int shift, int x, int y) {
     if (before) before(button, shift, x, y);
@@ -407,7 +408,7 @@ void Design_Key_Char_Page(forms::Form& form) {
     box->On_Mouse_Move = [](int, int, int, int) { Main_Surface_Mouse_Move(Form_Quillon()); };
   user.On_Key_Down = [](int& key, int shift) { RichText_Char_User_KeyDown(key, shift); };
   user.On_Key_Press = [](int& ascii) {
-    if (ascii == 13 || ascii == 10) ascii = 0;
+    if (ascii == '\r' || ascii == '\n') ascii = 0;
   };
   user.On_Key_Up = [](int&, int) { RichText_Char_User_KeyUp(); };
   user.On_Lost_Focus = [] { RichText_Char_User_LostFocus(); };

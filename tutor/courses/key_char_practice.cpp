@@ -230,7 +230,7 @@ void Key_Char_Practice::Key_Press(int16_t code, bool ctrl_down) {
 }
 
 void Key_Char_Practice::Key_Right(int16_t code) {
-  if (code == 13) {
+  if (code == '\r') {
     view_.Play_Enter_Sound();
   } else {
     view_.Play_Key_Sound(Get_Key_Index(code));

@@ -1,6 +1,7 @@
 #include "courses/neighbours_articles.h"
 
 #include "forms/forms.h"
+#include "services/tutor_settings.h"
 #include "shell/globals.h"
 #include "shell/main_form.h"
 #include "shell/services.h"
@@ -26,18 +27,16 @@ void Start_Clock() {
 
 void Initialize_English_Article_Page(forms::Form& form) {
   Article_Boxes_Home(form);
-  Current_Remember_Flag =
-      forms::Tutor_Settings::Get_Int("Setting\\English\\Article\\Remember", "Flag", 1);
-  Current_Type_Method = forms::Tutor_Settings::Get_Int("Setting\\English\\Article", "Type Method", 0);
+  Current_Remember_Flag = Read(kEnglishArticleRemember);
+  Current_Type_Method = Read(kEnglishArticleTypeMethod);
   Exercise_Running = false;
 }
 
 void Start_English_Article_Lesson(forms::Form&) { Start_Clock(); }
 
 void Initialize_PinYin_Page(forms::Form&) {
-  Current_Remember_Flag =
-      forms::Tutor_Settings::Get_Int("Setting\\Chinese\\PinYin\\Remember", "Flag", 1);
-  Current_Type_Method = forms::Tutor_Settings::Get_Int("Setting\\Chinese\\PinYin", "Type Method", 0);
+  Current_Remember_Flag = Read(kPinYinRemember);
+  Current_Type_Method = Read(kPinYinTypeMethod);
   Exercise_Running = false;
 }
 
@@ -45,8 +44,8 @@ void Start_PinYin_Lesson(forms::Form&) { Start_Clock(); }
 
 void Initialize_Audition_Page(forms::Form& form) {
   Article_Boxes_Home(form);
-  Current_Remember_Flag = forms::Tutor_Settings::Get_Int("Setting\\Audition\\Remember", "Flag", 1);
-  Current_Type_Method = forms::Tutor_Settings::Get_Int("Setting\\Audition", "Show Source", 1);
+  Current_Remember_Flag = Read(kAuditionRemember);
+  Current_Type_Method = Read(kAuditionShowSource);
   Ignore_Text_Change = true;
   Exercise_Running = false;
 }

@@ -1,6 +1,7 @@
 #include "courses/neighbours_course_pages.h"
 
 #include "forms/forms.h"
+#include "services/tutor_settings.h"
 #include "shell/globals.h"
 #include "shell/main_form.h"
 #include "shell/services.h"
@@ -26,7 +27,7 @@ void Start_Word_Lesson(forms::Form&) {
 
 void Initialize_Wubi_Page(forms::Form&) {
   Exercise_Running = false;
-  Current_Type_Method = forms::Tutor_Settings::Get_Int("Setting\\Chinese\\Wubi", "Type Method", 2);
+  Current_Type_Method = Read(kWubiTypeMethod);
 }
 
 void Start_Wubi_Lesson(forms::Form&) { Start_Clock(); }

@@ -5,6 +5,7 @@
 #include "shell/command_tables.h"
 #include "courses/lesson_lines.h"
 #include "services/screens.h"
+#include "services/tutor_settings.h"
 #include "shell/function_bar.h"
 #include "shell/globals.h"
 #include "shell/key_routing.h"
@@ -192,7 +193,7 @@ void Show_About(forms::Form& form, int button) {
     Restore_Function_Module_Picture(form, button);
     form.Hide();
     Play_Music(Program_Folder() + "\\Music\\bg2.wav");
-    forms::Tutor_Settings::Save("Setting\\System", "About Flag", "1");
+    Write(kAboutFlag, "1");
     if (Current_Panel == Number(Panel_Id::Police)) Main_Timer("Timer_Game_Police").Set_Enabled(false);
     Form_About().Show();
   });
@@ -336,9 +337,8 @@ struct Raised {
 
 void Check_Hot_Key(forms::Form& form, int key_code, int shift) {
   forms::Guarded([&] {
-    int close_key =
-        forms::Tutor_Settings::Get_Int("Setting\\System\\Close System", "KeyCode", 123);
-    int close_shift = forms::Tutor_Settings::Get_Int("Setting\\System\\Close System", "Shift", 0);
+    int close_key = Read(kCloseKeyCode);
+    int close_shift = Read(kCloseShift);
     Hot_Key_Command command = Find_Hot_Key_Command(key_code, shift, close_key, close_shift);
     // During a change of screen only the exit acts, as on the function bar.
     if (Panel_Moving && !Runs_During_Slide(command)) return;

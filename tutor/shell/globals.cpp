@@ -1,5 +1,7 @@
 #include "shell/globals.h"
 
+#include "services/screen_ids.h"
+
 namespace quillon {
 
 float Scale_Factor = 1.0f;
@@ -16,23 +18,23 @@ bool English_Font_Added = false;
 bool Chinese_Font_Added = false;
 
 bool IME_Shape_Key_Pending = false;
-int Current_Panel = 88;
-int Screen_Function_Module = 88;
+int Current_Panel = kNone;
+int Screen_Function_Module = kNone;
 bool Function_Module_Hover_Enabled = false;
-int Selected_Function_Module = 88;
-int Hover_Function_Module = 88;
+int Selected_Function_Module = kNone;
+int Hover_Function_Module = kNone;
 bool Free_Type_Hover_Enabled = false;
 bool Police_Buttons_Normal = false;
 bool Apple_Buttons_Normal = false;
 bool Mouse_Buttons_Normal = false;
 bool Frog_Buttons_Normal = false;
 bool Frog_Page_First = false;
-int Hover_English_Type = 88;
-int Hover_Chinese_Type = 88;
-int Hover_Game = 88;
-int Hover_Speed_Test = 88;
-int Hover_Other_Function = 88;
-int Open_PopMenu = 88;
+int Hover_English_Type = kNone;
+int Hover_Chinese_Type = kNone;
+int Hover_Game = kNone;
+int Hover_Speed_Test = kNone;
+int Hover_Other_Function = kNone;
+int Open_PopMenu = kNone;
 bool PopMenu_Opening = false;
 bool Mouse_In_PopMenu = false;
 bool About_First_Activate = false;

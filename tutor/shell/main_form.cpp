@@ -2,6 +2,7 @@
 
 #include "services/screens.h"
 #include "shell/bitmaps.h"
+#include "shell/command_tables.h"
 #include "shell/commands.h"
 #include "shell/function_bar.h"
 #include "shell/globals.h"
@@ -106,7 +107,7 @@ void Design_Main_Form(forms::Form& form) {
     panel.On_Mouse_Move = Surface_Mouse_Move;
     panel.On_Mouse_Down = [](int, int, int, int) { Close_PopMenu(Form_Quillon()); };
   }
-  auto& articles = form.Get<forms::Picture_Box>("Picture_BG", 1);
+  auto& articles = form.Get<forms::Picture_Box>("Picture_BG", Number(Panel_Id::Article));
   form.Add<forms::Picture_Box>("Picture_Article_BG_1", -1, &articles).Move(0, 0, 9435, 5595);
   auto& article_2 = form.Add<forms::Picture_Box>("Picture_Article_BG_2", -1, &articles);
   article_2.Move(0, 0, 9435, 5595);
@@ -171,7 +172,7 @@ forms::Form& Form_Quillon() {
     f->On_Key_Down = [f](int& key, int shift) {
       Form_KeyDown(*f, key, shift);
       // Alt+F4 is the tutor's own exit command: the window's close must not run it twice.
-      if (key == VK_F4 && shift == 4) key = 0;
+      if (key == VK_F4 && shift == kAltMask) key = 0;
     };
     f->On_Key_Press = [f](int& ascii) { Form_KeyPress(*f, ascii); };
     f->On_Key_Up = [f](int& key, int shift) { Form_KeyUp(*f, key, shift); };

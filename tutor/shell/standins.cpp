@@ -2,6 +2,7 @@
 
 #include <imm.h>
 
+#include "services/tutor_settings.h"
 #include "shell/bitmaps.h"
 #include "shell/command_tables.h"
 #include "shell/globals.h"
@@ -56,9 +57,9 @@ forms::Form& Form_About() {
 
 void Close_About(forms::Form& main_form) {
   forms::Guarded([&] {
-    forms::Tutor_Settings::Save("Setting\\System", "About Flag", "0");
+    Write(kAboutFlag, "0");
     Play_Music(BG_Music_File);
-    if (Current_Panel == 3 && Exercise_Running) Main_Timer("Timer_Game_Police").Set_Enabled(true);
+    if (Current_Panel == Number(Panel_Id::Police) && Exercise_Running) Main_Timer("Timer_Game_Police").Set_Enabled(true);
     main_form.Show();
   });
 }
@@ -167,9 +168,8 @@ int Active_Hot_Key_Of(forms::Form& form) {
 
 void Set_Active_Hot_Key(forms::Form& form) {
   forms::Guarded([&] {
-    Active_Shift = forms::Tutor_Settings::Get_Int("Setting\\System\\Active System", "Shift", 0);
-    Active_Key_Code =
-        forms::Tutor_Settings::Get_Int("Setting\\System\\Active System", "KeyCode", 120);
+    Active_Shift = Read(kActiveShift);
+    Active_Key_Code = Read(kActiveKeyCode);
     if (!form.Hwnd()) return;
     WPARAM value = static_cast<WPARAM>(Active_Shift * 256 + Active_Key_Code);
     if (SendMessageA(form.Hwnd(), WM_SETHOTKEY, value, 0) <= 0)

@@ -5,6 +5,7 @@
 
 #include "courses/key_table.h"
 #include "forms/forms.h"
+#include "services/tutor_settings.h"
 #include "shell/bitmaps.h"
 #include "shell/command_tables.h"
 #include "shell/commands.h"
@@ -68,7 +69,7 @@ bool Previous_Instance_Running() {
 bool Form_Flash_Initialize() {
   if (!Previous_Instance_Running()) return true;
   forms::Guarded([] {
-    std::string flag = Trim(forms::Tutor_Settings::Get("Setting\\System", "About Flag"));
+    std::string flag = Trim(Read(kAboutFlag));
     if (flag != "1") Activate_Window_By_Caption(kMainCaption);
   });
   return false;
@@ -139,9 +140,9 @@ bool Ini_System() {
       go_on = false;
       return;
     }
-    BG_Music_On = forms::Tutor_Settings::Get_Int("Setting\\System", "BG Music", 1);
-    Sound_On = forms::Tutor_Settings::Get_Int("Setting\\System", "Sound", 1);
-    Music_KB_On = forms::Tutor_Settings::Get_Int("Setting\\System", "Music KB", 0);
+    BG_Music_On = Read(kBGMusicOn);
+    Sound_On = Read(kSoundOn);
+    Music_KB_On = Read(kMusicKBOn);
     English_Font_File = "Cour.ttf";
     Chinese_Font_File = "Simsun.ttf";
     Move_Step_Num = static_cast<float>(Get_Move_Step_Num());

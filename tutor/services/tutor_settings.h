@@ -1,0 +1,63 @@
+#pragma once
+// The tutor's settings, each a named constant with its default: one definition per value of the
+// settings store ("QL", sections under "Setting\"), read and written through one function per
+// type. A value missing from the store, or not a number where a number is read, gives its default.
+
+#include <windows.h>
+
+#include <string>
+
+#include "forms/settings.h"
+
+namespace quillon {
+
+struct Int_Setting {
+  const char* section;
+  const char* key;
+  int fallback;
+};
+struct Text_Setting {
+  const char* section;
+  const char* key;
+  const char* fallback;
+};
+
+inline int Read(const Int_Setting& s) {
+  return forms::Tutor_Settings::Get_Int(s.section, s.key, s.fallback);
+}
+inline std::string Read(const Text_Setting& s) {
+  return forms::Tutor_Settings::Get(s.section, s.key, s.fallback);
+}
+inline void Write(const Int_Setting& s, int value) {
+  forms::Tutor_Settings::Save(s.section, s.key, std::to_string(value));
+}
+inline void Write(const Text_Setting& s, const std::string& value) {
+  forms::Tutor_Settings::Save(s.section, s.key, value);
+}
+
+// ---- System ----
+// "1" while the About box is on show (a second start then leaves the first one alone).
+inline constexpr Text_Setting kAboutFlag{"Setting\\System", "About Flag", ""};
+inline constexpr Int_Setting kBGMusicOn{"Setting\\System", "BG Music", 1};
+inline constexpr Int_Setting kSoundOn{"Setting\\System", "Sound", 1};
+inline constexpr Int_Setting kMusicKBOn{"Setting\\System", "Music KB", 0};
+// The window activation key and the close key: shift state and key code.
+inline constexpr Int_Setting kActiveShift{"Setting\\System\\Active System", "Shift", 0};
+inline constexpr Int_Setting kActiveKeyCode{"Setting\\System\\Active System", "KeyCode", VK_F9};
+inline constexpr Int_Setting kCloseShift{"Setting\\System\\Close System", "Shift", 0};
+inline constexpr Int_Setting kCloseKeyCode{"Setting\\System\\Close System", "KeyCode", VK_F12};
+
+// ---- Courses ----
+inline constexpr Int_Setting kArticleLesson{"Setting\\Article", "Lesson", 5};
+inline constexpr Int_Setting kEnglishArticleTypeMethod{"Setting\\English\\Article", "Type Method", 0};
+inline constexpr Int_Setting kEnglishArticleRemember{"Setting\\English\\Article\\Remember", "Flag",
+                                                     1};
+inline constexpr Int_Setting kPinYinTypeMethod{"Setting\\Chinese\\PinYin", "Type Method", 0};
+inline constexpr Int_Setting kPinYinRemember{"Setting\\Chinese\\PinYin\\Remember", "Flag", 1};
+inline constexpr Int_Setting kWubiTypeMethod{"Setting\\Chinese\\Wubi", "Type Method", 2};
+// The input method of Chinese dictation: 0 Wubi, 1 PinYin.
+inline constexpr Int_Setting kAuditionIndex{"Setting\\Audition", "Index", 1};
+inline constexpr Int_Setting kAuditionShowSource{"Setting\\Audition", "Show Source", 1};
+inline constexpr Int_Setting kAuditionRemember{"Setting\\Audition\\Remember", "Flag", 1};
+
+}  // namespace quillon
