@@ -1,23 +1,19 @@
 #include "support.h"
 
 #include "forms/pump.h"
+#include "testkit/testkit.h"
 
 namespace forms_test {
 
+namespace {
+void Forms_Pump() { forms::Do_Events(); }
+}  // namespace
+
 bool Pump_Until(const std::function<bool()>& done, int limit_ms) {
-  const DWORD start = GetTickCount();
-  while (!done()) {
-    if (static_cast<int>(GetTickCount() - start) > limit_ms) return done();
-    forms::Do_Events();
-    MsgWaitForMultipleObjectsEx(0, nullptr, 10, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
-  }
-  return true;
+  return testkit::Wait_Until(done, std::chrono::milliseconds(limit_ms), Forms_Pump);
 }
 
-void Pump_For(int ms) {
-  const DWORD start = GetTickCount();
-  Pump_Until([&] { return static_cast<int>(GetTickCount() - start) >= ms; }, ms + 1000);
-}
+void Pump_For(int ms) { testkit::Pump_For(std::chrono::milliseconds(ms), Forms_Pump); }
 
 void Post_Key(HWND hwnd, int vk, bool alt) {
   UINT down = alt ? WM_SYSKEYDOWN : WM_KEYDOWN, up = alt ? WM_SYSKEYUP : WM_KEYUP;

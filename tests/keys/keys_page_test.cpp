@@ -35,19 +35,15 @@ const char kRemember[] = "Setting\\English\\Char\\Remember";
 const char kLineNum[] = "Setting\\English\\Char\\Remember\\Line Num";
 const char kCountNum[] = "Setting\\English\\Char\\Remember\\Count Num";
 
+void Forms_Pump() { forms::Do_Events(); }
+
 bool Pump_Until(const std::function<bool()>& done,
                 std::chrono::milliseconds limit = std::chrono::seconds(10)) {
-  auto end = std::chrono::steady_clock::now() + limit;
-  for (;;) {
-    if (done()) return true;
-    if (std::chrono::steady_clock::now() >= end) return false;
-    forms::Do_Events();
-    Sleep(5);
-  }
+  return testkit::Wait_Until(done, limit, Forms_Pump);
 }
 
 void Pump_For(int milliseconds) {
-  Pump_Until([] { return false; }, std::chrono::milliseconds(milliseconds));
+  testkit::Pump_For(std::chrono::milliseconds(milliseconds), Forms_Pump);
 }
 
 INPUT Key(WORD vk, bool up) {

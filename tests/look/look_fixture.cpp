@@ -37,11 +37,7 @@ bool Cursor_At(POINT at) {
 }
 
 void Pump_Ms(int ms) {
-  DWORD end = GetTickCount() + ms;
-  while (static_cast<int>(GetTickCount() - end) < 0) {
-    forms::Do_Events();
-    Sleep(5);
-  }
+  testkit::Pump_For(std::chrono::milliseconds(ms), [] { forms::Do_Events(); });
 }
 
 }  // namespace

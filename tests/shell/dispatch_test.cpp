@@ -14,7 +14,9 @@ struct Screen_Case {
   const char* what;
   std::function<void(forms::Form&)> command;
   std::vector<std::string> calls;
-  int panel, kind, screen;
+  Panel_Id panel;
+  Exercise_Kind kind;
+  Function_Button screen;
   const char* folder;  // nullptr: not checked
 };
 
@@ -28,39 +30,59 @@ TEST_F(Dispatch, EveryScreenCommandStopsTheExerciseAndShowsItsPanel) {
   Sound_Card_Present = true;  // dictation needs a sound card
   Sound_On = BG_Music_On = 0;
   const Screen_Case cases[] = {
-      {"keys", [](auto& f) { Do_English_Type_Item(f, 0); },
-       {"Initialize_Key_Char_Page", "Start_Key_Char_Lesson"}, 0, 0, 0, nullptr},
-      {"words", [](auto& f) { Do_English_Type_Item(f, 1); },
-       {"Initialize_Word_Page", "Start_Word_Lesson"}, 9, 1, 0, nullptr},
-      {"English article", [](auto& f) { Do_English_Type_Item(f, 2); },
-       {"Initialize_English_Article_Page", "Start_English_Article_Lesson"}, 1, 2, 0,
+      {"keys", [](auto& f) { Do_Menu_Item(f, English_Type_Item::Keys); },
+       {"Initialize_Key_Char_Page", "Start_Key_Char_Lesson"},
+       Panel_Id::Keys, Exercise_Kind::Keys, Function_Button::English_Type, nullptr},
+      {"words", [](auto& f) { Do_Menu_Item(f, English_Type_Item::Words); },
+       {"Initialize_Word_Page", "Start_Word_Lesson"},
+       Panel_Id::Words, Exercise_Kind::Words, Function_Button::English_Type, nullptr},
+      {"English article", [](auto& f) { Do_Menu_Item(f, English_Type_Item::Article); },
+       {"Initialize_English_Article_Page", "Start_English_Article_Lesson"},
+       Panel_Id::Article, Exercise_Kind::English_Article, Function_Button::English_Type,
        "\\English\\Article\\5\\"},
-      {"English dictation", [](auto& f) { Do_English_Type_Item(f, 3); },
-       {"Initialize_Audition_Page", "Start_Audition_Lesson"}, 1, 3, 0, "\\English\\Audition\\"},
-      {"Wubi lines", [](auto& f) { Do_Chinese_Type_Item(f, 0); },
-       {"Initialize_Wubi_Page", "Start_Wubi_Lesson"}, 10, 4, 1, "\\Chinese\\Wubi\\"},
-      {"PinYin", [](auto& f) { Do_Chinese_Type_Item(f, 1); },
-       {"Initialize_PinYin_Page", "Start_PinYin_Lesson"}, 1, 5, 1, "\\Chinese\\Article\\5\\"},
-      {"Chinese dictation", [](auto& f) { Do_Chinese_Type_Item(f, 2); },
-       {"Initialize_Audition_Page", "Start_Audition_Lesson"}, 1, 3, 1, "\\Chinese\\Audition\\"},
-      {"police", [](auto& f) { Do_Game_Item(f, 0); },
-       {"Load_Police_Game_Panel", "Initialize_Police_Game_Page"}, 3, 6, 3, nullptr},
-      {"balloons", [](auto& f) { Do_Game_Item(f, 1); },
-       {"Load_Apple_Game_Panel", "Initialize_Apple_Game_Page"}, 4, 7, 3, nullptr},
-      {"mouse", [](auto& f) { Do_Game_Item(f, 2); },
-       {"Load_Mouse_Game_Panel", "Initialize_Mouse_Game_Page"}, 5, 8, 3, nullptr},
-      {"frog", [](auto& f) { Do_Game_Item(f, 3); },
-       {"Load_Frog_Game_Panel", "Initialize_Frog_Game_Page"}, 6, 9, 3, nullptr},
-      {"paper test", [](auto& f) { Do_Speed_Test_Item(f, 0); },
-       {"Initialize_Out_Speed_Test_Page"}, 7, 10, 4, nullptr},
-      {"screen test", [](auto& f) { Do_Speed_Test_Item(f, 1); },
-       {"Initialize_In_Speed_Test_Page"}, 8, 10, 4, nullptr},
-      {"records", [](auto& f) { Do_Other_Function_Item(f, 1); },
-       {"Initialize_Record_Grid", "Load_Records"}, 11, 10, 5, nullptr},
-      {"free typing", [](auto& f) { Do_Function_Module(f, 2); },
-       {"Initialize_Free_Type_Page"}, 2, 11, 2, nullptr},
-      {"keys again", [](auto& f) { Do_English_Type_Item(f, 0); },
-       {"Initialize_Key_Char_Page", "Start_Key_Char_Lesson"}, 0, 0, 0, nullptr},
+      {"English dictation", [](auto& f) { Do_Menu_Item(f, English_Type_Item::Audition); },
+       {"Initialize_Audition_Page", "Start_Audition_Lesson"},
+       Panel_Id::Article, Exercise_Kind::Audition, Function_Button::English_Type,
+       "\\English\\Audition\\"},
+      {"Wubi lines", [](auto& f) { Do_Menu_Item(f, Chinese_Type_Item::Wubi); },
+       {"Initialize_Wubi_Page", "Start_Wubi_Lesson"},
+       Panel_Id::Wubi_Lines, Exercise_Kind::Wubi, Function_Button::Chinese_Type,
+       "\\Chinese\\Wubi\\"},
+      {"PinYin", [](auto& f) { Do_Menu_Item(f, Chinese_Type_Item::PinYin); },
+       {"Initialize_PinYin_Page", "Start_PinYin_Lesson"},
+       Panel_Id::Article, Exercise_Kind::PinYin, Function_Button::Chinese_Type,
+       "\\Chinese\\Article\\5\\"},
+      {"Chinese dictation", [](auto& f) { Do_Menu_Item(f, Chinese_Type_Item::Audition); },
+       {"Initialize_Audition_Page", "Start_Audition_Lesson"},
+       Panel_Id::Article, Exercise_Kind::Audition, Function_Button::Chinese_Type,
+       "\\Chinese\\Audition\\"},
+      {"police", [](auto& f) { Do_Menu_Item(f, Game_Item::Police); },
+       {"Load_Police_Game_Panel", "Initialize_Police_Game_Page"},
+       Panel_Id::Police, Exercise_Kind::Police, Function_Button::Game, nullptr},
+      {"balloons", [](auto& f) { Do_Menu_Item(f, Game_Item::Apple); },
+       {"Load_Apple_Game_Panel", "Initialize_Apple_Game_Page"},
+       Panel_Id::Apple, Exercise_Kind::Apple, Function_Button::Game, nullptr},
+      {"mouse", [](auto& f) { Do_Menu_Item(f, Game_Item::Mouse); },
+       {"Load_Mouse_Game_Panel", "Initialize_Mouse_Game_Page"},
+       Panel_Id::Mouse, Exercise_Kind::Mouse, Function_Button::Game, nullptr},
+      {"frog", [](auto& f) { Do_Menu_Item(f, Game_Item::Frog); },
+       {"Load_Frog_Game_Panel", "Initialize_Frog_Game_Page"},
+       Panel_Id::Frog, Exercise_Kind::Frog, Function_Button::Game, nullptr},
+      {"paper test", [](auto& f) { Do_Menu_Item(f, Speed_Test_Item::Out_Test); },
+       {"Initialize_Out_Speed_Test_Page"},
+       Panel_Id::Out_Test, Exercise_Kind::Speed_Test, Function_Button::Speed_Test, nullptr},
+      {"screen test", [](auto& f) { Do_Menu_Item(f, Speed_Test_Item::In_Test); },
+       {"Initialize_In_Speed_Test_Page"},
+       Panel_Id::In_Test, Exercise_Kind::Speed_Test, Function_Button::Speed_Test, nullptr},
+      {"records", [](auto& f) { Do_Menu_Item(f, Other_Function_Item::Records); },
+       {"Initialize_Record_Grid", "Load_Records"},
+       Panel_Id::Records, Exercise_Kind::Speed_Test, Function_Button::Other_Functions, nullptr},
+      {"free typing", [](auto& f) { Do_Function_Module(f, Function_Button::Free_Type); },
+       {"Initialize_Free_Type_Page"},
+       Panel_Id::Free_Type, Exercise_Kind::Free_Type, Function_Button::Free_Type, nullptr},
+      {"keys again", [](auto& f) { Do_Menu_Item(f, English_Type_Item::Keys); },
+       {"Initialize_Key_Char_Page", "Start_Key_Char_Lesson"},
+       Panel_Id::Keys, Exercise_Kind::Keys, Function_Button::English_Type, nullptr},
   };
   EXPECT_EQ(Current_Panel, kNone);
   for (const auto& c : cases) {
@@ -69,13 +91,13 @@ TEST_F(Dispatch, EveryScreenCommandStopsTheExerciseAndShowsItsPanel) {
     calls.clear();
     c.command(form());
     EXPECT_EQ(calls, c.calls);
-    EXPECT_EQ(Current_Panel, c.panel);
-    EXPECT_EQ(Current_Exercise_Kind, c.kind);
-    EXPECT_EQ(Screen_Function_Module, c.screen);
+    EXPECT_EQ(Current_Panel, Number(c.panel));
+    EXPECT_EQ(Current_Exercise_Kind, Number(c.kind));
+    EXPECT_EQ(Screen_Function_Module, Number(c.screen));
     if (c.folder) {
       EXPECT_EQ(Lesson_Folder, c.folder);
     }
-    Expect_Only_Panel_Shown(c.panel);
+    Expect_Only_Panel_Shown(Number(c.panel));
     EXPECT_FALSE(Panel_Moving);
     // The old exercise was stopped.
     EXPECT_FALSE(Main_Timer("Timer_Check").Enabled());
@@ -94,75 +116,75 @@ TEST_F(Dispatch, EveryScreenCommandStopsTheExerciseAndShowsItsPanel) {
 TEST_F(Dispatch, WubiOnArticlesUsesTheArticlePanelAndStoredCategory) {
   forms::Tutor_Settings::Save("Setting\\Chinese\\Wubi", "Type Method", "0");
   forms::Tutor_Settings::Save("Setting\\Article", "Lesson", "3");
-  Do_Chinese_Type_Item(form(), 0);
+  Do_Menu_Item(form(), Chinese_Type_Item::Wubi);
   forms::Tutor_Settings::Delete("Setting\\Chinese\\Wubi", "Type Method");
   forms::Tutor_Settings::Delete("Setting\\Article", "Lesson");
-  EXPECT_EQ(Current_Panel, 1);
+  EXPECT_EQ(Current_Panel, Number(Panel_Id::Article));
   EXPECT_EQ(Lesson_Folder, "\\Chinese\\Article\\3\\");
   EXPECT_EQ(Current_Language, 1);
 }
 
 TEST_F(Dispatch, DictationWithoutASoundCardIsRefusedAndTheExerciseGoesOn) {
-  Do_Game_Item(form(), 1);
+  Do_Menu_Item(form(), Game_Item::Apple);
   Pretend_Exercise_Runs();
   calls.clear();
   Sound_Card_Present = false;
-  Do_English_Type_Item(form(), 3);
-  Do_Chinese_Type_Item(form(), 2);
+  Do_Menu_Item(form(), English_Type_Item::Audition);
+  Do_Menu_Item(form(), Chinese_Type_Item::Audition);
   ASSERT_EQ(boxes.size(), 2u);
   EXPECT_EQ(boxes[0].title, "无法播放声音");
   EXPECT_EQ(boxes[0].text, "您的计算机未安装声卡或声卡不能正常发声！\r\r该项练习初始化失败！");
   EXPECT_TRUE(boxes[0].flags & MB_ICONSTOP);
   EXPECT_TRUE(calls.empty());
-  EXPECT_EQ(Current_Panel, 4);
+  EXPECT_EQ(Current_Panel, Number(Panel_Id::Apple));
   EXPECT_TRUE(Main_Timer("Timer_Check").Enabled());
   EXPECT_TRUE(Panel_Keys_Enabled);
 }
 
 TEST_F(Dispatch, FunctionBarButtons) {
-  Do_Function_Module(form(), 0);
+  Do_Function_Module(form(), Function_Button::English_Type);
   EXPECT_EQ(Open_PopMenu, 0);
   EXPECT_TRUE(form().Get<forms::Picture_Box>("Picture_BG_PopMenu_BG", 0).Visible());
-  Do_Function_Module(form(), 5);
+  Do_Function_Module(form(), Function_Button::Other_Functions);
   EXPECT_EQ(Open_PopMenu, 4);
   EXPECT_FALSE(form().Get<forms::Picture_Box>("Picture_BG_PopMenu_BG", 0).Visible());
   EXPECT_TRUE(form().Get<forms::Picture_Box>("Picture_BG_PopMenu_BG", 4).Visible());
-  Do_Other_Function_Item(form(), 0);  // the item closes its menu
+  Do_Menu_Item(form(), Other_Function_Item::System_Settings);  // the item closes its menu
   EXPECT_FALSE(form().Get<forms::Picture_Box>("Picture_BG_PopMenu_BG", 4).Visible());
   EXPECT_EQ(calls, std::vector<std::string>{"Show_Form_System_Set"});
 
   calls.clear();
-  Do_Function_Module(form(), 6);
+  Do_Function_Module(form(), Function_Button::Function_Settings);
   EXPECT_EQ(calls, std::vector<std::string>{"Show_Form_Control"});
   EXPECT_TRUE(form().Get<forms::Image>("Image_Function_Module", 6).Enabled());
 
-  Do_Function_Module(form(), 7);
+  Do_Function_Module(form(), Function_Button::Help);
   EXPECT_EQ(helps, std::vector<std::string>{Program_Folder() + "\\Quillon.hlp"});
 
-  Do_Other_Function_Item(form(), 2);
-  Do_Other_Function_Item(form(), 3);
-  Do_Other_Function_Item(form(), 4);
+  Do_Menu_Item(form(), Other_Function_Item::Tutorial);
+  Do_Menu_Item(form(), Other_Function_Item::Web_Site);
+  Do_Menu_Item(form(), Other_Function_Item::Mail);
   ASSERT_EQ(shell_opens.size(), 3u);
   EXPECT_EQ(shell_opens[0], Program_Folder() + "\\Quillon.chm");
   EXPECT_EQ(shell_opens[1], kMakerWebSite);
   EXPECT_EQ(shell_opens[2], kMakerMail);
 
   form().Show();
-  Do_Function_Module(form(), 9);
+  Do_Function_Module(form(), Function_Button::Minimise);
   EXPECT_TRUE(IsIconic(form().Hwnd()));
 
   EXPECT_EQ(exits, 0);
-  Do_Function_Module(form(), 10);
+  Do_Function_Module(form(), Function_Button::Exit);
   EXPECT_EQ(exits, 1);
   EXPECT_TRUE(boxes.empty());
 }
 
 TEST_F(Dispatch, AboutHidesTheWindowHoldsThePoliceAndSaysSoToASecondStart) {
-  Do_Game_Item(form(), 0);
+  Do_Menu_Item(form(), Game_Item::Police);
   form().Show();
   Main_Timer("Timer_Game_Police").Set_Enabled(true);
   Exercise_Running = true;
-  Do_Function_Module(form(), 8);
+  Do_Function_Module(form(), Function_Button::About);
   EXPECT_FALSE(form().Visible());
   EXPECT_EQ(forms::Tutor_Settings::Get("Setting\\System", "About Flag"), "1");
   EXPECT_FALSE(Main_Timer("Timer_Game_Police").Enabled());
@@ -175,25 +197,25 @@ TEST_F(Dispatch, AboutHidesTheWindowHoldsThePoliceAndSaysSoToASecondStart) {
 }
 
 TEST_F(Dispatch, DuringASlideOnlyTheExitActs) {
-  Do_Game_Item(form(), 0);
+  Do_Menu_Item(form(), Game_Item::Police);
   calls.clear();
   Panel_Moving = true;
-  Do_Function_Module(form(), 2);
-  Do_Function_Module(form(), 0);
-  Do_Game_Item(form(), 1);
-  Do_English_Type_Item(form(), 1);
-  Do_Other_Function_Item(form(), 1);
-  Check_Hot_Key(form(), 'R', 2);  // Ctrl+R: records
-  Check_Hot_Key(form(), 'T', 2);  // Ctrl+T: system settings
+  Do_Function_Module(form(), Function_Button::Free_Type);
+  Do_Function_Module(form(), Function_Button::English_Type);
+  Do_Menu_Item(form(), Game_Item::Apple);
+  Do_Menu_Item(form(), English_Type_Item::Words);
+  Do_Menu_Item(form(), Other_Function_Item::Records);
+  Check_Hot_Key(form(), 'R', kCtrlMask);  // records
+  Check_Hot_Key(form(), 'T', kCtrlMask);  // system settings
   EXPECT_TRUE(calls.empty());
-  EXPECT_EQ(Current_Panel, 3);
+  EXPECT_EQ(Current_Panel, Number(Panel_Id::Police));
   EXPECT_EQ(Open_PopMenu, kNone);
   EXPECT_FALSE(Direct_Command);
 
-  Check_Hot_Key(form(), 'Q', 2);
+  Check_Hot_Key(form(), 'Q', kCtrlMask);
   Check_Hot_Key(form(), VK_F12, 0);
-  Check_Hot_Key(form(), VK_F4, 4);
-  Do_Function_Module(form(), 10);
+  Check_Hot_Key(form(), VK_F4, kAltMask);
+  Do_Function_Module(form(), Function_Button::Exit);
   EXPECT_EQ(exits, 4);
   Panel_Moving = false;
 }
@@ -202,43 +224,43 @@ TEST_F(Dispatch, AFailureBetweenTheSlidesLeavesTheProgramUsable) {
   Screen_Named("free typing")->page = [](forms::Form&) {
     throw forms::Runtime_Error(53, "File not found");
   };
-  Do_Function_Module(form(), 2);
+  Do_Function_Module(form(), Function_Button::Free_Type);
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, "File not found!");
   EXPECT_EQ(boxes[0].title, "错误");
   EXPECT_FALSE(Panel_Moving);
-  Do_Game_Item(form(), 2);
-  EXPECT_EQ(Current_Panel, 5);
-  Expect_Only_Panel_Shown(5);
-  Check_Hot_Key(form(), 'Q', 2);
+  Do_Menu_Item(form(), Game_Item::Mouse);
+  EXPECT_EQ(Current_Panel, Number(Panel_Id::Mouse));
+  Expect_Only_Panel_Shown(Number(Panel_Id::Mouse));
+  Check_Hot_Key(form(), 'Q', kCtrlMask);
   EXPECT_EQ(exits, 1);
 }
 
 TEST_F(Dispatch, CommandKeys) {
-  Check_Hot_Key(form(), 'R', 2);
+  Check_Hot_Key(form(), 'R', kCtrlMask);
   EXPECT_EQ(calls, (std::vector<std::string>{"Initialize_Record_Grid", "Load_Records"}));
-  EXPECT_EQ(Current_Panel, 11);
+  EXPECT_EQ(Current_Panel, Number(Panel_Id::Records));
   EXPECT_FALSE(Direct_Command);
   EXPECT_FALSE(form().Get<forms::Picture_Box>("Picture_BG_PopMenu_BG", 4).Visible());
 
   calls.clear();
-  Check_Hot_Key(form(), 'F', 2);
-  Check_Hot_Key(form(), 'T', 2);
+  Check_Hot_Key(form(), 'F', kCtrlMask);
+  Check_Hot_Key(form(), 'T', kCtrlMask);
   EXPECT_EQ(calls, (std::vector<std::string>{"Show_Form_Control", "Show_Form_System_Set"}));
   Check_Hot_Key(form(), VK_F1, 0);
   EXPECT_EQ(helps.size(), 1u);
-  Check_Hot_Key(form(), VK_F1, 2);
+  Check_Hot_Key(form(), VK_F1, kCtrlMask);
   EXPECT_EQ(shell_opens, std::vector<std::string>{Program_Folder() + "\\Quillon.chm"});
-  Check_Hot_Key(form(), VK_F1, 1);  // Shift+F1: nothing
-  Check_Hot_Key(form(), VK_F1, 6);  // Ctrl+Alt+F1: nothing
-  Check_Hot_Key(form(), 'Q', 3);    // Ctrl+Shift+Q: nothing
+  Check_Hot_Key(form(), VK_F1, kShiftMask);  // Shift+F1: nothing
+  Check_Hot_Key(form(), VK_F1, kCtrlMask | kAltMask);  // Ctrl+Alt+F1: nothing
+  Check_Hot_Key(form(), 'Q', kShiftMask | kCtrlMask);    // Ctrl+Shift+Q: nothing
   EXPECT_EQ(helps.size(), 1u);
   EXPECT_EQ(exits, 0);
 
   // A stored close key wins over the minimise row.
   forms::Tutor_Settings::Save("Setting\\System\\Close System", "KeyCode", "77");
   forms::Tutor_Settings::Save("Setting\\System\\Close System", "Shift", "2");
-  Check_Hot_Key(form(), 'M', 2);
+  Check_Hot_Key(form(), 'M', kCtrlMask);
   Check_Hot_Key(form(), VK_F12, 0);  // no longer the close key
   forms::Tutor_Settings::Delete_Section("Setting\\System\\Close System");
   EXPECT_EQ(exits, 1);
@@ -283,12 +305,12 @@ namespace {
 TEST_F(Dispatch, TheRoadRunsWithTheExercisesAsTheyStandNow) {
   Register_All_Screens();
   Sound_Card_Present = false;
-  Do_English_Type_Item(form(), 2);  // English article: the clock runs
+  Do_Menu_Item(form(), English_Type_Item::Article);  // English article: the clock runs
   EXPECT_TRUE(Exercise_Running);
   EXPECT_TRUE(Main_Timer("Timer_Check").Enabled());
   EXPECT_GT(Practice_Start_Time, 0);
 
-  Do_Game_Item(form(), 0);  // police: waits for Enter
+  Do_Menu_Item(form(), Game_Item::Police);  // police: waits for Enter
   EXPECT_FALSE(Exercise_Running);
   EXPECT_TRUE(Panel_Keys_Enabled);
   EXPECT_FALSE(Main_Timer("Timer_Check").Enabled());
@@ -298,12 +320,12 @@ TEST_F(Dispatch, TheRoadRunsWithTheExercisesAsTheyStandNow) {
   EXPECT_TRUE(Main_Timer("Timer_Game_Police").Enabled());
   Pump_Until([] { return false; }, std::chrono::milliseconds(100));  // ticks run quietly
 
-  Check_Hot_Key(form(), 'R', 2);  // records stop the game
-  EXPECT_EQ(Current_Panel, 11);
+  Check_Hot_Key(form(), 'R', kCtrlMask);  // records stop the game
+  EXPECT_EQ(Current_Panel, Number(Panel_Id::Records));
   EXPECT_FALSE(Main_Timer("Timer_Game_Police").Enabled());
   EXPECT_FALSE(Main_Timer("Timer_Move_Picture").Enabled());
 
-  Do_Function_Module(form(), 2);  // free typing starts on Enter only
+  Do_Function_Module(form(), Function_Button::Free_Type);  // free typing starts on Enter only
   Form_KeyDown(form(), 'A', 0);
   EXPECT_FALSE(Exercise_Running);
   Form_KeyDown(form(), VK_RETURN, 0);
@@ -331,7 +353,7 @@ TEST_F(Dispatch, ClicksOnTheFunctionBarAndAMenuItemOpenTheScreen) {
   ASSERT_TRUE(Pump_Until([] { return Open_PopMenu == 0; }, std::chrono::seconds(5)));
   auto& menu = form().Get<forms::Picture_Box>("Picture_BG_PopMenu", 0);
   Click(menu.Hwnd(), 120, 480);  // item 1: words
-  ASSERT_TRUE(Pump_Until([] { return Current_Panel == 9 && !Panel_Moving; }, std::chrono::seconds(10)));
+  ASSERT_TRUE(Pump_Until([] { return Current_Panel == Number(Panel_Id::Words) && !Panel_Moving; }, std::chrono::seconds(10)));
   EXPECT_EQ(calls, (std::vector<std::string>{"Initialize_Word_Page", "Start_Word_Lesson"}));
   EXPECT_FALSE(form().Get<forms::Picture_Box>("Picture_BG_PopMenu_BG", 0).Visible());
 }

@@ -1,6 +1,7 @@
 // Key routing and tick dispatch of the main window.
 #include "shell_fixture.h"
 
+#include "shell/command_tables.h"
 #include "shell/key_routing.h"
 
 namespace quillon {
@@ -8,28 +9,28 @@ namespace {
 
 using Routing = Shell_Test;
 
-void On_Panel(int panel, bool running) {
-  Current_Panel = panel;
+void On_Panel(Panel_Id panel, bool running) {
+  Current_Panel = Number(panel);
   Exercise_Running = running;
   Panel_Keys_Enabled = true;
 }
 
 TEST_F(Routing, KeysReachTheExerciseOnShowOnlyWhilePanelKeysAreEnabled) {
-  On_Panel(4, true);
+  On_Panel(Panel_Id::Apple, true);
   Form_KeyDown(form(), 'A', 0);
   Form_KeyDown(form(), VK_RETURN, 0);  // Enter does nothing during the balloon game
-  On_Panel(5, false);
+  On_Panel(Panel_Id::Mouse, false);
   Form_KeyDown(form(), VK_RETURN, 0);
-  On_Panel(6, true);
+  On_Panel(Panel_Id::Frog, true);
   Form_KeyDown(form(), VK_RETURN, 0);
-  On_Panel(0, false);
-  Form_KeyDown(form(), VK_SHIFT, 1);
-  On_Panel(9, false);
-  Form_KeyDown(form(), 'A', 2);
+  On_Panel(Panel_Id::Keys, false);
+  Form_KeyDown(form(), VK_SHIFT, kShiftMask);
+  On_Panel(Panel_Id::Words, false);
+  Form_KeyDown(form(), 'A', kCtrlMask);
   EXPECT_TRUE(Ctrl_Key_Down);
-  Form_KeyDown(form(), 'A', 3);
+  Form_KeyDown(form(), 'A', kShiftMask | kCtrlMask);
   EXPECT_FALSE(Ctrl_Key_Down);
-  On_Panel(2, false);
+  On_Panel(Panel_Id::Free_Type, false);
   Panel_Keys_Enabled = false;  // a typing box takes the keys
   Form_KeyDown(form(), VK_RETURN, 0);
   EXPECT_EQ(calls, (std::vector<std::string>{"Apple_Game_Key_Down 65", "Start_Mouse_Game",
@@ -37,12 +38,12 @@ TEST_F(Routing, KeysReachTheExerciseOnShowOnlyWhilePanelKeysAreEnabled) {
 }
 
 TEST_F(Routing, KeyPressGoesToTheRunningUnpausedKeysPracticeAndKeyUpAsksOnce) {
-  On_Panel(0, true);
+  On_Panel(Panel_Id::Keys, true);
   Form_KeyPress(form(), 'a');
   Key_Char_Paused = true;
   Form_KeyPress(form(), 'b');
   Key_Char_Paused = false;
-  On_Panel(9, true);
+  On_Panel(Panel_Id::Words, true);
   Form_KeyPress(form(), 'c');
   Key_Char_Miss_Limit = true;
   Form_KeyUp(form(), 'X', 0);
@@ -52,29 +53,33 @@ TEST_F(Routing, KeyPressGoesToTheRunningUnpausedKeysPracticeAndKeyUpAsksOnce) {
 }
 
 TEST_F(Routing, TicksGoToThePanelsTickProcedure) {
-  const std::pair<int, const char*> cases[] = {
-      {0, "Update_Key_Char_Time_And_Speed"}, {3, "Update_Police_Balk_Wait"},
-      {7, "Update_Out_Speed_Test_Time"},     {8, "Update_In_Speed_Test_Time"},
-      {9, "Update_Word_Time_And_Speed"},     {10, "Update_Wubi_Time_And_Speed"}};
+  const std::pair<Panel_Id, const char*> cases[] = {
+      {Panel_Id::Keys, "Update_Key_Char_Time_And_Speed"},
+      {Panel_Id::Police, "Update_Police_Balk_Wait"},
+      {Panel_Id::Out_Test, "Update_Out_Speed_Test_Time"},
+      {Panel_Id::In_Test, "Update_In_Speed_Test_Time"},
+      {Panel_Id::Words, "Update_Word_Time_And_Speed"},
+      {Panel_Id::Wubi_Lines, "Update_Wubi_Time_And_Speed"}};
   for (const auto& [panel, tick] : cases) {
     calls.clear();
-    Current_Panel = panel;
+    Current_Panel = Number(panel);
     Timer_Check_Timer();
-    EXPECT_EQ(calls, std::vector<std::string>{tick}) << panel;
+    EXPECT_EQ(calls, std::vector<std::string>{tick}) << Number(panel);
   }
   calls.clear();
-  Current_Panel = 1;
+  Current_Panel = Number(Panel_Id::Article);
   Audition_Playing = true;
   Timer_Check_Timer();
   Audition_Playing = false;
   Timer_Check_Timer();
-  for (int quiet : {2, 4, 5, 6, 11, 88}) {
-    Current_Panel = quiet;
+  for (Panel_Id quiet : {Panel_Id::Free_Type, Panel_Id::Apple, Panel_Id::Mouse, Panel_Id::Frog,
+                         Panel_Id::Records, Panel_Id::None}) {
+    Current_Panel = Number(quiet);
     Timer_Check_Timer();
   }
-  Current_Panel = 6;
+  Current_Panel = Number(Panel_Id::Frog);
   Timer_Move_Picture_Timer();
-  Current_Panel = 5;
+  Current_Panel = Number(Panel_Id::Mouse);
   Timer_Move_Picture_Timer();
   EXPECT_EQ(calls, (std::vector<std::string>{"Update_Audition_Time", "Update_Article_Page_Time",
                                              "Switch_Frog_Sprite"}));
@@ -86,7 +91,7 @@ TEST_F(Routing, ATickThatKeepsFailingIsReportedOnce) {
     ++failures;
     throw forms::Runtime_Error(9, "Subscript out of range");
   };
-  Current_Panel = 9;
+  Current_Panel = Number(Panel_Id::Words);
   Main_Timer("Timer_Check").Set_Enabled(true);
   Pump_Until([&] { return failures >= 20; }, std::chrono::seconds(10));
   Main_Timer("Timer_Check").Set_Enabled(false);
@@ -95,7 +100,7 @@ TEST_F(Routing, ATickThatKeepsFailingIsReportedOnce) {
   EXPECT_EQ(boxes[0].text, "Subscript out of range!");
   // A screen change forgets it: the next failure is reported again.
   Stop_Current_Exercise(form());
-  Current_Panel = 9;
+  Current_Panel = Number(Panel_Id::Words);
   Timer_Check_Timer();
   EXPECT_EQ(boxes.size(), 2u);
 }

@@ -3,13 +3,7 @@
 namespace quillon {
 
 bool Pump_Until(const std::function<bool()>& done, std::chrono::milliseconds limit) {
-  auto end = std::chrono::steady_clock::now() + limit;
-  for (;;) {
-    if (done()) return true;
-    if (std::chrono::steady_clock::now() >= end) return false;
-    forms::Do_Events();
-    Sleep(5);
-  }
+  return testkit::Wait_Until(done, limit, [] { forms::Do_Events(); });
 }
 
 void Shell_Test::SetUp() {

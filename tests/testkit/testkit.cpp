@@ -23,18 +23,28 @@ std::string Build_Folder() {
 std::string Tutor_Folder() { return Build_Folder() + "\\dist\\Quillon"; }
 std::string Translator_Folder() { return Build_Folder() + "\\dist\\Lingvane"; }
 
-bool Wait_Until(const std::function<bool()>& done, std::chrono::milliseconds limit) {
+void Pump_Thread_Queue() {
+  MSG msg;
+  while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+}
+
+bool Wait_Until(const std::function<bool()>& done, std::chrono::milliseconds limit,
+                const std::function<void()>& pump) {
   auto end = std::chrono::steady_clock::now() + limit;
   for (;;) {
     if (done()) return true;
-    if (std::chrono::steady_clock::now() >= end) return false;
-    MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageA(&msg);
-    }
-    Sleep(10);
+    if (std::chrono::steady_clock::now() >= end) return done();
+    pump();
+    // A short nap that ends early when input arrives.
+    MsgWaitForMultipleObjectsEx(0, nullptr, 5, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
   }
+}
+
+void Pump_For(std::chrono::milliseconds time, const std::function<void()>& pump) {
+  Wait_Until([] { return false; }, time, pump);
 }
 
 Process::Process(const std::string& exe, const std::string& args, const std::string& folder) {

@@ -16,9 +16,15 @@ std::string Translator_Folder();
 // The build folder itself (the one that holds dist\).
 std::string Build_Folder();
 
-// Waits, pumping this thread's messages, until `done` holds or the time runs out.
+// Handles the messages queued for this thread: the pump of a test without the forms runtime.
+void Pump_Thread_Queue();
+// The one wait of the tests: looks at `done` until it holds or the time runs out and runs the
+// caller's `pump` between looks (forms::Do_Events where the forms runtime is in play).
 bool Wait_Until(const std::function<bool()>& done,
-                std::chrono::milliseconds limit = std::chrono::seconds(20));
+                std::chrono::milliseconds limit = std::chrono::seconds(20),
+                const std::function<void()>& pump = Pump_Thread_Queue);
+// Keeps pumping for that long.
+void Pump_For(std::chrono::milliseconds time, const std::function<void()>& pump = Pump_Thread_Queue);
 
 // A program started for a test; ended (killed if it is still running) when destroyed.
 class Process {

@@ -25,6 +25,9 @@ void Open_Menu(forms::Form& form, Menu menu);
 // An item of a drop-down menu: the screen the table says it opens, or the other functions'
 // commands. Each menu's item procedure is this with its menu.
 void Do_Menu_Item(forms::Form& form, Menu menu, int item);
+inline void Do_Menu_Item(forms::Form& form, Menu_Entry entry) {
+  Do_Menu_Item(form, entry.menu, entry.item);
+}
 void Do_English_Type_Item(forms::Form& form, int item);
 void Do_Chinese_Type_Item(forms::Form& form, int item);
 void Do_Game_Item(forms::Form& form, int item);
