@@ -8,7 +8,7 @@
 #include <string>
 
 #include "courses/key_char_practice.h"
-#include "courses/key_table.h"
+#include "services/key_table.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The judging shared by the courses' line-typing modes: rates, speed bar, line judge.
 #include <gtest/gtest.h>
 
-#include "courses/course_typing.h"
+#include "services/course_typing.h"
 
 namespace quillon {
 namespace {

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "courses/key_char_practice.h"
-#include "courses/key_table.h"
+#include "services/key_table.h"
 
 namespace quillon {
 namespace {

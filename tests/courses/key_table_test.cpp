@@ -5,7 +5,7 @@
 #include <map>
 #include <utility>
 
-#include "courses/key_table.h"
+#include "services/key_table.h"
 
 namespace quillon {
 namespace {

@@ -7,9 +7,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "courses/cp936_text.h"
-#include "courses/key_table.h"
-#include "courses/lesson_lines.h"
+#include "services/cp936_text.h"
+#include "services/key_table.h"
+#include "services/lesson_lines.h"
 #include "testkit/testkit.h"
 
 namespace quillon {

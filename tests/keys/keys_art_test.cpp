@@ -7,7 +7,7 @@
 #include <string>
 
 #include "courses/key_char_page.h"
-#include "courses/key_table.h"
+#include "services/key_table.h"
 #include "testkit/testkit.h"
 
 namespace quillon {

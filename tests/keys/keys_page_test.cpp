@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "courses/key_char_page.h"
-#include "courses/key_table.h"
+#include "services/key_table.h"
 #include "forms/forms.h"
 #include "shell/commands.h"
 #include "screen_table.h"

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "courses/course_settings.h"
-#include "courses/key_table.h"
+#include "services/key_table.h"
 #include "services/screen_ids.h"
 #include "shell/bitmaps.h"
 #include "shell/globals.h"

@@ -4,7 +4,7 @@
 #include <charconv>
 #include <exception>
 
-#include "courses/key_table.h"
+#include "services/key_table.h"
 
 namespace quillon {
 

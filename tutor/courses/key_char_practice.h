@@ -13,9 +13,9 @@
 #include <string>
 #include <vector>
 
-#include "courses/course_typing.h"
-#include "courses/key_table.h"
-#include "courses/lesson_lines.h"
+#include "services/course_typing.h"
+#include "services/key_table.h"
+#include "services/lesson_lines.h"
 
 namespace quillon {
 

@@ -1,11 +1,11 @@
-#include "courses/course_typing.h"
+#include "services/course_typing.h"
 
 #include <cmath>
 #include <cstdio>
 
 #include <windows.h>
 
-#include "courses/cp936_text.h"
+#include "services/cp936_text.h"
 
 namespace quillon {
 

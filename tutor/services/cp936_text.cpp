@@ -1,4 +1,4 @@
-#include "courses/cp936_text.h"
+#include "services/cp936_text.h"
 
 namespace quillon {
 

@@ -1,4 +1,4 @@
-#include "courses/key_table.h"
+#include "services/key_table.h"
 
 namespace quillon {
 

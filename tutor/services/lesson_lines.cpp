@@ -1,4 +1,4 @@
-#include "courses/lesson_lines.h"
+#include "services/lesson_lines.h"
 
 #include <cerrno>
 #include <fstream>
@@ -6,8 +6,8 @@
 #include <limits>
 #include <stdexcept>
 
-#include "courses/cp936_text.h"
-#include "courses/key_table.h"
+#include "services/cp936_text.h"
+#include "services/key_table.h"
 
 namespace quillon {
 

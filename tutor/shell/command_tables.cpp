@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-#include "courses/key_table.h"
+#include "services/key_table.h"
 
 namespace quillon {
 

@@ -3,7 +3,7 @@
 #include <shellapi.h>
 
 #include "shell/command_tables.h"
-#include "courses/lesson_lines.h"
+#include "services/lesson_lines.h"
 #include "services/screens.h"
 #include "services/tutor_settings.h"
 #include "shell/function_bar.h"

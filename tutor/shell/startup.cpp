@@ -3,7 +3,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "courses/key_table.h"
+#include "services/key_table.h"
 #include "forms/forms.h"
 #include "services/tutor_settings.h"
 #include "shell/bitmaps.h"
