@@ -92,4 +92,14 @@ void Fire_Mouse_Event(Owner& owner, int kind, int button, int shift, int x, int 
 
 bool Is_Key_Message(UINT msg);
 
+// Helpers the control classes share (forms/control.cpp).
+int Next_Child_Id();                 // a fresh control id for a child window
+int Down_Button(UINT mouse_message);  // 1 left, 2 right, 4 middle; 0 for another message
+bool Is_Down(UINT mouse_message);
+bool Is_Up(UINT mouse_message);
+bool Is_Dbl(UINT mouse_message);
+// Asks for WM_MOUSELEAVE once while the pointer is over the window.
+void Track_Leave(HWND hwnd, bool& tracking);
+HFONT Make_Font(const std::string& name, double point_size, bool bold);
+
 }  // namespace forms::detail
