@@ -13,12 +13,6 @@ namespace forms {
 using detail::Busy;
 using detail::Fire;
 
-namespace {
-
-constexpr const char* Old_Proc_Prop = "QLForms.OldProc";
-
-}  // namespace
-
 // ---- Helpers of the control classes (forms/internal.h) ----
 
 namespace detail {
@@ -176,24 +170,22 @@ void Control::Refresh() {
 void Control::Attach_Window(HWND hwnd) {
   hwnd_ = hwnd;
   SetPropA(hwnd, detail::Control_Prop, this);
-  auto old = reinterpret_cast<WNDPROC>(
-      SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Control::Subclass_Proc)));
-  SetPropA(hwnd, Old_Proc_Prop, reinterpret_cast<HANDLE>(old));
+  // Subclassed through comctl32's chain; the object is found through its property, which its
+  // destructor removes, so that a message after the object's end reaches only the window.
+  SetWindowSubclass(hwnd, &Control::Subclass_Proc, 0, 0);
   if (!tooltip_.empty() && container_) container_->Update_Tool(this);
 }
 
-LRESULT CALLBACK Control::Subclass_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  auto old = reinterpret_cast<WNDPROC>(GetPropA(hwnd, Old_Proc_Prop));
-  if (!old) return DefWindowProcA(hwnd, msg, wp, lp);
+LRESULT CALLBACK Control::Subclass_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                        DWORD_PTR) {
   Control* c = detail::Control_Of(hwnd);
   if (msg == WM_NCDESTROY) {
     if (c) c->hwnd_ = nullptr;
     RemovePropA(hwnd, detail::Control_Prop);
-    RemovePropA(hwnd, Old_Proc_Prop);
-    SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(old));
-    return CallWindowProcA(old, hwnd, msg, wp, lp);
+    RemoveWindowSubclass(hwnd, &Control::Subclass_Proc, 0);
+    return DefSubclassProc(hwnd, msg, wp, lp);
   }
-  if (!c) return CallWindowProcA(old, hwnd, msg, wp, lp);
+  if (!c) return DefSubclassProc(hwnd, msg, wp, lp);
 
   Busy busy(c->form_);
   switch (msg) {
@@ -206,14 +198,14 @@ LRESULT CALLBACK Control::Subclass_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
     case WM_SETFOCUS:
     case WM_KILLFOCUS: {
       if (msg == WM_SETFOCUS) c->form_->Remember_Focus(c);
-      LRESULT r = CallWindowProcA(old, hwnd, msg, wp, lp);
+      LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
       PostMessageA(detail::Runtime_Window(), detail::WM_QL_FOCUS, msg == WM_SETFOCUS ? 1 : 0,
                    reinterpret_cast<LPARAM>(c));
       return r;
     }
     case WM_MOUSELEAVE: {
       c->tracking_ = false;
-      LRESULT r = CallWindowProcA(old, hwnd, msg, wp, lp);
+      LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
       if (detail::Control_Alive(c) && c->On_Mouse_Leave) Fire(c->On_Mouse_Leave);
       return r;
     }
@@ -221,7 +213,7 @@ LRESULT CALLBACK Control::Subclass_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
     case WM_LBUTTONDOWN: case WM_RBUTTONDOWN: case WM_MBUTTONDOWN:
     case WM_LBUTTONUP: case WM_RBUTTONUP: case WM_MBUTTONUP:
     case WM_LBUTTONDBLCLK: case WM_RBUTTONDBLCLK: case WM_MBUTTONDBLCLK: {
-      LRESULT r = CallWindowProcA(old, hwnd, msg, wp, lp);
+      LRESULT r = DefSubclassProc(hwnd, msg, wp, lp);
       if (!detail::Control_Alive(c)) return r;
       int x = Pixels_To_Twips_X(static_cast<short>(LOWORD(lp)));
       int y = Pixels_To_Twips_Y(static_cast<short>(HIWORD(lp)));
@@ -245,7 +237,7 @@ LRESULT CALLBACK Control::Subclass_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
       return r;
     }
   }
-  return CallWindowProcA(old, hwnd, msg, wp, lp);
+  return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 }  // namespace forms

@@ -116,7 +116,7 @@ class Control {
   bool tracking_ = false;
 
  public:
-  static LRESULT CALLBACK Subclass_Proc(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK Subclass_Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 };
 
 // A surface that keeps what is drawn on it (a backing bitmap: drawing survives repaints) and
