@@ -182,7 +182,7 @@ class Keys_Page : public ::testing::Test {
     ASSERT_TRUE(testkit::Write_File(path, bytes)) << path;
   }
   void Open_Keys_Page() {
-    Do_English_Type_Item(Main(), 0);
+    Do_Menu_Item(Main(), English_Type_Item::Keys);
     ASSERT_TRUE(Pump_Until([] { return Current_Panel == 0 && !Panel_Moving; }));
     SetForegroundWindow(Main().Hwnd());
     Main().Set_Focus();

@@ -141,7 +141,7 @@ TEST_F(Function_Bar, MenusCloseAsTheyShould) {
   EXPECT_TRUE(Button(0).Get_Picture().Empty());
 
   // A screen on show: the screen's button gets its selected look back.
-  Do_English_Type_Item(form(), 0);
+  Do_Menu_Item(form(), English_Type_Item::Keys);
   ASSERT_EQ(Screen_Function_Module, 0);
   Open_Menu_By_Click(3, 2);
   Mouse_To(Center_Of(form().Get<forms::Image>("Image_Game", 1)));
@@ -247,7 +247,7 @@ TEST_F(Function_Bar, UnrollingStepsFollowMoveStepNum) {
     Move_Step_Num = steps;
     std::vector<int> heights;
     Set_Animation_Watcher([&](const char*, int value) { heights.push_back(value); });
-    Do_Function_Module(form(), 4);
+    Do_Function_Module(form(), Function_Button::Speed_Test);
     EXPECT_EQ(heights.size(), steps == 15 ? 16u : 6u);
     EXPECT_EQ(Outer(3).Height(), 1080);
     Close_PopMenu(form());
@@ -280,7 +280,7 @@ TEST_F(Function_Bar, DialogButtonsHandTheSelectionBack) {
   EXPECT_EQ(Hover_Function_Module, kNone);
   EXPECT_TRUE(Button(7).Get_Picture().Empty());
   // A screen on show: its button is selected again.
-  Do_Game_Item(form(), 2);
+  Do_Menu_Item(form(), Game_Item::Mouse);
   Click_At(Center_Of(Button(6)));
   ASSERT_TRUE(Pump_Until([&] { return !calls.empty() && calls.back() == "Show_Form_Control"; }));
   EXPECT_EQ(Selected_Function_Module, 3);
@@ -292,7 +292,7 @@ TEST_F(Function_Bar, DialogButtonsHandTheSelectionBack) {
 
 TEST_F(Function_Bar, ACommandFromTheContextMenuOpensNoMenuButSelectsItsButton) {
   Direct_Command = true;
-  Do_Function_Module(form(), 3);
+  Do_Function_Module(form(), Function_Button::Game);
   Direct_Command = false;
   EXPECT_EQ(Visible_Menu_Count(), 0);
   EXPECT_EQ(Open_PopMenu, 2);

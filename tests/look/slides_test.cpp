@@ -27,7 +27,7 @@ TEST_F(Slides, StepsFollowMoveStepNumAndThePanelEndsInPlace) {
       }
     });
     const bool first = Current_Panel == kNone;
-    Do_Game_Item(form(), 1);
+    Do_Menu_Item(form(), Game_Item::Apple);
     EXPECT_EQ(s.out, first ? 0 : (n == 15 ? 16 : 6));
     EXPECT_EQ(s.in, n == 15 ? 23 : 8);
     EXPECT_EQ(s.in_positions.front(), form().Scale_Width());
@@ -36,7 +36,7 @@ TEST_F(Slides, StepsFollowMoveStepNumAndThePanelEndsInPlace) {
     EXPECT_FALSE(Panel_Moving);
     // The same screen again: out and in once more.
     s = Steps{};
-    Do_Game_Item(form(), 1);
+    Do_Menu_Item(form(), Game_Item::Apple);
     EXPECT_EQ(s.out, n == 15 ? 16 : 6);
     EXPECT_EQ(s.in, n == 15 ? 23 : 8);
     EXPECT_EQ(Panel(4).Left(), 0);
@@ -47,7 +47,7 @@ TEST_F(Slides, StepsFollowMoveStepNumAndThePanelEndsInPlace) {
 }
 
 TEST_F(Slides, ClicksDuringASlideAreIgnoredAndOnePanelEndsOnShow) {
-  Do_English_Type_Item(form(), 0);
+  Do_Menu_Item(form(), English_Type_Item::Keys);
   calls.clear();
   int steps = 0;
   Set_Animation_Watcher([&](const char* what, int) {
@@ -56,7 +56,7 @@ TEST_F(Slides, ClicksDuringASlideAreIgnoredAndOnePanelEndsOnShow) {
     if (steps == 4) Click_At(Center_Of(Button(2)));                // free typing
     if (std::string(what) == "in" && steps == 10) Click_At(Center_Of(Button(6)));  // settings
   });
-  Do_Speed_Test_Item(form(), 1);
+  Do_Menu_Item(form(), Speed_Test_Item::In_Test);
   Pump_Until([] { return false; }, std::chrono::milliseconds(400));
   EXPECT_EQ(calls, std::vector<std::string>{"Initialize_In_Speed_Test_Page"});
   EXPECT_EQ(Current_Panel, 8);
@@ -69,7 +69,7 @@ TEST_F(Slides, ClicksDuringASlideAreIgnoredAndOnePanelEndsOnShow) {
 }
 
 TEST_F(Slides, AFailureInsideASlideLeavesTheProgramTakingCommands) {
-  Do_Game_Item(form(), 0);
+  Do_Menu_Item(form(), Game_Item::Police);
   for (const char* where : {"out", "in"}) {
     SCOPED_TRACE(where);
     boxes.clear();
@@ -78,7 +78,7 @@ TEST_F(Slides, AFailureInsideASlideLeavesTheProgramTakingCommands) {
       if (std::string(what) == where && ++steps == 3)
         throw forms::Runtime_Error(481, "Invalid picture");
     });
-    Do_Game_Item(form(), 2);
+    Do_Menu_Item(form(), Game_Item::Mouse);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "Invalid picture!");
     EXPECT_EQ(boxes[0].title, "错误");
@@ -90,7 +90,7 @@ TEST_F(Slides, AFailureInsideASlideLeavesTheProgramTakingCommands) {
     ASSERT_TRUE(Pump_Until([] { return Current_Panel == 2 && !Panel_Moving; }));
     EXPECT_EQ(Visible_Panel_Count(), 1);
     EXPECT_EQ(Panel(2).Left(), 0);
-    Do_Game_Item(form(), 0);
+    Do_Menu_Item(form(), Game_Item::Police);
   }
 }
 

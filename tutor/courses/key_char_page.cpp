@@ -134,7 +134,7 @@ class Page_View : public Key_Char_View {
 
   void Reset_Page(int16_t type_method) override {
     forms::Form& form = Main();
-    forms::Picture_Box& page = Panel(0);
+    forms::Picture_Box& page = Panel(Number(Panel_Id::Keys));
     if (!page.Get_Picture()) Load_Resource_Picture_To_PictureBox(page, "jw");
     if (!Input_Panel().Get_Picture()) Load_Resource_Picture_To_PictureBox(Input_Panel(), "wd");
     for (int i = 0; i < 3; ++i) {
@@ -294,7 +294,7 @@ void RichText_Char_User_Change() {
 
 void RichText_Char_User_KeyDown(int& key_code, int shift) {
   // A box left with the focus after its panel was hidden takes no keys.
-  if (!Input_Panel().Visible() || !Panel(0).Visible()) {
+  if (!Input_Panel().Visible() || !Panel(Number(Panel_Id::Keys)).Visible()) {
     key_code = 0;
     return;
   }
@@ -313,7 +313,7 @@ void RichText_Char_User_KeyUp() {
 void RichText_Char_User_LostFocus() {
   forms::Silent([] {
     forms::Form& form = Main();
-    if (!Input_Panel().Visible() || !Panel(0).Visible()) return;
+    if (!Input_Panel().Visible() || !Panel(Number(Panel_Id::Keys)).Visible()) return;
     if (form.Get<forms::Image>("Image_Main_Form_Up").Visible()) return;
     // Only while the tutor is in front and no modal box holds it.
     if (GetForegroundWindow() != form.Hwnd() || !IsWindowEnabled(form.Hwnd())) return;

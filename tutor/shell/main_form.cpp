@@ -78,7 +78,7 @@ void Design_Main_Form(forms::Form& form) {
   background.On_Mouse_Move = Surface_Mouse_Move;
   background.On_Mouse_Down = [](int button, int, int, int) {
     Close_PopMenu(Form_Quillon());
-    if (button == 1) Drag_Form(Form_Quillon());
+    if (button == forms::kLeftButton) Drag_Form(Form_Quillon());
   };
 
   auto& cover = form.Add<forms::Image>("Image_Main_Form_Up", -1, &background);

@@ -28,6 +28,7 @@ class Container;
 // Mouse event: button 1 left, 2 right, 4 middle; shift mask 1 Shift, 2 Ctrl, 4 Alt; x, y in
 // twips relative to the control.
 using Mouse_Handler = std::function<void(int button, int shift, int x, int y)>;
+constexpr int kLeftButton = 1, kRightButton = 2, kMiddleButton = 4;
 // Key events: key code (virtual key) or character code, by reference: set to 0 to swallow.
 using Key_Handler = std::function<void(int& key_code, int shift)>;
 using Key_Press_Handler = std::function<void(int& key_ascii)>;
