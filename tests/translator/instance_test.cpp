@@ -125,21 +125,27 @@ TEST_F(TranslatorStartup, FailedBarStartWritesTheLoadedOptionsBackAndReleasesThe
   EXPECT_TRUE(Guard_Free());
 }
 
-TEST_F(TranslatorStartup, UnknownInterfaceStyleEndsStartUpAndIsKept) {
-  Write_Number(optionPath_, "InterfaceStyle", 2);
-  {
-    CLingvaneApp app(name_.c_str(), guard_.c_str());
-    app.Main(GetModuleHandleA(nullptr));
-    EXPECT_EQ(app.Bar(), nullptr);
+TEST_F(TranslatorStartup, UnknownInterfaceStyleMakesTheCompactBarAndIsReplacedAtExit) {
+  SetEnvironmentVariableA("TRHOOK32_FAIL_INIT", "1");  // ends once the bar has been chosen
+  for (int style : {2, -1}) {
+    SCOPED_TRACE("InterfaceStyle " + std::to_string(style));
+    Write_Number(optionPath_, "InterfaceStyle", style);
+    Write_Number(optionPath_, "BackgroundImageID", 205);  // the compact bar's choice replaces it
+    {
+      CLingvaneApp app(name_.c_str(), guard_.c_str());
+      app.Main(GetModuleHandleA(nullptr));
+      EXPECT_TRUE(app.Settings_Loaded());
+    }
+    Values after = Read_Values(optionPath_);
+    EXPECT_EQ(after["InterfaceStyle"], "n:0");
+    EXPECT_EQ(after["BackgroundImageID"], "n:129");
+    EXPECT_EQ(after.size(), 19u);
+    EXPECT_TRUE(Guard_Free());
   }
-  Values after = Read_Values(optionPath_);
-  EXPECT_EQ(after["InterfaceStyle"], "n:2");
-  EXPECT_EQ(after.size(), 19u);
-  EXPECT_TRUE(Guard_Free());
 }
 
 TEST_F(TranslatorStartup, ProgramFolderIsTheCurrentDirectoryWithoutTrailingBackslash) {
-  Write_Number(optionPath_, "InterfaceStyle", 2);  // ends right after the folder is fixed
+  SetEnvironmentVariableA("TRHOOK32_FAIL_INIT", "1");  // ends right after the folder is fixed
   struct Case {
     const char* dir;
     const char* appDir;

@@ -206,6 +206,37 @@ TEST_F(TranslatorProgram, FailingHookStartEndsSilentlyAndWritesTheOptionsBackUnc
   EXPECT_EQ(next.Wait_Exit(), 0u);
 }
 
+TEST_F(TranslatorProgram, DamagedBarStyleStartsTheCompactBarAndTheNextStartToo) {
+  struct Case {
+    const char* what;
+    void (*store)();
+  } cases[] = {
+      {"2", [] { Write_Number("InterfaceStyle", 2); }},
+      {"0xFFFFFFFF", [] { Write_Number("InterfaceStyle", -1); }},
+      {"text \"1\"", [] { Write_Text("InterfaceStyle", "1"); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::string("InterfaceStyle ") + c.what);
+    testkit::Delete_User_Key("Software\\Larkmoor\\Lingvane");
+    c.store();
+    Write_Number("ProfDictID", 5);
+    // Twice: the first start replaces the value, the second starts from what was written.
+    for (int start = 0; start < 2; ++start) {
+      testkit::Process lingvane(Exe(), "", folder_);
+      HWND bar = Wait_Bar(lingvane);
+      ASSERT_NE(bar, nullptr) << "start " << start;
+      RECT r;
+      GetWindowRect(bar, &r);
+      EXPECT_EQ(r.right - r.left, 198);  // the compact bar
+      PostMessageA(bar, WM_CLOSE, 0, 0);
+      EXPECT_EQ(lingvane.Wait_Exit(), 0u);
+      Values after = Read_Options();
+      EXPECT_EQ(after["InterfaceStyle"], "n:0");
+      EXPECT_EQ(after["ProfDictID"], "n:5");  // nothing else lost
+    }
+  }
+}
+
 TEST_F(TranslatorProgram, AboutBoxIsThePictureCentredOnTheScreen) {
   testkit::Process lingvane(Exe(), "", folder_);
   HWND bar = Wait_Bar(lingvane);
