@@ -296,6 +296,24 @@ TEST_F(HookLib, HooksOfARunningTranslatorStillBlockASecondStart) {
   EXPECT_EQ(Init(GetCurrentProcessId(), comp.Handle_Slot()), TRUE);
 }
 
+TEST_F(HookLib, HooksLeftByAnEndedTranslatorWhoseIdWentToAnotherProgramDoNotBlock) {
+  // A translator that installed the hooks and ended without removing them...
+  ASSERT_EQ(hookkit::Run_Driver(lib, "init"), 1u);
+  ASSERT_TRUE(Hooks_Installed());
+  // ...and a program that was given its process id afterwards and still runs.
+  Game other(run, "hookgame.exe", "");
+  ASSERT_NE(other.Main(), nullptr);
+  shared->dwTranslatorPid = other.Id();
+
+  Comp_Window comp(600, 500, 100, 80);
+  EXPECT_EQ(Init(GetCurrentProcessId(), comp.Handle_Slot()), TRUE);
+  EXPECT_EQ(shared->dwTranslatorPid, GetCurrentProcessId());
+  EXPECT_TRUE(Hooks_Installed());
+  EXPECT_TRUE(other.Sync());  // the other program is left alone
+  // The translator that now holds the hooks blocks a further start as before.
+  EXPECT_EQ(hookkit::Run_Driver(lib, "init"), 0u);
+}
+
 // --- Comparison window ---------------------------------------------------------------------
 
 TEST_F(HookLib, DestroyingTheComparedWindowPostsOneTargetGone) {
