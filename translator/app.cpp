@@ -49,6 +49,7 @@ BOOL CLingvaneApp::InitInstance() {
   }
   if (m_bar->Create() != 1) {
     splash.DestroyWindow();
+    if (UINT why = m_bar->Start_Failure_Message()) appfw::AfxMessageBox(why);
     return FALSE;
   }
   m_pMainWnd = m_bar.get();

@@ -12,6 +12,7 @@
 #define IDS_RESTART_QUESTION 57675
 #define IDS_RESTART_LATER 57676
 #define IDS_CLOSE_COMPARISON_FIRST 57677
+#define IDS_HOOKS_REFUSED 57678   // the hook library would not start: the start ends
 
 // Pictures.
 #define IDI_LINGVANE 128           // program and tray icon

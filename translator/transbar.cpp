@@ -46,7 +46,10 @@ int CTransBar::OnCreateBar() {
   m_hCompareWnd = m_compareWnd.m_hWnd;
 
   // Both hook libraries, in this order.
-  if (!InitWinHooks(GetCurrentProcessId(), &m_hCompareWnd)) return -1;
+  if (!InitWinHooks(GetCurrentProcessId(), &m_hCompareWnd)) {
+    m_startFailureMessage = IDS_HOOKS_REFUSED;
+    return -1;
+  }
   SetGameActiveFlag(o.UseGameTrans);
   if (!InitHooks32(m_hCompareWnd)) {
     // Leave no hooks behind: trhook95 would refuse to start again while they are recorded.

@@ -15,6 +15,9 @@ class CTransBar : public appfw::CWnd {
   virtual BOOL Create();
 
   CTrayIconWnd& Tray_Icon() { return m_trayIcon; }
+  // After a failed Create: the string that tells the user why the start ended, or 0 when
+  // the failure is not the user's to act on.
+  UINT Start_Failure_Message() const { return m_startFailureMessage; }
   CCompareWnd& Compare_Wnd() { return m_compareWnd; }
 
  protected:
@@ -35,6 +38,7 @@ class CTransBar : public appfw::CWnd {
   CCompareWnd m_compareWnd;
   HWND m_hCompareWnd = nullptr;  // handed to trhook95, which copies it
   bool m_minimised = false;
+  UINT m_startFailureMessage = 0;
 };
 
 class CSimpleTransBar : public CTransBar {
