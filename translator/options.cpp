@@ -57,10 +57,12 @@ const Int_Option kLoadOrder[] = {
 
 // Save order.
 const char* const kSaveOrder[] = {
-    "ProfDictID",   "UseDictionary", "CurrentCode",   "UseSystemFont",        "AutoHideBar",
-    "DictHotkey",   "TransHotkey",   "InterfaceHotkey", "RestoreEnglishHotkey", "PackageHotkey",
-    "BackgroundImageID", "UseDFKC",  nullptr /* DFKCPath, a string */, "UseUserDict",
-    "UseChnEngMenu", "InterfaceType", "UseGameTrans", "InterfaceStyle",      "ShowNavBar",
+    "ProfDictID",      "UseDictionary", "CurrentCode",          "UseSystemFont",
+    "AutoHideBar",     "DictHotkey",    "TransHotkey",          "InterfaceHotkey",
+    "RestoreEnglishHotkey", "PackageHotkey", "BackgroundImageID", "UseDFKC",
+    nullptr,  // DFKCPath, a string
+    "UseUserDict",     "UseChnEngMenu", "InterfaceType",        "UseGameTrans",
+    "InterfaceStyle",  "ShowNavBar",
 };
 
 const char kDFKCPath[] = "DFKCPath";
