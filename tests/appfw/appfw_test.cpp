@@ -339,33 +339,39 @@ TEST(FrameworkDialog, ColoursItemAnswersAndDragIconAreReturnedOthersGoThroughThe
 
 // --- Objects that delete themselves -------------------------------------------------------
 
-// A window object living in a fixed slot: its deletion fills the slot with a pattern, so that
-// anything the framework writes into it afterwards shows.
+// Window objects live in a fixed slot: a deletion fills the slot with a pattern, so that
+// anything the framework writes into the object afterwards shows.
+struct Slot {
+  static void* Take(size_t size) {
+    EXPECT_LE(size, sizeof bytes);
+    deletedSize = 0;
+    return bytes;
+  }
+  static void Free(void* p, size_t size) {
+    volatile unsigned char* b = static_cast<unsigned char*>(p);
+    for (size_t i = 0; i < size; ++i) b[i] = kFreed;
+    deletedSize = size;
+  }
+  // The object was deleted, and the slot still holds the pattern its deletion left.
+  static bool Untouched_Since_Deletion() {
+    if (deletedSize == 0) return false;
+    for (size_t i = 0; i < deletedSize; ++i)
+      if (bytes[i] != kFreed) return false;
+    return true;
+  }
+  static constexpr unsigned char kFreed = 0xDD;
+  alignas(std::max_align_t) static inline unsigned char bytes[2048];
+  static inline size_t deletedSize = 0;
+};
+
 class Self_Deleting_Wnd : public Base_Wnd {
   DECLARE_MSG_MAP()
 
  public:
   enum class Way { Destroy_In_Handler, Delete_In_Handler };
   explicit Self_Deleting_Wnd(Way way) : way_(way) {}
-  static void* operator new(size_t size) {
-    EXPECT_LE(size, sizeof slot);
-    return slot;
-  }
-  static void operator delete(void* p, size_t size) {
-    volatile unsigned char* bytes = static_cast<unsigned char*>(p);
-    for (size_t i = 0; i < size; ++i) bytes[i] = kFreed;
-    deletedSize = size;
-  }
-  // The slot still holds the pattern its deletion left.
-  static bool Untouched_Since_Deletion() {
-    if (deletedSize == 0) return false;
-    for (size_t i = 0; i < deletedSize; ++i)
-      if (slot[i] != kFreed) return false;
-    return true;
-  }
-  static constexpr unsigned char kFreed = 0xDD;
-  alignas(std::max_align_t) static inline unsigned char slot[1024];
-  static inline size_t deletedSize = 0;
+  static void* operator new(size_t size) { return Slot::Take(size); }
+  static void operator delete(void* p, size_t size) { Slot::Free(p, size); }
 
  protected:
   void PostNcDestroy() override { delete this; }
@@ -386,19 +392,51 @@ BEGIN_MSG_MAP(Self_Deleting_Wnd, Base_Wnd)
   ON_MSG(WM_CLOSE, OnClose)
 END_MSG_MAP()
 
+// A dialog that ends by destroying its window from a handler and deletes itself at the end.
+class Self_Deleting_Dialog : public appfw::CDialog {
+  DECLARE_MSG_MAP()
+
+ public:
+  Self_Deleting_Dialog() : appfw::CDialog(100) {}
+  static void* operator new(size_t size) { return Slot::Take(size); }
+  static void operator delete(void* p, size_t size) { Slot::Free(p, size); }
+  BOOL OnInitDialog() override {
+    appfw::CDialog::OnInitDialog();
+    PostMessageA(m_hWnd, kPing, 0, 0);
+    return TRUE;
+  }
+
+ protected:
+  void PostNcDestroy() override { delete this; }
+  LRESULT OnPing(WPARAM, LPARAM) {
+    ::DestroyWindow(m_hWnd);
+    return 1;
+  }
+};
+
+BEGIN_MSG_MAP(Self_Deleting_Dialog, appfw::CDialog)
+  ON_MSG(kPing, OnPing)
+END_MSG_MAP()
+
 TEST(FrameworkSelfDeletion, NothingIsWrittenIntoAWindowObjectThatDeletedItself) {
   for (auto way : {Self_Deleting_Wnd::Way::Destroy_In_Handler,
                    Self_Deleting_Wnd::Way::Delete_In_Handler}) {
     SCOPED_TRACE(way == Self_Deleting_Wnd::Way::Destroy_In_Handler ? "destroyed in a handler"
                                                                   : "deleted in a handler");
-    Self_Deleting_Wnd::deletedSize = 0;
     auto* w = new Self_Deleting_Wnd(way);
     ASSERT_TRUE(w->Create());
     HWND h = w->m_hWnd;
     SendMessageA(h, kPing, 0, 0);
     EXPECT_FALSE(IsWindow(h));
     EXPECT_EQ(appfw::CWnd::FromHandle(h), nullptr);
-    EXPECT_TRUE(Self_Deleting_Wnd::Untouched_Since_Deletion());
+    EXPECT_TRUE(Slot::Untouched_Since_Deletion());
+  }
+  {
+    SCOPED_TRACE("dialog destroyed in a handler");
+    auto* dlg = new Self_Deleting_Dialog;
+    Loop_Guard guard;
+    dlg->DoModal();
+    EXPECT_TRUE(Slot::Untouched_Since_Deletion());
   }
 }
 
