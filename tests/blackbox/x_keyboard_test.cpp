@@ -32,14 +32,15 @@ bool Have_Xdotool() {
 
 // Runs xdotool with these arguments and waits until it is done. Wine starts a Linux program
 // (CreateProcess of its Z: path) but hands back no process to wait for, so the program runs
-// through /bin/sh, which leaves a mark file when xdotool has finished.
+// through /bin/sh, which writes xdotool's exit status into a mark file when it has finished.
 bool Xdotool(const std::string& args, std::chrono::milliseconds limit = std::chrono::seconds(60)) {
   static int count = 0;
   const std::string mark = "/tmp/ql-xdotool-" + std::to_string(GetCurrentProcessId()) + "-" +
                            std::to_string(++count);
   const std::string mark_path = Windows_Path(mark);
   DeleteFileA(mark_path.c_str());
-  std::string line = "/bin/sh -c \"" + std::string(kXdotool) + " " + args + "; : > " + mark + "\"";
+  std::string line =
+      "/bin/sh -c \"" + std::string(kXdotool) + " " + args + "; echo $? > " + mark + "\"";
   STARTUPINFOA startup{};
   startup.cb = sizeof startup;
   PROCESS_INFORMATION info{};
@@ -48,10 +49,12 @@ bool Xdotool(const std::string& args, std::chrono::milliseconds limit = std::chr
     return false;
   if (info.hThread) CloseHandle(info.hThread);
   if (info.hProcess) CloseHandle(info.hProcess);
-  const bool done = testkit::Wait_Until(
-      [&] { return GetFileAttributesA(mark_path.c_str()) != INVALID_FILE_ATTRIBUTES; }, limit);
+  std::string status;
+  testkit::Wait_Until(
+      [&] { return (status = testkit::Read_File(mark_path)).find('\n') != std::string::npos; },
+      limit);
   DeleteFileA(mark_path.c_str());
-  return done;
+  return status.rfind("0\n", 0) == 0;
 }
 
 // The keys of a text as xdotool key names, one key press each.
