@@ -190,10 +190,15 @@ TEST_F(HookLib, BaseFolderTooLongForThePluginFolderFailsCleanly) {
   Comp_Window comp(10, 10, 50, 50);
   // Folders of exactly 246 and 247 characters below the run folder.
   auto make = [&](size_t length) {
+    // Whatever the run folder's length: a lone character left over cannot be a folder of its
+    // own, so no step leaves exactly one.
     std::string path = run.Path() + "\\L" + std::to_string(length);
+    if (path.size() + 1 == length) path += 'x';
     CreateDirectoryA(path.c_str(), nullptr);
-    while (path.size() + 1 < length) {
-      size_t part = std::min<size_t>(60, length - path.size() - 1);
+    while (path.size() < length) {
+      size_t remaining = length - path.size();
+      size_t part = std::min<size_t>(60, remaining - 1);
+      if (remaining - (part + 1) == 1) --part;
       path += "\\" + std::string(part, 'd');
       CreateDirectoryA(path.c_str(), nullptr);
     }
