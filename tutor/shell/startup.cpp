@@ -34,6 +34,12 @@ std::function<void()>& Exit_Function() {
   return exit;
 }
 
+// The platform's path limit counts characters, not bytes: a Chinese character is one.
+size_t Path_Characters(const std::string& path) {
+  int n = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+  return n > 0 ? static_cast<size_t>(n) : path.size();
+}
+
 bool File_Exists(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -52,14 +58,14 @@ std::string Program_Folder() {
     size_t slash = path.find_last_of("\\/");
     folder = slash == std::string::npos ? "." : path.substr(0, slash);
   }
-  if (folder.size() + kProgramFileRoom >= MAX_PATH)
+  if (Path_Characters(folder) + kProgramFileRoom >= MAX_PATH)
     throw forms::Runtime_Error(75, "程序文件夹的路径太长，请把程序放到路径较短的文件夹中");
   return folder;
 }
 
 std::string Program_File(const std::string& relative) {
   std::string path = Program_Folder() + relative;
-  if (path.size() >= MAX_PATH) throw forms::Runtime_Error(75, "文件的路径太长：" + path);
+  if (Path_Characters(path) >= MAX_PATH) throw forms::Runtime_Error(75, "文件的路径太长：" + path);
   return path;
 }
 
