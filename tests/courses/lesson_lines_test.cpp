@@ -306,7 +306,19 @@ TEST(LessonLineTable, HoldsEachKindOfCellInTwoBytesAndRefusesMoreThanOneCharacte
   position = 1;
   for (const auto& cell : cells) EXPECT_EQ(table(position++, 2), cell);
   EXPECT_EQ(table(position, 2), "");
-  EXPECT_EQ(table.Memory_Bytes(), 400u * 2u * 2u);
+  EXPECT_EQ(table(400, 2), "");
+  // Only the cells up to the last one written take room.
+  EXPECT_LE(table.Memory_Bytes(), 64u);
+  // A write past the end of an earlier line moves the later lines along, keeping them whole.
+  table.Set(3, 1, "x");
+  EXPECT_EQ(table(3, 1), "x");
+  EXPECT_EQ(table(1, 1), "");
+  position = 1;
+  for (const auto& cell : cells) EXPECT_EQ(table(position++, 2), cell);
+  table.Redim_Preserve_Lines(1);
+  EXPECT_EQ(table(3, 1), "x");
+  table.Redim_Preserve_Lines(2);
+  EXPECT_EQ(table(2, 2), "");
   EXPECT_THROW(table.Set(1, 1, "ab"), std::invalid_argument);
   EXPECT_THROW(table.Set(1, 1, "\xB0\xA1\xB0"), std::invalid_argument);
   EXPECT_THROW(table.Set(401, 1, "a"), std::out_of_range);
@@ -324,6 +336,17 @@ TEST_F(LessonFile, ALessonTakesAFewBytesOfMemoryForEachByteOfItsFile) {
   EXPECT_LT(per_byte, 3.0) << per_byte;
   EXPECT_EQ(chars_(399, 2000), "k");
   EXPECT_EQ(chars_(400, 2000), "\r");
+
+  // The shortest lines a lesson allows cost no more per byte.
+  bytes.clear();
+  for (int i = 0; i < 2000; ++i) bytes += "bf11j\r\n";
+  ASSERT_TRUE(Parse(bytes, 0).Ok());
+  const double short_per_byte =
+      static_cast<double>(head_.Memory_Bytes() + chars_.Memory_Bytes()) / bytes.size();
+  EXPECT_LT(short_per_byte, 3.5) << short_per_byte;
+  EXPECT_EQ(chars_(1, 2000), "j");
+  EXPECT_EQ(chars_(2, 2000), "\r");
+  EXPECT_EQ(chars_(3, 2000), "");
 }
 
 }  // namespace

@@ -2,7 +2,9 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstddef>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -20,46 +22,60 @@ Lesson_Line_Table::Lesson_Line_Table(int positions) { Redim(positions, 1); }
 
 void Lesson_Line_Table::Redim(int positions, int lines) {
   positions_ = positions < 1 ? 1 : positions;
-  lines_ = lines < 1 ? 1 : lines;
-  // A new vector, so that shrinking gives the memory back.
-  cells_ = std::vector<Cell>(static_cast<size_t>(positions_) * static_cast<size_t>(lines_));
+  // New vectors, so that shrinking gives the memory back.
+  cells_ = std::vector<Cell>();
+  starts_ = std::vector<uint32_t>(static_cast<size_t>(lines < 1 ? 1 : lines) + 1, 0);
 }
 
 void Lesson_Line_Table::Redim_Preserve_Lines(int lines) {
-  lines_ = lines < 1 ? 1 : lines;
-  cells_.resize(static_cast<size_t>(positions_) * static_cast<size_t>(lines_));
+  const size_t count = static_cast<size_t>(lines < 1 ? 1 : lines);
+  if (count + 1 < starts_.size()) cells_.resize(starts_[count]);
+  starts_.resize(count + 1, static_cast<uint32_t>(cells_.size()));
 }
 
-size_t Lesson_Line_Table::Index(int position, int line) const {
-  if (position < 1 || position > positions_ || line < 1 || line > lines_) {
+void Lesson_Line_Table::Reserve(int lines, size_t cells) {
+  if (lines > 0) starts_.reserve(static_cast<size_t>(lines) + 1);
+  cells_.reserve(cells);
+}
+
+void Lesson_Line_Table::Check(int position, int line) const {
+  if (position < 1 || position > positions_ || line < 1 || line > Lines()) {
     throw std::out_of_range("下标越界");
   }
-  return static_cast<size_t>(line - 1) * static_cast<size_t>(positions_) +
-         static_cast<size_t>(position - 1);
-}
-
-void Lesson_Line_Table::Reserve_Lines(int lines) {
-  if (lines > lines_) cells_.reserve(static_cast<size_t>(positions_) * static_cast<size_t>(lines));
 }
 
 const std::string Lesson_Line_Table::operator()(int position, int line) const {
-  const Cell& cell = cells_[Index(position, line)];
+  Check(position, line);
+  const size_t at = starts_[static_cast<size_t>(line - 1)] + static_cast<size_t>(position - 1);
+  if (at >= starts_[static_cast<size_t>(line)]) return "";
+  const Cell& cell = cells_[at];
   if (cell.second == 1) return "";
   if (cell.second == 0) return std::string(1, cell.first);
   return std::string{cell.first, cell.second};
 }
 
 void Lesson_Line_Table::Set(int position, int line, std::string_view character) {
-  Cell& cell = cells_[Index(position, line)];
-  if (character.empty()) {
-    cell = Cell{};
-  } else if (character.size() == 1) {
+  Check(position, line);
+  Cell cell;
+  if (character.size() == 1) {
     cell = Cell{character[0], 0};
   } else if (character.size() == 2 && Character_Size_At(character, 0) == 2) {
     cell = Cell{character[0], character[1]};
-  } else {
+  } else if (!character.empty()) {
     throw std::invalid_argument("无效的过程调用或参数");
   }
+  const size_t begin = starts_[static_cast<size_t>(line - 1)];
+  const size_t end = starts_[static_cast<size_t>(line)];
+  const size_t at = begin + static_cast<size_t>(position - 1);
+  if (at >= end) {
+    if (character.empty()) return;  // past the line's last cell every cell is empty already
+    // The line grows to the position; the lines after it move along.
+    const size_t added = at + 1 - end;
+    cells_.insert(cells_.begin() + static_cast<std::ptrdiff_t>(end), added, Cell{});
+    for (size_t l = static_cast<size_t>(line); l < starts_.size(); ++l)
+      starts_[l] += static_cast<uint32_t>(added);
+  }
+  cells_[at] = cell;
 }
 
 void Shrink_Lesson_Lines() {
@@ -136,15 +152,23 @@ Lesson_File_Result Parse_Key_Char_Lesson(std::string_view bytes, Lesson_Line_Tab
   chars.Redim(kLessonLinePositions, 1);
   // A file saved by an editor that marks its text as UTF-8: the mark is not part of the lesson.
   if (bytes.substr(0, 3) == "\xEF\xBB\xBF") bytes.remove_prefix(3);
-  // Room for every line at once (a lesson counts at most 32767), so the tables never hold a
-  // second copy of themselves while they grow.
-  int file_lines = 1;
-  for (size_t i = 0; i < bytes.size() && file_lines <= std::numeric_limits<int16_t>::max(); ++i) {
-    if (bytes[i] == '\n' || (bytes[i] == '\r' && (i + 1 == bytes.size() || bytes[i + 1] != '\n')))
-      ++file_lines;
+  // Room for every line and cell at once, so that the tables never move while they fill: a
+  // lesson line is a run of bytes between line ends, and its keys (and the carriage return that
+  // closes it) are at most its bytes less the four of its code.
+  int runs = 0;
+  size_t run_bytes = 0;
+  bool in_run = false;
+  for (char c : bytes) {
+    const bool line_end = c == '\r' || c == '\n';
+    if (!line_end) ++run_bytes;
+    if (!line_end && !in_run) ++runs;
+    in_run = !line_end;
   }
-  head.Reserve_Lines(file_lines + 1);
-  chars.Reserve_Lines(file_lines + 1);
+  runs = std::min(runs, static_cast<int>(std::numeric_limits<int16_t>::max()));
+  head.Reserve(runs + 1, static_cast<size_t>(runs) * 4);
+  chars.Reserve(runs + 1, run_bytes > static_cast<size_t>(runs) * 3
+                              ? run_bytes - static_cast<size_t>(runs) * 3
+                              : 0);
   int n = 1;  // the lesson line being filled
   int file_line = 0;
   size_t at = 0;

@@ -14,29 +14,34 @@
 namespace quillon {
 
 // A table of one-character strings (code page 936, "" when empty) indexed (position, line), both
-// from 1, with a fixed number of positions per line. A cell holds at most one character (one or
-// two bytes) and takes two bytes of memory, so a lesson's table stays near the size of its file.
+// from 1, with a fixed number of positions per line. Each line keeps its cells up to the last one
+// written, two bytes a cell, one after another in one buffer, so a lesson's table takes about
+// twice the bytes of its file whatever the length of its lines. Writing lines in order, each from
+// its first position, only appends; a write past the end of an earlier line moves the lines after
+// it.
 class Lesson_Line_Table {
  public:
   explicit Lesson_Line_Table(int positions);
 
   int Positions() const { return positions_; }
-  int Lines() const { return lines_; }
+  int Lines() const { return static_cast<int>(starts_.size()) - 1; }
 
   // 1 to `positions` by 1 to `lines`, every cell empty.
   void Redim(int positions, int lines);
   // Changes the number of lines, keeping what the kept lines hold.
   void Redim_Preserve_Lines(int lines);
-  // Room for `lines` lines without moving the table again as it grows to them.
-  void Reserve_Lines(int lines);
+  // Room for `lines` lines holding `cells` cells in all, so that filling them moves nothing.
+  void Reserve(int lines, size_t cells);
 
   // Both throw std::out_of_range outside 1..Positions() by 1..Lines(); Set throws
   // std::invalid_argument for a text that is not one character (or "") of code page 936.
   const std::string operator()(int position, int line) const;
   void Set(int position, int line, std::string_view character);
 
-  // Bytes the cells take.
-  size_t Memory_Bytes() const { return cells_.capacity() * sizeof(Cell); }
+  // Bytes the table holds for its cells and lines.
+  size_t Memory_Bytes() const {
+    return cells_.capacity() * sizeof(Cell) + starts_.capacity() * sizeof(uint32_t);
+  }
 
  private:
   // One or two bytes of a character; an empty cell and a one-byte character have a second byte
@@ -45,10 +50,12 @@ class Lesson_Line_Table {
     char first = 0;
     char second = 1;
   };
-  size_t Index(int position, int line) const;
+  void Check(int position, int line) const;
   int positions_ = 1;
-  int lines_ = 1;
   std::vector<Cell> cells_;
+  // Where each line's cells begin in cells_, and one more entry for the end of the last line
+  // (a table holds at most 32767 lines of 400 cells, well within 32 bits).
+  std::vector<uint32_t> starts_;
 };
 
 // Positions of a lesson line: its keys and the carriage return stored right after the last one.
