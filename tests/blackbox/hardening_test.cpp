@@ -20,22 +20,24 @@ std::string Box_Text(HWND box) {
   return text;
 }
 
+struct Window_List {
+  DWORD pid;
+  std::vector<HWND> found;
+};
+
+BOOL CALLBACK Add_Window_Of(HWND window, LPARAM data) {
+  auto* list = reinterpret_cast<Window_List*>(data);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(window, &owner);
+  if (owner == list->pid && IsWindowVisible(window)) list->found.push_back(window);
+  return TRUE;
+}
+
 // Every visible top-level window of the process.
 std::vector<HWND> Windows_Of(DWORD pid) {
-  struct Search {
-    DWORD pid;
-    std::vector<HWND> found;
-  } search{pid, {}};
-  EnumWindows(
-      [](HWND window, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(window, &owner);
-        if (owner == s->pid && IsWindowVisible(window)) s->found.push_back(window);
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
-  return search.found;
+  Window_List list{pid, {}};
+  EnumWindows(Add_Window_Of, reinterpret_cast<LPARAM>(&list));
+  return list.found;
 }
 
 // Waits for the one box the start-up shows, checks that nothing else of the program is on the
