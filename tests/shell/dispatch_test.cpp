@@ -174,7 +174,7 @@ TEST_F(Dispatch, AboutHidesTheWindowHoldsThePoliceAndSaysSoToASecondStart) {
   EXPECT_TRUE(Main_Timer("Timer_Game_Police").Enabled());
 }
 
-TEST_F(Dispatch, DuringASlideOnlyTheExitActs) {
+TEST_F(Dispatch, DuringASlideOnlyTheExitAndTheCommandsThatChangeNoScreenAct) {
   Do_Game_Item(form(), 0);
   calls.clear();
   Panel_Moving = true;
@@ -184,11 +184,19 @@ TEST_F(Dispatch, DuringASlideOnlyTheExitActs) {
   Do_English_Type_Item(form(), 1);
   Do_Other_Function_Item(form(), 1);
   Check_Hot_Key(form(), 'R', 2);  // Ctrl+R: records
-  Check_Hot_Key(form(), 'T', 2);  // Ctrl+T: system settings
+  Check_Hot_Key(form(), 'F', 2);  // Ctrl+F: function settings (through the function bar)
   EXPECT_TRUE(calls.empty());
+  EXPECT_TRUE(shell_opens.empty());
   EXPECT_EQ(Current_Panel, 3);
   EXPECT_EQ(Open_PopMenu, kNone);
   EXPECT_FALSE(Direct_Command);
+
+  // Ctrl+T and Ctrl+F1 change no screen: they run as they would after the slide.
+  Check_Hot_Key(form(), 'T', 2);
+  EXPECT_EQ(calls, std::vector<std::string>{"Show_Form_System_Set"});
+  Check_Hot_Key(form(), VK_F1, 2);
+  EXPECT_EQ(shell_opens, std::vector<std::string>{Program_Folder() + "\\Quillon.chm"});
+  EXPECT_EQ(Current_Panel, 3);
 
   Check_Hot_Key(form(), 'Q', 2);
   Check_Hot_Key(form(), VK_F12, 0);

@@ -312,7 +312,8 @@ void Do_Speed_Test_Item(forms::Form& form, int item) {
 }
 
 void Do_Other_Function_Item(forms::Form& form, int item) {
-  if (Panel_Moving) return;
+  // Only the records change the screen; the dialogs and pages of the other items open any time.
+  if (Panel_Moving && item == 1) return;
   forms::Guarded([&] {
     Prepare_Other_Function_Item(form, item);
     switch (item) {
