@@ -1,6 +1,7 @@
 #include "comparewnd.h"
 
 #include "appfw/app.h"
+#include "resource.h"
 #include "trhook32.h"
 #include "trhook95.h"
 
@@ -69,7 +70,7 @@ LRESULT CCompareWnd::OnLayout(WPARAM, LPARAM) {
 LRESULT CCompareWnd::OnTargetGone(WPARAM, LPARAM) {
   appfw::CWinApp* app = appfw::AfxGetApp();
   if (app && app->m_pMainWnd && app->m_pMainWnd->m_hWnd) {
-    PostMessageA(app->m_pMainWnd->m_hWnd, WM_COMMAND, ID_COMPARE_CANCEL, 0);
+    PostMessageA(app->m_pMainWnd->m_hWnd, WM_COMMAND, ID_COMPARE_OFF, 0);
   }
   return 0;
 }

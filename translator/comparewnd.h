@@ -13,7 +13,6 @@
 #define COMPARE_LEFTRIGHT 2  // compared window left, comparison window right
 
 #define IDC_COMPARE_WND 1998
-#define ID_COMPARE_CANCEL 32792  // the bar's "cancel comparison" command
 
 // Where the two windows go in a layout on a screen of the given size. False for a layout that
 // tiles nothing.
