@@ -97,6 +97,27 @@ BOOL CALLBACK Redraw_Menu_Bar(HWND window, LPARAM) {
   return TRUE;
 }
 
+// Watches for the cursor leaving the bar: the sixth poll in a row outside it, about 2.5 s
+// after it left, posts WM_MOUSELEAVE to the bar and ends. It only reads the bar's rectangle.
+UINT MouseLeaveWatcher(LPVOID param) {
+  HWND bar = static_cast<HWND>(param);
+  int outside = 0;
+  while (IsWindow(bar)) {
+    POINT cursor;
+    RECT r;
+    GetCursorPos(&cursor);
+    GetWindowRect(bar, &r);
+    if (PtInRect(&r, cursor)) {
+      outside = 0;
+    } else if (++outside >= 6) {
+      PostMessageA(bar, WM_MOUSELEAVE, 0, 0);
+      return 0;
+    }
+    Sleep(500);
+  }
+  return 0;
+}
+
 // The package editor until its own window comes: shows the package it was given.
 class CPackageEditorStandIn : public appfw::CDialog {
  public:
@@ -173,7 +194,22 @@ BEGIN_MSG_MAP(CTransBar, appfw::CWnd)
   ON_CMD(ID_GAME_TRANS, OnGameTrans)
   ON_CMD(ID_SIMPLE_INTERFACE, OnSimpleInterface)
   ON_CMD(ID_HELP_USING, OnHelpUsing)
+  ON_MSG(WM_MOUSELEAVE, OnMouseLeave)
+  ON_MSG(WM_NCHITTEST, OnNcHitTest)
+  ON_MSG(WM_SETCURSOR, OnSetCursor)
+  ON_MSG(WM_LBUTTONDOWN, OnLButtonDown)
+  ON_MSG(WM_DISPLAYCHANGE, OnDisplayChange)
   ON_MSG(WM_COMMAND, OnCommand)  // the code, dictionary and web commands
+END_MSG_MAP()
+
+// The compact bar is moved by the system over its gripper and snaps at the end of the move;
+// its activation changes nothing of its look.
+BEGIN_MSG_MAP(CSimpleTransBar, CTransBar)
+  ON_MSG(WM_NCHITTEST, OnNcHitTest)
+  ON_MSG(WM_SETCURSOR, OnSetCursor)
+  ON_MSG(WM_LBUTTONDOWN, OnLButtonDown)
+  ON_MSG(WM_ACTIVATEAPP, OnActivateApp)
+  ON_MSG(WM_EXITSIZEMOVE, OnExitSizeMove)
 END_MSG_MAP()
 
 CTransBar::CTransBar() = default;
@@ -321,6 +357,12 @@ BOOL CTransBar::PreTranslateMessage(MSG* msg) {
   if (msg->message == WM_MOUSEMOVE) {
     HWND front = GetForegroundWindow();
     if (Of_Other_Process(front)) g_hTargetWnd = front;
+    if (m_autoHideArmed) {
+      if (InterlockedCompareExchange(&m_watcherRunning, 1, 0) == 0) {
+        if (!appfw::AfxBeginThread(MouseLeaveWatcher, m_hWnd)) m_watcherRunning = 0;
+      }
+      if (m_slidUp) SlideDown();
+    }
   }
   return FALSE;
 }
@@ -339,6 +381,7 @@ LRESULT CTransBar::OnHotKey(WPARAM id, LPARAM) {
 }
 
 LRESULT CTransBar::OnTimer(WPARAM id, LPARAM) {
+  if (id == kSlideTimer && m_slidUp) Draw_Slid_Edge();
   if (id == kDictPollTimer) {
     // The dictionary program's own pause wins: the button follows it.
     if (Find_Dictionary(kDictTitlePaused)) {
@@ -761,7 +804,7 @@ void CTransBar::OnSimpleInterface() {
   }
 }
 
-// --- placement (auto-hide comes with the bar's movements) ---
+// --- placement, auto-hide and moving ---
 
 void CTransBar::SnapToEdges() {
   m_slidUp = false;
@@ -773,7 +816,152 @@ void CTransBar::SnapToEdges() {
   }
 }
 
-void CTransBar::SlideUp() {}
+void CTransBar::SlideUp() { Slide_Up_From_Top(); }
+
+void CTransBar::Slide_Up_From_Top() {
+  RECT r;
+  GetWindowRect(m_hWnd, &r);
+  if (r.top != 0) return;
+  SIZE steps = Slide_Steps();
+  for (int i = 1; i <= steps.cx; ++i) {
+    SetWindowPos(m_hWnd, nullptr, r.left, -i * steps.cy, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    UpdateWindow(m_hWnd);
+    Sleep(50);
+  }
+  m_slidUp = true;
+  SetTimer(m_hWnd, kSlideTimer, 50, nullptr);
+}
+
+LRESULT CTransBar::OnMouseLeave(WPARAM, LPARAM) {
+  m_watcherRunning = 0;
+  if (m_autoHideArmed) SlideUp();
+  return 0;
+}
+
+void CTransBar::Draw_Slid_Edge() {
+  static Edge_Sweep sweep;  // keeps its place from one slide to the next
+  RECT client;
+  GetClientRect(m_hWnd, &client);
+  int width = client.right, split = width * sweep.Next() / 100;
+  HDC dc = GetDC(m_hWnd);
+  const COLORREF blue = RGB(0, 0, 255), white = RGB(255, 255, 255);
+  for (const Stripe& s : Gradient_Stripes(0, split, blue, white)) {
+    RECT band{s.left, 25, s.right, client.bottom};
+    HBRUSH brush = CreateSolidBrush(s.colour);
+    FillRect(dc, &band, brush);
+    DeleteObject(brush);
+  }
+  for (const Stripe& s : Gradient_Stripes(split, width - split, white, blue)) {
+    RECT band{s.left, 25, s.right, client.bottom};
+    HBRUSH brush = CreateSolidBrush(s.colour);
+    FillRect(dc, &band, brush);
+    DeleteObject(brush);
+  }
+  ReleaseDC(m_hWnd, dc);
+}
+
+LRESULT CTransBar::OnNcHitTest(WPARAM, LPARAM) { return HTCLIENT; }
+
+LRESULT CSimpleTransBar::OnNcHitTest(WPARAM, LPARAM lp) {
+  POINT p{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  ScreenToClient(m_hWnd, &p);
+  RECT gripper{0, 0, 10, 27};
+  if (!m_slidUp && PtInRect(&gripper, p)) return HTCAPTION;
+  return Default();
+}
+
+bool CTransBar::Is_Toolbar(HWND window) const {
+  return window && (window == m_toolbarA.m_hWnd || window == m_toolbarB.m_hWnd);
+}
+
+LRESULT CTransBar::OnSetCursor(WPARAM wp, LPARAM lp) {
+  HWND over = reinterpret_cast<HWND>(wp);
+  if (Is_Toolbar(over)) {
+    SetCursor(m_cursorButton);
+  } else if (over == m_hWnd && LOWORD(lp) == HTCLIENT) {
+    SetCursor(m_cursorMove);
+  } else {
+    SetCursor(m_cursorArrow);
+  }
+  return TRUE;
+}
+
+LRESULT CSimpleTransBar::OnSetCursor(WPARAM wp, LPARAM lp) {
+  HWND over = reinterpret_cast<HWND>(wp);
+  if (over && over == m_toolbarA.m_hWnd) {
+    SetCursor(m_cursorButton);
+    return TRUE;
+  }
+  if (over == m_hWnd && LOWORD(lp) == HTCAPTION) {
+    SetCursor(m_cursorMove);
+    return TRUE;
+  }
+  return Default();
+}
+
+LRESULT CTransBar::OnLButtonDown(WPARAM, LPARAM lp) {
+  POINT at{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)};
+  RECT grip{100, 0, 150, 30};
+  if (!PtInRect(&grip, at)) return Default();
+  // Dragged by the round grip: the bar keeps its offset to the cursor until the button is up.
+  SetCapture(m_hWnd);
+  MSG msg;
+  auto follow = [&](POINT cursor) {
+    SetWindowPos(m_hWnd, nullptr, cursor.x - at.x, cursor.y - at.y, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  };
+  while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+    if (msg.message == WM_LBUTTONUP) {
+      follow(msg.pt);  // it ends where the button was let go
+      DispatchMessageA(&msg);
+      break;
+    }
+    if (msg.message == WM_MOUSEMOVE && msg.hwnd == m_hWnd) {
+      if (!(msg.wParam & MK_LBUTTON)) {
+        DispatchMessageA(&msg);
+        break;
+      }
+      follow(msg.pt);
+    }
+    TranslateMessage(&msg);
+    DispatchMessageA(&msg);
+  }
+  SnapToEdges();
+  ReleaseCapture();
+  return 0;
+}
+
+LRESULT CSimpleTransBar::OnLButtonDown(WPARAM, LPARAM) { return Default(); }
+
+LRESULT CSimpleTransBar::OnActivateApp(WPARAM, LPARAM) { return Default(); }
+
+LRESULT CSimpleTransBar::OnExitSizeMove(WPARAM, LPARAM) {
+  RECT r;
+  GetWindowRect(m_hWnd, &r);
+  POINT to = Snap_Position(r, m_screenWidth, m_screenHeight);
+  SetWindowPos(m_hWnd, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  return Default();
+}
+
+LRESULT CTransBar::OnDisplayChange(WPARAM bitsPerPixel, LPARAM size) {
+  RECT r;
+  GetWindowRect(m_hWnd, &r);
+  SIZE newScreen{LOWORD(size), HIWORD(size)};
+  POINT to = Display_Change_Position(POINT{r.left, r.top}, SIZE{m_screenWidth, m_screenHeight},
+                                     newScreen);
+  SetWindowPos(m_hWnd, HWND_TOPMOST, to.x, to.y, 0, 0,
+               SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+  // Snapped to the edges of the screen as it is now.
+  m_screenWidth = newScreen.cx;
+  m_screenHeight = newScreen.cy;
+  SnapToEdges();
+  if (bitsPerPixel == 8) {
+    LoadBackground(static_cast<UINT>(g_TransOptions.BackgroundImageID));
+    Repaint();
+  }
+  return 0;
+}
 
 void CTransBar::SlideDown() {
   RECT r;

@@ -67,6 +67,12 @@ class CTransBar : public appfw::CWnd {
   virtual void Make_Toolbars();
   virtual appfw::CToolBar& Dict_Toolbar() { return m_toolbarB; }
   virtual void Draw_Background(HDC dc);
+  // How the bar slides out of sight: that many moves of that many pixels.
+  virtual SIZE Slide_Steps() const { return SIZE{7, 4}; }
+  // Slides up when it sits at the top edge; the watcher's end comes here.
+  void Slide_Up_From_Top();
+  void Draw_Slid_Edge();
+  bool Is_Toolbar(HWND window) const;
 
   LRESULT OnCreate(WPARAM, LPARAM);
   LRESULT OnClose(WPARAM, LPARAM);
@@ -80,6 +86,11 @@ class CTransBar : public appfw::CWnd {
   LRESULT OnEraseBkgnd(WPARAM, LPARAM);
   LRESULT OnNotify(WPARAM, LPARAM);
   LRESULT OnCommand(WPARAM, LPARAM);
+  LRESULT OnMouseLeave(WPARAM, LPARAM);
+  LRESULT OnNcHitTest(WPARAM, LPARAM);
+  LRESULT OnSetCursor(WPARAM, LPARAM);
+  LRESULT OnLButtonDown(WPARAM, LPARAM);
+  LRESULT OnDisplayChange(WPARAM, LPARAM);
 
   // Commands.
   void OnMinimize();
@@ -140,4 +151,14 @@ class CSimpleTransBar : public CTransBar {
   void Make_Toolbars() override;
   appfw::CToolBar& Dict_Toolbar() override { return m_toolbarA; }
   void Draw_Background(HDC dc) override;
+  SIZE Slide_Steps() const override { return SIZE{8, 3}; }
+
+  LRESULT OnNcHitTest(WPARAM, LPARAM);
+  LRESULT OnSetCursor(WPARAM, LPARAM);
+  LRESULT OnLButtonDown(WPARAM, LPARAM);
+  LRESULT OnActivateApp(WPARAM, LPARAM);
+  LRESULT OnExitSizeMove(WPARAM, LPARAM);
+
+ private:
+  DECLARE_MSG_MAP()
 };

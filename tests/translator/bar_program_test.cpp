@@ -364,18 +364,129 @@ TEST_F(TranslatorBar, ContextMenusOpenOnTheBarAndFromTheTrayIcon) {
   HWND bar = Start();
   ASSERT_NE(bar, nullptr);
   RECT r = Rect_Of(bar);
-  // A right click on the bar's gripper: the bar menu.
-  testkit::Click_At(POINT{r.left + 5, r.top + 12}, 2);
-  HWND menu = nullptr;
-  ASSERT_TRUE(testkit::Wait_Until(
-      [&] { return (menu = Find(lingvane_->Id(), "#32768", nullptr)) != nullptr; },
-      milliseconds(5000)));
+  auto wait_menu = [&] {
+    HWND menu = nullptr;
+    testkit::Wait_Until(
+        [&] { return (menu = Find(lingvane_->Id(), "#32768", nullptr)) != nullptr; },
+        milliseconds(5000));
+    return menu;
+  };
+  // A right click on the bar: the bar menu (four items).
+  testkit::Click_At(POINT{r.left + 20, r.top + 12}, 2);
+  HWND menu = wait_menu();
+  ASSERT_NE(menu, nullptr);
   testkit::Pump_For(milliseconds(400));
   RECT m = Rect_Of(menu);
   testkit::Save_Screen_Bitmap(testkit::Build_Folder() + "\\bar-menu.bmp",
                               RECT{m.left - 10, m.top - 10, m.right + 10, m.bottom + 10});
+  int barMenuHeight = m.bottom - m.top;
   testkit::Key_Stroke({VK_ESCAPE});
   EXPECT_TRUE(testkit::Wait_Until([&] { return !IsWindowVisible(menu); }, milliseconds(3000)));
+
+  // The tray icon's right button: the longer tray menu.
+  HWND tray = GetDlgItem(bar, 9999);
+  ASSERT_NE(tray, nullptr);
+  PostMessageA(tray, 0x7E8, 131, WM_RBUTTONDOWN);
+  menu = wait_menu();
+  ASSERT_NE(menu, nullptr);
+  testkit::Pump_For(milliseconds(400));
+  m = Rect_Of(menu);
+  testkit::Save_Screen_Bitmap(testkit::Build_Folder() + "\\bar-tray-menu.bmp",
+                              RECT{m.left - 10, m.top - 10, m.right + 10, m.bottom + 10});
+  EXPECT_GT(m.bottom - m.top, barMenuHeight * 3 / 2);
+  testkit::Key_Stroke({VK_ESCAPE});
+  EXPECT_TRUE(testkit::Wait_Until([&] { return !IsWindowVisible(menu); }, milliseconds(3000)));
+  Close(bar);
+}
+
+// Both bars, by style: their size, how far they slide up, where a person points to bring
+// them back and where their grip or gripper is.
+struct Bar_Style {
+  int style, width, height, slidTop;
+  POINT visibleWhenSlid, grip;  // from the bar's left edge and the screen's top
+};
+const Bar_Style kStyles[] = {{1, 250, 45, -28, {125, 4}, {125, 15}},
+                             {0, 198, 27, -24, {60, 1}, {5, 12}}};
+
+TEST_F(TranslatorBar, AutoHideSlidesUpAfterTheCursorLeftAndDownWhenItComesBack) {
+  Write_Number("AutoHideBar", 1);
+  for (const Bar_Style& s : kStyles) {
+    Write_Number("InterfaceStyle", s.style);
+    HWND bar = Start();
+    ASSERT_NE(bar, nullptr);
+    RECT r = Rect_Of(bar);
+    testkit::Mouse_To(POINT{r.left + 40, r.top + 12});
+    testkit::Pump_For(milliseconds(300));
+    testkit::Mouse_To(POINT{500, 500});
+    // The cursor is back within the time: the watcher starts counting again.
+    testkit::Pump_For(milliseconds(1200));
+    testkit::Mouse_To(POINT{r.left + 40, r.top + 12});
+    testkit::Pump_For(milliseconds(800));
+    testkit::Mouse_To(POINT{500, 500});
+    testkit::Pump_For(milliseconds(1500));
+    EXPECT_EQ(Rect_Of(bar).top, 0) << s.style;
+    ASSERT_TRUE(testkit::Wait_Until([&] { return Rect_Of(bar).top == s.slidTop; },
+                                    milliseconds(5000)))
+        << s.style << " top " << Rect_Of(bar).top;
+    EXPECT_EQ(Rect_Of(bar).left, r.left);
+    testkit::Pump_For(milliseconds(400));
+    testkit::Save_Screen_Bitmap(
+        testkit::Build_Folder() + "\\bar-slid-" + std::to_string(s.style) + ".bmp",
+        RECT{r.left - 10, 0, r.right + 10, 30});
+    // Pointing at what is left on the screen brings it down.
+    testkit::Mouse_To(POINT{r.left + s.visibleWhenSlid.x, s.visibleWhenSlid.y});
+    EXPECT_TRUE(testkit::Wait_Until([&] { return Rect_Of(bar).top == 0; }, milliseconds(3000)))
+        << s.style;
+    testkit::Mouse_To(POINT{500, 500});
+    Close(bar);
+  }
+}
+
+TEST_F(TranslatorBar, DraggedByItsGripTheBarSnapsToTheEdgesNearby) {
+  for (const Bar_Style& s : kStyles) {
+    Write_Number("InterfaceStyle", s.style);
+    HWND bar = Start();
+    ASSERT_NE(bar, nullptr);
+    auto drag = [&](POINT to) {  // the bar's new top-left
+      RECT r = Rect_Of(bar);
+      POINT from{r.left + s.grip.x, r.top + s.grip.y};
+      testkit::Mouse_To(from);
+      testkit::Mouse_Button(1, true);
+      testkit::Pump_For(milliseconds(150));
+      for (int k = 1; k <= 2; ++k) {
+        testkit::Mouse_To(POINT{from.x + (to.x - r.left) * k / 2, from.y + (to.y - r.top) * k / 2});
+      }
+      testkit::Mouse_Button(1, false);
+      testkit::Pump_For(milliseconds(400));
+    };
+    drag(POINT{300, 300});  // far from every edge: stays
+    RECT r = Rect_Of(bar);
+    EXPECT_EQ(r.left, 300) << s.style;
+    EXPECT_EQ(r.top, 300) << s.style;
+    EXPECT_EQ(r.right - r.left, s.width);
+    drag(POINT{15, 250});  // near the left edge
+    r = Rect_Of(bar);
+    EXPECT_EQ(r.left, 0) << s.style;
+    EXPECT_EQ(r.top, 250) << s.style;
+    drag(POINT{300, GetSystemMetrics(SM_CYSCREEN) - s.height - 10});  // near the bottom
+    r = Rect_Of(bar);
+    EXPECT_EQ(r.bottom, GetSystemMetrics(SM_CYSCREEN)) << s.style;
+    testkit::Mouse_To(POINT{500, 500});
+    Close(bar);
+  }
+}
+
+TEST_F(TranslatorBar, DisplayChangeKeepsTheBarsRelativePlace) {
+  HWND bar = Start();
+  ASSERT_NE(bar, nullptr);
+  RECT r = Rect_Of(bar);
+  int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  SendMessageA(bar, WM_DISPLAYCHANGE, 32, MAKELPARAM(800, 600));
+  EXPECT_EQ(Rect_Of(bar).left, r.left * 800 / w);
+  EXPECT_EQ(Rect_Of(bar).top, 0);
+  SendMessageA(bar, WM_DISPLAYCHANGE, 32, MAKELPARAM(w, h));
+  EXPECT_EQ(Rect_Of(bar).left, r.left * 800 / w * w / 800);
+  EXPECT_TRUE(GetWindowLongA(bar, GWL_EXSTYLE) & WS_EX_TOPMOST);
   Close(bar);
 }
 
