@@ -490,4 +490,63 @@ TEST_F(TranslatorBar, DisplayChangeKeepsTheBarsRelativePlace) {
   Close(bar);
 }
 
+TEST_F(TranslatorBar, SettingsSheetOkPassesTheSettingsOnCancelDoesNotAndMissingProgramsAreTold) {
+  HWND bar = Start();
+  ASSERT_NE(bar, nullptr);
+  size_t startUp = Log().size();
+  PostMessageA(bar, WM_COMMAND, 32797, 0);
+  HWND sheet = Wait_Box("系统设置");
+  ASSERT_NE(sheet, nullptr);
+  PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
+  ASSERT_TRUE(testkit::Wait_Until([&] { return !IsWindow(sheet); }));
+  EXPECT_EQ(Log().size(), startUp);
+
+  PostMessageA(bar, WM_COMMAND, 32797, 0);
+  sheet = Wait_Box("系统设置");
+  ASSERT_NE(sheet, nullptr);
+  PostMessageA(sheet, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(testkit::Wait_Until([&] { return Log().size() == startUp + 3; }));
+  std::vector<std::string> log = Log();
+  EXPECT_EQ(std::vector<std::string>(log.begin() + startUp, log.end()),
+            (std::vector<std::string>{"SetProfDictID32 -1", "SetUserDict32 0",
+                                      "SetChnEngMenu32 0"}));
+
+  // No full-text program anywhere: the user is told.
+  PostMessageA(bar, WM_COMMAND, 32834, 0);
+  HWND box = Wait_Box("Lingvane");
+  ASSERT_NE(box, nullptr);
+  EXPECT_EQ(Box_Text(box), "您没有安装青岚全文翻译模块！");
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  ASSERT_TRUE(testkit::Wait_Until([&] { return !IsWindow(box); }));
+  // No permanent-localisation program: nothing is said, the bar goes on.
+  PostMessageA(bar, WM_COMMAND, 32835, 0);
+  testkit::Pump_For(milliseconds(800));
+  EXPECT_EQ(Find(lingvane_->Id(), "#32770", nullptr), nullptr);
+  Close(bar);
+}
+
+TEST_F(TranslatorBar, ButtonTipNamesTheProgramInFront) {
+  HWND bar = Start();
+  ASSERT_NE(bar, nullptr);
+  HWND notepad = Start_Notepad();
+  ASSERT_NE(notepad, nullptr);
+  Bring_Forward(notepad);
+  RECT r = Rect_Of(bar);
+  // Over the quick-translation button, while the notepad stays in front.
+  testkit::Mouse_To(POINT{r.left + 18, r.top + 10});
+  testkit::Mouse_To(POINT{r.left + 21, r.top + 12});
+  HWND tip = nullptr;
+  ASSERT_TRUE(testkit::Wait_Until(
+      [&] { return (tip = Find(lingvane_->Id(), "tooltips_class32", nullptr)) != nullptr; },
+      milliseconds(5000)));
+  testkit::Pump_For(milliseconds(300));
+  RECT t = Rect_Of(tip);
+  testkit::Save_Screen_Bitmap(testkit::Build_Folder() + "\\bar-tip.bmp",
+                              RECT{t.left - 4, t.top - 4, t.right + 4, t.bottom + 4});
+  // Two lines: the command with the program's name, then the window's title.
+  EXPECT_GT(t.bottom - t.top, 2 * GetSystemMetrics(SM_CYMENU) - 10);
+  testkit::Mouse_To(POINT{500, 500});
+  Close(bar);
+}
+
 }  // namespace
