@@ -81,6 +81,10 @@ HWND CToolBar::GetToolTips() const {
   return reinterpret_cast<HWND>(SendMessageA(m_hWnd, TB_GETTOOLTIPS, 0, 0));
 }
 
+void CToolBar::HideTip() const {
+  if (HWND tips = GetToolTips()) SendMessageA(tips, TTM_POP, 0, 0);
+}
+
 void CToolBar::SetTipsAlways() {
   HWND tips = GetToolTips();
   if (!tips) return;

@@ -643,8 +643,14 @@ void CTransBar::OnDictionaryShow() {
 
 // --- professional dictionaries ---
 
+void CTransBar::Hide_Tips() {
+  m_toolbarA.HideTip();
+  m_toolbarB.HideTip();
+}
+
 void CTransBar::Track_Button_Popup(int position, POINT at) {
   m_autoHideArmed = false;
+  Hide_Tips();
   appfw::CMenu menu;
   menu.LoadMenu(IDR_BUTTON_MENUS);
   appfw::Track_Popup_Menu(menu.GetSubMenu(position), TPM_RIGHTBUTTON, at, m_hWnd);
@@ -653,6 +659,7 @@ void CTransBar::Track_Button_Popup(int position, POINT at) {
 
 void CTransBar::OnSettingsPopup() {
   m_autoHideArmed = false;
+  Hide_Tips();
   appfw::CMenu menu;
   menu.LoadMenu(IDR_BUTTON_MENUS);
   HMENU popup = menu.GetSubMenu(3);

@@ -126,6 +126,7 @@ class CTransBar : public appfw::CWnd {
   void Choose_Prof_Dict(int index);
   void Open_Package_Editor();
   void Track_Button_Popup(int position, POINT at);
+  void Hide_Tips();
   void Repaint();
 
   CDibPicture m_background;

@@ -545,7 +545,51 @@ TEST_F(TranslatorBar, ButtonTipNamesTheProgramInFront) {
                               RECT{t.left - 4, t.top - 4, t.right + 4, t.bottom + 4});
   // Two lines: the command with the program's name, then the window's title.
   EXPECT_GT(t.bottom - t.top, 2 * GetSystemMetrics(SM_CYMENU) - 10);
+
+  // A click on the button translates the notepad; then it is compared top and bottom.
+  testkit::Mouse_Button(1, true);
+  testkit::Mouse_Button(1, false);
+  std::string want = "SetTransFlag32 " + Hwnd_Text(notepad) + " 2";
+  EXPECT_TRUE(testkit::Wait_Until([&] { return Log().back() == want; }, milliseconds(3000)));
+  PostMessageA(bar, WM_COMMAND, 32794, 0);
+  HWND compare = nullptr;
+  ASSERT_TRUE(testkit::Wait_Until(
+      [&] { return (compare = Find(lingvane_->Id(), nullptr, "CS_对照窗口II")) != nullptr; }));
+  testkit::Pump_For(milliseconds(300));
+  int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+  RECT n = Rect_Of(notepad), c = Rect_Of(compare);
+  EXPECT_EQ(n.right, w);
+  EXPECT_EQ(n.bottom, h / 2);
+  EXPECT_EQ(c.top, h / 2);
+  EXPECT_EQ(c.bottom, h / 2 * 2);
+  PostMessageA(bar, WM_COMMAND, 32792, 0);
+  EXPECT_TRUE(testkit::Wait_Until([&] { return !IsWindowVisible(compare); }));
+  EXPECT_EQ(Log().back(), "CancelComptrans32");
   testkit::Mouse_To(POINT{500, 500});
+  Close(bar);
+}
+
+TEST_F(TranslatorBar, SettingsAndToolsButtonsOpenTheirPopups) {
+  HWND bar = Start();
+  ASSERT_NE(bar, nullptr);
+  RECT r = Rect_Of(bar);
+  // The compact bar's buttons: settings is the seventh, tools the sixth.
+  for (int x : {142, 123}) {
+    testkit::Click_At(POINT{r.left + x, r.top + 12});
+    HWND menu = nullptr;
+    ASSERT_TRUE(testkit::Wait_Until(
+        [&] { return (menu = Find(lingvane_->Id(), "#32768", nullptr)) != nullptr; },
+        milliseconds(5000)))
+        << x;
+    testkit::Pump_For(milliseconds(400));
+    RECT m = Rect_Of(menu);
+    testkit::Save_Screen_Bitmap(
+        testkit::Build_Folder() + "\\bar-popup-" + std::to_string(x) + ".bmp",
+        RECT{m.left - 10, m.top - 10, m.right + 10, m.bottom + 10});
+    testkit::Key_Stroke({VK_ESCAPE});
+    EXPECT_TRUE(testkit::Wait_Until([&] { return !IsWindowVisible(menu); }, milliseconds(3000)));
+    testkit::Pump_For(milliseconds(300));
+  }
   Close(bar);
 }
 
