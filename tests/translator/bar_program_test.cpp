@@ -109,6 +109,39 @@ class TranslatorBar : public TranslatorProgramTest {
                         milliseconds(5000));
     return box;
   }
+  // Waits for the comparison window and checks the notepad and it tiled in the layout
+  // (1 top and bottom, 2 left and right); returns the comparison window.
+  HWND Expect_Tiled(HWND notepad, int layout) {
+    HWND compare = nullptr;
+    testkit::Wait_Until(
+        [&] { return (compare = Find(lingvane_->Id(), nullptr, "CS_对照窗口II")) != nullptr; });
+    EXPECT_NE(compare, nullptr);
+    testkit::Pump_For(milliseconds(300));
+    int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
+    RECT n = Rect_Of(notepad), c = Rect_Of(compare);
+    RECT wantN = layout == 2 ? RECT{0, 0, w / 2, h} : RECT{0, 0, w, h / 2};
+    RECT wantC = layout == 2 ? RECT{w / 2, 0, w / 2 * 2, h} : RECT{0, h / 2, w, h / 2 * 2};
+    EXPECT_TRUE(EqualRect(&n, &wantN)) << layout;
+    EXPECT_TRUE(EqualRect(&c, &wantC)) << layout;
+    return compare;
+  }
+  // Waits for a popup menu of Lingvane, saves its picture under the name and returns it.
+  HWND Shot_Menu(const std::string& name) {
+    HWND menu = nullptr;
+    testkit::Wait_Until(
+        [&] { return (menu = Find(lingvane_->Id(), "#32768", nullptr)) != nullptr; },
+        milliseconds(5000));
+    if (!menu) return nullptr;
+    testkit::Pump_For(milliseconds(400));
+    RECT m = Rect_Of(menu);
+    testkit::Save_Screen_Bitmap(testkit::Build_Folder() + "\\" + name + ".bmp",
+                                RECT{m.left - 10, m.top - 10, m.right + 10, m.bottom + 10});
+    return menu;
+  }
+  void Dismiss_Menu(HWND menu) {
+    testkit::Key_Stroke({VK_ESCAPE});
+    EXPECT_TRUE(testkit::Wait_Until([&] { return !IsWindowVisible(menu); }, milliseconds(3000)));
+  }
   std::unique_ptr<testkit::Process> lingvane_, notepadProcess_;
   HWND notepad_ = nullptr;
 };
@@ -162,19 +195,9 @@ TEST_F(TranslatorBar, CommandsAndHotKeysReachTheLibrariesInOrderAndCloseIsRefuse
   PostMessageA(bar, WM_COMMAND, 32793, 0);  // left and right
   PostMessageA(bar, WM_COMMAND, 32794, 0);  // already comparing: nothing
 
-  HWND compare = nullptr;
-  ASSERT_TRUE(testkit::Wait_Until(
-      [&] { return (compare = Find(lingvane_->Id(), nullptr, "CS_对照窗口II")) != nullptr; }));
-  testkit::Pump_For(milliseconds(300));
+  HWND compare = Expect_Tiled(notepad, 2);
+  ASSERT_NE(compare, nullptr);
   int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-  RECT n = Rect_Of(notepad), c = Rect_Of(compare);
-  EXPECT_EQ(n.left, 0);
-  EXPECT_EQ(n.top, 0);
-  EXPECT_EQ(n.right, w / 2);
-  EXPECT_EQ(n.bottom, h);
-  EXPECT_EQ(c.left, w / 2);
-  EXPECT_EQ(c.right, w / 2 * 2);
-  EXPECT_EQ(c.bottom, h);
   testkit::Save_Screen_Bitmap(testkit::Build_Folder() + "\\bar-compare.bmp", RECT{0, 0, w, h});
 
   // Closing is refused while comparing.
@@ -364,38 +387,23 @@ TEST_F(TranslatorBar, ContextMenusOpenOnTheBarAndFromTheTrayIcon) {
   HWND bar = Start();
   ASSERT_NE(bar, nullptr);
   RECT r = Rect_Of(bar);
-  auto wait_menu = [&] {
-    HWND menu = nullptr;
-    testkit::Wait_Until(
-        [&] { return (menu = Find(lingvane_->Id(), "#32768", nullptr)) != nullptr; },
-        milliseconds(5000));
-    return menu;
-  };
-  // A right click on the bar: the bar menu (four items).
+  // A right click on the bar: the bar menu.
   testkit::Click_At(POINT{r.left + 20, r.top + 12}, 2);
-  HWND menu = wait_menu();
+  HWND menu = Shot_Menu("bar-menu");
   ASSERT_NE(menu, nullptr);
-  testkit::Pump_For(milliseconds(400));
   RECT m = Rect_Of(menu);
-  testkit::Save_Screen_Bitmap(testkit::Build_Folder() + "\\bar-menu.bmp",
-                              RECT{m.left - 10, m.top - 10, m.right + 10, m.bottom + 10});
   int barMenuHeight = m.bottom - m.top;
-  testkit::Key_Stroke({VK_ESCAPE});
-  EXPECT_TRUE(testkit::Wait_Until([&] { return !IsWindowVisible(menu); }, milliseconds(3000)));
+  Dismiss_Menu(menu);
 
   // The tray icon's right button: the longer tray menu.
   HWND tray = GetDlgItem(bar, 9999);
   ASSERT_NE(tray, nullptr);
   PostMessageA(tray, 0x7E8, 131, WM_RBUTTONDOWN);
-  menu = wait_menu();
+  menu = Shot_Menu("bar-tray-menu");
   ASSERT_NE(menu, nullptr);
-  testkit::Pump_For(milliseconds(400));
   m = Rect_Of(menu);
-  testkit::Save_Screen_Bitmap(testkit::Build_Folder() + "\\bar-tray-menu.bmp",
-                              RECT{m.left - 10, m.top - 10, m.right + 10, m.bottom + 10});
   EXPECT_GT(m.bottom - m.top, barMenuHeight * 3 / 2);
-  testkit::Key_Stroke({VK_ESCAPE});
-  EXPECT_TRUE(testkit::Wait_Until([&] { return !IsWindowVisible(menu); }, milliseconds(3000)));
+  Dismiss_Menu(menu);
   Close(bar);
 }
 
@@ -552,16 +560,8 @@ TEST_F(TranslatorBar, ButtonTipNamesTheProgramInFront) {
   std::string want = "SetTransFlag32 " + Hwnd_Text(notepad) + " 2";
   EXPECT_TRUE(testkit::Wait_Until([&] { return Log().back() == want; }, milliseconds(3000)));
   PostMessageA(bar, WM_COMMAND, 32794, 0);
-  HWND compare = nullptr;
-  ASSERT_TRUE(testkit::Wait_Until(
-      [&] { return (compare = Find(lingvane_->Id(), nullptr, "CS_对照窗口II")) != nullptr; }));
-  testkit::Pump_For(milliseconds(300));
-  int w = GetSystemMetrics(SM_CXSCREEN), h = GetSystemMetrics(SM_CYSCREEN);
-  RECT n = Rect_Of(notepad), c = Rect_Of(compare);
-  EXPECT_EQ(n.right, w);
-  EXPECT_EQ(n.bottom, h / 2);
-  EXPECT_EQ(c.top, h / 2);
-  EXPECT_EQ(c.bottom, h / 2 * 2);
+  HWND compare = Expect_Tiled(notepad, 1);
+  ASSERT_NE(compare, nullptr);
   PostMessageA(bar, WM_COMMAND, 32792, 0);
   EXPECT_TRUE(testkit::Wait_Until([&] { return !IsWindowVisible(compare); }));
   EXPECT_EQ(Log().back(), "CancelComptrans32");
@@ -576,18 +576,9 @@ TEST_F(TranslatorBar, SettingsAndToolsButtonsOpenTheirPopups) {
   // The compact bar's buttons: settings is the seventh, tools the sixth.
   for (int x : {142, 123}) {
     testkit::Click_At(POINT{r.left + x, r.top + 12});
-    HWND menu = nullptr;
-    ASSERT_TRUE(testkit::Wait_Until(
-        [&] { return (menu = Find(lingvane_->Id(), "#32768", nullptr)) != nullptr; },
-        milliseconds(5000)))
-        << x;
-    testkit::Pump_For(milliseconds(400));
-    RECT m = Rect_Of(menu);
-    testkit::Save_Screen_Bitmap(
-        testkit::Build_Folder() + "\\bar-popup-" + std::to_string(x) + ".bmp",
-        RECT{m.left - 10, m.top - 10, m.right + 10, m.bottom + 10});
-    testkit::Key_Stroke({VK_ESCAPE});
-    EXPECT_TRUE(testkit::Wait_Until([&] { return !IsWindowVisible(menu); }, milliseconds(3000)));
+    HWND menu = Shot_Menu("bar-popup-" + std::to_string(x));
+    ASSERT_NE(menu, nullptr) << x;
+    Dismiss_Menu(menu);
     testkit::Pump_For(milliseconds(300));
   }
   Close(bar);
