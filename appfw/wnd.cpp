@@ -12,13 +12,49 @@ namespace {
 
 const char kWndProp[] = "appfw.CWnd";
 
+// Messages whose value a dialog procedure returns itself instead of through DWLP_MSGRESULT.
+constexpr UINT kDialogReturnsValue[] = {
+    WM_CTLCOLORMSGBOX, WM_CTLCOLOREDIT,  WM_CTLCOLORLISTBOX, WM_CTLCOLORBTN,
+    WM_CTLCOLORDLG,    WM_CTLCOLORSCROLLBAR, WM_CTLCOLORSTATIC, WM_COMPAREITEM,
+    WM_VKEYTOITEM,     WM_CHARTOITEM,    WM_QUERYDRAGICON,   WM_INITDIALOG};
+
+bool Dialog_Returns_Value(UINT message) {
+  for (UINT m : kDialogReturnsValue)
+    if (m == message) return true;
+  return false;
+}
+
 }  // namespace
+
+CWnd::Msg_Frame::Msg_Frame(CWnd* w, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+    : wnd(w), msg{hwnd, message, wParam, lParam, 0, {0, 0}}, outer(w->m_frame) {
+  wnd->m_frame = this;
+}
+
+void CWnd::Msg_Frame::Leave() {
+  if (left) return;
+  left = true;
+  if (!deleted) wnd->m_frame = outer;
+}
 
 CWnd::CWnd() = default;
 
 CWnd::~CWnd() {
-  if (m_hWnd && IsWindow(m_hWnd)) ::DestroyWindow(m_hWnd);
+  Mark_Deleted();
+  // A window in its final destruction is not destroyed again.
+  if (m_hWnd && IsWindow(m_hWnd) && !Window_Ending()) ::DestroyWindow(m_hWnd);
   Detach();
+}
+
+void CWnd::Mark_Deleted() {
+  for (Msg_Frame* f = m_frame; f; f = f->outer) f->deleted = true;
+}
+
+bool CWnd::Window_Ending() const {
+  for (const Msg_Frame* f = m_frame; f; f = f->outer) {
+    if (f->msg.message == WM_DESTROY || f->msg.message == WM_NCDESTROY) return true;
+  }
+  return false;
 }
 
 const MsgMap* CWnd::ThisMsgMap() {
@@ -104,12 +140,14 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (m_frame && m_frame->msg.message == message) m_frame->defaultRan = true;
   if (m_oldProc) return CallWindowProcA(m_oldProc, m_hWnd, message, wParam, lParam);
   return ::DefWindowProcA(m_hWnd, message, wParam, lParam);
 }
 
 LRESULT CWnd::Default() {
-  return DefWindowProc(m_current.message, m_current.wParam, m_current.lParam);
+  if (!m_frame) return DefWindowProc(0, 0, 0);
+  return DefWindowProc(m_frame->msg.message, m_frame->msg.wParam, m_frame->msg.lParam);
 }
 
 LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -121,23 +159,25 @@ LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
   }
   if (!wnd) return DefWindowProcA(hwnd, message, wParam, lParam);
 
-  MSG saved = wnd->m_current;
-  wnd->m_current = MSG{hwnd, message, wParam, lParam, 0, {0, 0}};
+  WNDPROC old = wnd->m_oldProc;
+  CWnd::Msg_Frame frame(wnd, hwnd, message, wParam, lParam);
   LRESULT result = wnd->WindowProc(message, wParam, lParam);
-  wnd->m_current = saved;
+  if (message != WM_NCDESTROY) return result;
 
-  if (message == WM_NCDESTROY) {
-    WNDPROC old = wnd->m_oldProc;
-    wnd->Detach();
-    // The main window's end ends its thread's message loop.
-    CWinThread* thread = AfxGetThread();
-    if (thread && thread->m_pMainWnd == wnd) {
-      thread->m_pMainWnd = nullptr;
-      PostQuitMessage(0);
-    }
-    if (old) CallWindowProcA(old, hwnd, message, wParam, lParam);
-    wnd->PostNcDestroy();
+  // The window's last message. A handler may have deleted the object: from here on it is
+  // only compared, never touched, unless it is still there.
+  frame.Leave();
+  if (!frame.deleted) wnd->Detach();
+  // The main window's end ends its thread's message loop.
+  CWinThread* thread = AfxGetThread();
+  if (thread && thread->m_pMainWnd == wnd) {
+    thread->m_pMainWnd = nullptr;
+    PostQuitMessage(0);
   }
+  // A taken-over control's own procedure sees its last message once: here, unless the
+  // default handling already passed it on.
+  if (old && !frame.defaultRan) CallWindowProcA(old, hwnd, message, wParam, lParam);
+  if (!frame.deleted) wnd->PostNcDestroy();
   return result;
 }
 
@@ -187,7 +227,7 @@ BOOL CDialog::OnInitDialog() {
 
 LRESULT CDialog::DefWindowProc(UINT, WPARAM, LPARAM) {
   // The dialog manager does the default handling once the dialog procedure says "not handled".
-  m_wantsDefault = true;
+  if (m_frame) m_frame->wantsDefault = true;
   return 0;
 }
 
@@ -200,25 +240,24 @@ INT_PTR CALLBACK CDialog::Dialog_Proc(HWND hwnd, UINT message, WPARAM wParam, LP
   }
   if (!dlg) return FALSE;
 
-  MSG saved = dlg->m_current;
-  bool savedWants = dlg->m_wantsDefault;
-  dlg->m_current = MSG{hwnd, message, wParam, lParam, 0, {0, 0}};
-  dlg->m_wantsDefault = false;
+  Msg_Frame frame(dlg, hwnd, message, wParam, lParam);
   LRESULT result = 0;
-  bool handled = dlg->OnWndMsg(message, wParam, lParam, &result) && !dlg->m_wantsDefault;
-  if (!handled && message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+  bool handled = dlg->OnWndMsg(message, wParam, lParam, &result) && !frame.wantsDefault;
+  if (!handled && !frame.deleted && message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
     if (LOWORD(wParam) == IDOK) dlg->OnOK(), handled = true;
     else if (LOWORD(wParam) == IDCANCEL) dlg->OnCancel(), handled = true;
   }
-  dlg->m_current = saved;
-  dlg->m_wantsDefault = savedWants;
+  frame.Leave();
 
   if (message == WM_NCDESTROY) {
-    dlg->Detach();
-    dlg->PostNcDestroy();
+    if (!frame.deleted) {
+      dlg->Detach();
+      dlg->PostNcDestroy();
+    }
     return FALSE;
   }
   if (!handled) return FALSE;
+  if (Dialog_Returns_Value(message)) return static_cast<INT_PTR>(result);
   SetWindowLongPtrA(hwnd, DWLP_MSGRESULT, result);
   return TRUE;
 }

@@ -269,6 +269,17 @@ void Form::Show(HWND owner) {
     positioned_ = true;
     Apply_Start_Position(owner);
   }
+  // The keys must reach the window that is activated here wherever the pointer rests. In
+  // Wine's virtual desktop no window is "managed", so every activation and focus change asks
+  // the X server for the keyboard focus on the window (winex11.drv: X11DRV_SetFocus,
+  // set_input_focus, XSetInputFocus), stamped with the time of the last message this thread
+  // took from its queue. After a long load (this form's, or the splash's wait) that time can be
+  // older than the X server's last focus change (the splash's activation): the X server then
+  // ignores the request, and once the window that had the X focus goes, the focus falls back to
+  // the desktop's X window. Keys typed with the pointer outside this window then land on the
+  // desktop window, whose keys Wine drops (the desktop window has no thread to queue them to).
+  // A fresh message makes the stamp "now". Harmless on Windows.
+  detail::Take_Fresh_Message();
   ShowWindow(hwnd_, SW_SHOW);
   if (hwnd_ && IsWindowEnabled(hwnd_)) SetActiveWindow(hwnd_);
   if (hwnd_) UpdateWindow(hwnd_);
@@ -304,6 +315,7 @@ void Form::Show_Modal(HWND owner) {
     positioned_ = true;
     Apply_Start_Position(owner ? owner : previous);
   }
+  detail::Take_Fresh_Message();  // as in Show: the X keyboard focus follows the activation
   ShowWindow(hwnd_, SW_SHOW);
   SetActiveWindow(hwnd_);
   UpdateWindow(hwnd_);

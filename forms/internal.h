@@ -15,6 +15,14 @@ constexpr const char* Control_Prop = "QLForms.Control";
 
 // Private messages of the runtime window.
 constexpr UINT WM_QL_FOCUS = WM_APP + 0x3A1;  // wParam 1 got / 0 lost, lParam Control*
+constexpr UINT WM_QL_NOW = WM_APP + 0x3A2;    // posted and taken at once: see Take_Fresh_Message
+
+// Makes "now" the time of the last message this thread has taken from its queue (the time
+// GetMessageTime reports), by posting a private message to the runtime window and taking it at
+// once. Called right before a form is activated: under Wine's X11 driver the request for the X
+// keyboard focus that goes with every activation carries that time, and the X server ignores a
+// request whose time is older than its last focus change (see Form::Show).
+void Take_Fresh_Message();
 
 HINSTANCE Instance();
 // Hidden message-only window of the runtime: timers and posted focus events land here.

@@ -80,10 +80,15 @@ void Media_Control::Command(const std::string& command) {
                       reinterpret_cast<DWORD_PTR>(&seek));
     }
     Drop_Notify_Window();
-    notify_window_ = New_Notify_Window(this);
     MCI_PLAY_PARMS play{};
-    play.dwCallback = reinterpret_cast<DWORD_PTR>(notify_window_);
-    e = mciSendCommandA(device_, MCI_PLAY, MCI_NOTIFY, reinterpret_cast<DWORD_PTR>(&play));
+    DWORD flags = 0;
+    // Only a control that asks for notices hears of the end of its playback.
+    if (Notify) {
+      notify_window_ = New_Notify_Window(this);
+      play.dwCallback = reinterpret_cast<DWORD_PTR>(notify_window_);
+      flags = MCI_NOTIFY;
+    }
+    e = mciSendCommandA(device_, MCI_PLAY, flags, reinterpret_cast<DWORD_PTR>(&play));
   } else if (is("Stop")) {
     MCI_GENERIC_PARMS generic{};
     e = mciSendCommandA(device_, MCI_STOP, MCI_WAIT, reinterpret_cast<DWORD_PTR>(&generic));

@@ -57,6 +57,13 @@ void Register_Class(const std::string& name, WNDPROC proc, UINT style) {
   RegisterClassExA(&wc);
 }
 
+void Take_Fresh_Message() {
+  HWND window = Runtime_Window();
+  if (!window || !PostMessageA(window, WM_QL_NOW, 0, 0)) return;
+  MSG msg;
+  PeekMessageA(&msg, window, WM_QL_NOW, WM_QL_NOW, PM_REMOVE);
+}
+
 HWND Runtime_Window() {
   static HWND window = nullptr;
   if (!window || !IsWindow(window)) {

@@ -3,7 +3,7 @@
 #include <windows.h>
 
 #include <algorithm>
-#include <cstdlib>
+#include <climits>
 
 #include "forms/errors.h"
 
@@ -208,14 +208,36 @@ std::vector<std::pair<std::string, std::string>> Get_All_Settings(const std::str
   return out;
 }
 
+bool Parse_Setting_Int(std::string_view text, int& value) {
+  const size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return false;
+  text = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+  bool negative = false;
+  if (text[0] == '+' || text[0] == '-') {
+    negative = text[0] == '-';
+    text.remove_prefix(1);
+  }
+  if (text.empty()) return false;
+  // Gathered as a negative number, whose range reaches one further than the positive one.
+  constexpr long long kLowest = static_cast<long long>(INT_MIN);
+  long long number = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return false;
+    number = number * 10 - (c - '0');
+    if (number < kLowest) return false;
+  }
+  if (!negative) {
+    if (-number > INT_MAX) return false;
+    number = -number;
+  }
+  value = static_cast<int>(number);
+  return true;
+}
+
 int Tutor_Settings::Get_Int(const std::string& section, const std::string& key,
                             int default_value) {
-  std::string text = Get(section, key, "");
-  if (text.empty()) return default_value;
-  char* end = nullptr;
-  long v = std::strtol(text.c_str(), &end, 10);
-  if (end == text.c_str()) return default_value;
-  return static_cast<int>(v);
+  int value = default_value;
+  return Parse_Setting_Int(Get(section, key, ""), value) ? value : default_value;
 }
 
 }  // namespace forms

@@ -21,6 +21,16 @@ SharedHookData g_shared __attribute__((section(".gdata"), shared)) = {
     {TRUE, TRUE, TRUE, TRUE, TRUE, TRUE, TRUE, TRUE, TRUE, TRUE, TRUE, TRUE},
     nullptr, nullptr};
 
+// When the translator that installed the hooks started, as the system counts process times
+// (0: not known). It lives beside the shared record, whose layout other processes rely on: a
+// process id alone cannot tell the translator from a program that was given its id after the
+// translator ended.
+struct Translator_Start {
+  DWORD low;
+  DWORD high;
+};
+Translator_Start g_translatorStart __attribute__((section(".gstart"), shared)) = {0, 0};
+
 // Per-process state.
 volatile LONG bKeyboardHookEnabled = 1;
 volatile LONG bGetMsgHookEnabled = 1;
@@ -78,12 +88,46 @@ bool Is_Writable_Handle_Slot(const void* p) {
   return true;
 }
 
-// The process is still running (an unknown or ended process is not).
-bool Process_Runs(DWORD pid) {
+// The start time of a process, or 0 when the system does not tell it.
+ULONGLONG Process_Start(HANDLE process) {
+  FILETIME created, exited, kernel, user;
+  if (!GetProcessTimes(process, &created, &exited, &kernel, &user)) return 0;
+  return (static_cast<ULONGLONG>(created.dwHighDateTime) << 32) | created.dwLowDateTime;
+}
+
+ULONGLONG Recorded_Translator_Start() {
+  DWORD high = Now(g_translatorStart.high);
+  DWORD low = Now(g_translatorStart.low);
+  return (static_cast<ULONGLONG>(high) << 32) | low;
+}
+
+// Notes when the translator with this process id started.
+void Record_Translator_Start(DWORD pid) {
+  ULONGLONG started = 0;
+  if (pid == GetCurrentProcessId()) {
+    started = Process_Start(GetCurrentProcess());
+  } else if (HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid)) {
+    started = Process_Start(process);
+    CloseHandle(process);
+  }
+  Store(g_translatorStart.low, static_cast<DWORD>(started));
+  Store(g_translatorStart.high, static_cast<DWORD>(started >> 32));
+}
+
+// The translator that installed the hooks still runs: its process id names a running process
+// that started when the translator did. An ended process is not it, nor one that was given
+// the id since. A process that may not be looked at is taken to be it.
+bool Translator_Runs(DWORD pid) {
   if (pid == 0) return false;
-  HANDLE process = OpenProcess(SYNCHRONIZE, FALSE, pid);
+  HANDLE process = OpenProcess(SYNCHRONIZE | PROCESS_QUERY_LIMITED_INFORMATION, FALSE, pid);
+  if (!process) process = OpenProcess(SYNCHRONIZE, FALSE, pid);
   if (!process) return GetLastError() == ERROR_ACCESS_DENIED;
   bool runs = WaitForSingleObject(process, 0) == WAIT_TIMEOUT;
+  ULONGLONG recorded = Recorded_Translator_Start();
+  if (runs && recorded != 0) {
+    ULONGLONG started = Process_Start(process);
+    if (started != 0) runs = started == recorded;
+  }
   CloseHandle(process);
   return runs;
 }
@@ -221,16 +265,18 @@ BOOL InstallHooks(DWORD pid) {
   if (pid == 0) return FALSE;
   if (Now(g_shared.hKeyboardHook) || Now(g_shared.hGetMsgHook)) {
     // Handles left behind by a translator that has ended (its start-up failed after the hooks
-    // went in, or it ended without clean-up) must not block a new start. Windows removes
-    // such hooks with their thread; where they survive it (Wine keeps them), they would go on
-    // acting for the ended translator, so they are removed here.
-    if (Process_Runs(Now(g_shared.dwTranslatorPid))) return FALSE;
+    // went in, or it ended without clean-up) must not block a new start, even when another
+    // program has since been given its process id. Windows removes such hooks with their
+    // thread; where they survive it (Wine keeps them), they would go on acting for the ended
+    // translator, so they are removed here.
+    if (Translator_Runs(Now(g_shared.dwTranslatorPid))) return FALSE;
     Unhook(g_shared.hCbtHook);
     Unhook(g_shared.hGetMsgHook);
     Unhook(g_shared.hKeyboardHook);
   }
   // Known before the first hook runs, so that no hook ever acts in the translator's process.
   Store(g_shared.dwTranslatorPid, pid);
+  Record_Translator_Start(pid);
   HHOOK volatile* const slots[] = {&g_shared.hKeyboardHook, &g_shared.hGetMsgHook,
                                    &g_shared.hCbtHook};
   const int kinds[] = {WH_KEYBOARD, WH_GETMESSAGE, WH_CBT};

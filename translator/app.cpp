@@ -38,21 +38,18 @@ BOOL CLingvaneApp::InitInstance() {
   if (len > 0 && g_szAppDir[len - 1] == '\\') g_szAppDir[len - 1] = 0;
   m_helpFilePath = std::string(g_szAppDir) + "\\Lingvane.hlp";
 
-  switch (g_TransOptions.InterfaceStyle) {
-    case 0:
-      g_TransOptions.BackgroundImageID = 129;
-      m_bar = std::make_unique<CSimpleTransBar>();
-      break;
-    case 1:
-      g_TransOptions.BackgroundImageID = 205;
-      m_bar = std::make_unique<CTransBar>();
-      break;
-    default:
-      splash.DestroyWindow();
-      return FALSE;
+  // Loading leaves only the two styles; any other reads as the compact bar.
+  if (g_TransOptions.InterfaceStyle == kShapedBarStyle) {
+    g_TransOptions.BackgroundImageID = kShapedBarBackground;
+    m_bar = std::make_unique<CTransBar>();
+  } else {
+    g_TransOptions.InterfaceStyle = kCompactBarStyle;
+    g_TransOptions.BackgroundImageID = kCompactBarBackground;
+    m_bar = std::make_unique<CSimpleTransBar>();
   }
   if (m_bar->Create() != 1) {
     splash.DestroyWindow();
+    if (UINT why = m_bar->Start_Failure_Message()) appfw::AfxMessageBox(why);
     return FALSE;
   }
   m_pMainWnd = m_bar.get();

@@ -1,5 +1,7 @@
 #include "options.h"
 
+#include <string_view>
+
 TransOptions g_TransOptions;
 
 const char kOptionSection[] = "Option";
@@ -10,59 +12,90 @@ namespace {
 constexpr int kCtrl = 2 << 16;
 constexpr int kShift = 4 << 16;
 
+// What a stored value may be. A value outside its kind reads as the option's default, so that
+// a damaged or hand-edited value never stops the program from starting, and the default is
+// what exit writes back in its place.
+enum class Kind {
+  Flag,         // 0 or 1
+  Text_Code,    // 1 GB, 0 Big5, 256 automatic, -1 no conversion
+  Record,       // an index, or -1 for none
+  Hot_Key,      // a virtual-key code in the low word, modifier bits in the high word, or 0
+  Background,   // one of the two bar backgrounds
+  Style,        // 0 compact bar, 1 shaped bar
+};
+
 struct Int_Option {
   const char* name;
   int TransOptions::*field;
   int defaultValue;
+  Kind kind;
 };
 
 // Load order, with defaults.
 const Int_Option kLoadOrder[] = {
-    {"UseDictionary", &TransOptions::UseDictionary, 0},
-    {"UseSystemFont", &TransOptions::UseSystemFont, 0},
-    {"AutoHideBar", &TransOptions::AutoHideBar, 0},
-    {"CurrentCode", &TransOptions::CurrentCode, -1},
-    {"ProfDictID", &TransOptions::ProfDictID, -1},
-    {"TransHotkey", &TransOptions::TransHotkey, kCtrl | VK_F9},
-    {"RestoreEnglishHotkey", &TransOptions::RestoreEnglishHotkey, kCtrl | VK_F10},
-    {"InterfaceHotkey", &TransOptions::InterfaceHotkey, kCtrl | VK_F11},
-    {"DictHotkey", &TransOptions::DictHotkey, kCtrl | kShift | VK_F1},
-    {"PackageHotkey", &TransOptions::PackageHotkey, kCtrl | VK_F8},
-    {"BackgroundImageID", &TransOptions::BackgroundImageID, 129},
-    {"UseDFKC", &TransOptions::UseDFKC, 0},
-    {nullptr, nullptr, 0},  // DFKCPath, a string
-    {"UseUserDict", &TransOptions::UseUserDict, 0},
-    {"UseChnEngMenu", &TransOptions::UseChnEngMenu, 0},
-    {"InterfaceType", &TransOptions::InterfaceType, 0},
-    {"UseGameTrans", &TransOptions::UseGameTrans, 1},
-    {"InterfaceStyle", &TransOptions::InterfaceStyle, 0},
-    {"ShowNavBar", &TransOptions::ShowNavBar, 0},
+    {"UseDictionary", &TransOptions::UseDictionary, 0, Kind::Flag},
+    {"UseSystemFont", &TransOptions::UseSystemFont, 0, Kind::Flag},
+    {"AutoHideBar", &TransOptions::AutoHideBar, 0, Kind::Flag},
+    {"CurrentCode", &TransOptions::CurrentCode, -1, Kind::Text_Code},
+    {"ProfDictID", &TransOptions::ProfDictID, -1, Kind::Record},
+    {"TransHotkey", &TransOptions::TransHotkey, kCtrl | VK_F9, Kind::Hot_Key},
+    {"RestoreEnglishHotkey", &TransOptions::RestoreEnglishHotkey, kCtrl | VK_F10, Kind::Hot_Key},
+    {"InterfaceHotkey", &TransOptions::InterfaceHotkey, kCtrl | VK_F11, Kind::Hot_Key},
+    {"DictHotkey", &TransOptions::DictHotkey, kCtrl | kShift | VK_F1, Kind::Hot_Key},
+    {"PackageHotkey", &TransOptions::PackageHotkey, kCtrl | VK_F8, Kind::Hot_Key},
+    {"BackgroundImageID", &TransOptions::BackgroundImageID, kCompactBarBackground,
+     Kind::Background},
+    {"UseDFKC", &TransOptions::UseDFKC, 0, Kind::Flag},
+    {nullptr, nullptr, 0, Kind::Flag},  // DFKCPath, a string
+    {"UseUserDict", &TransOptions::UseUserDict, 0, Kind::Flag},
+    {"UseChnEngMenu", &TransOptions::UseChnEngMenu, 0, Kind::Flag},
+    {"InterfaceType", &TransOptions::InterfaceType, 0, Kind::Flag},
+    {"UseGameTrans", &TransOptions::UseGameTrans, 1, Kind::Flag},
+    {"InterfaceStyle", &TransOptions::InterfaceStyle, kCompactBarStyle, Kind::Style},
+    {"ShowNavBar", &TransOptions::ShowNavBar, 0, Kind::Flag},
 };
 
 // Save order.
-const Int_Option kSaveOrder[] = {
-    {"ProfDictID", &TransOptions::ProfDictID, 0},
-    {"UseDictionary", &TransOptions::UseDictionary, 0},
-    {"CurrentCode", &TransOptions::CurrentCode, 0},
-    {"UseSystemFont", &TransOptions::UseSystemFont, 0},
-    {"AutoHideBar", &TransOptions::AutoHideBar, 0},
-    {"DictHotkey", &TransOptions::DictHotkey, 0},
-    {"TransHotkey", &TransOptions::TransHotkey, 0},
-    {"InterfaceHotkey", &TransOptions::InterfaceHotkey, 0},
-    {"RestoreEnglishHotkey", &TransOptions::RestoreEnglishHotkey, 0},
-    {"PackageHotkey", &TransOptions::PackageHotkey, 0},
-    {"BackgroundImageID", &TransOptions::BackgroundImageID, 0},
-    {"UseDFKC", &TransOptions::UseDFKC, 0},
-    {nullptr, nullptr, 0},  // DFKCPath, a string
-    {"UseUserDict", &TransOptions::UseUserDict, 0},
-    {"UseChnEngMenu", &TransOptions::UseChnEngMenu, 0},
-    {"InterfaceType", &TransOptions::InterfaceType, 0},
-    {"UseGameTrans", &TransOptions::UseGameTrans, 0},
-    {"InterfaceStyle", &TransOptions::InterfaceStyle, 0},
-    {"ShowNavBar", &TransOptions::ShowNavBar, 0},
+const char* const kSaveOrder[] = {
+    "ProfDictID",      "UseDictionary", "CurrentCode",          "UseSystemFont",
+    "AutoHideBar",     "DictHotkey",    "TransHotkey",          "InterfaceHotkey",
+    "RestoreEnglishHotkey", "PackageHotkey", "BackgroundImageID", "UseDFKC",
+    nullptr,  // DFKCPath, a string
+    "UseUserDict",     "UseChnEngMenu", "InterfaceType",        "UseGameTrans",
+    "InterfaceStyle",  "ShowNavBar",
 };
 
 const char kDFKCPath[] = "DFKCPath";
+// A folder name, as long as a path may be.
+constexpr size_t kMaxFolderLength = MAX_PATH - 1;
+
+bool Fits(Kind kind, int value) {
+  switch (kind) {
+    case Kind::Flag:
+      return value == 0 || value == 1;
+    case Kind::Text_Code:
+      return value == 1 || value == 0 || value == 256 || value == -1;
+    case Kind::Record:
+      return value >= -1;
+    case Kind::Hot_Key: {
+      // The hot-key control keeps its extended-key bit (8) beside Alt, Ctrl and Shift.
+      unsigned v = static_cast<unsigned>(value);
+      return HIWORD(v) <= 0xF && HIBYTE(LOWORD(v)) == 0;
+    }
+    case Kind::Background:
+      return value == kCompactBarBackground || value == kShapedBarBackground;
+    case Kind::Style:
+      return value == kCompactBarStyle || value == kShapedBarStyle;
+  }
+  return false;
+}
+
+const Int_Option* Find(const char* name) {
+  for (const Int_Option& o : kLoadOrder) {
+    if (o.name && std::string_view(o.name) == name) return &o;
+  }
+  return nullptr;
+}
 
 }  // namespace
 
@@ -70,18 +103,20 @@ void Load_Trans_Options(appfw::CWinApp& app, TransOptions& options) {
   for (const Int_Option& o : kLoadOrder) {
     if (!o.name) {
       options.DFKCPath = app.GetProfileString(kOptionSection, kDFKCPath, "");
+      if (options.DFKCPath.str().size() > kMaxFolderLength) options.DFKCPath = "";
     } else {
-      options.*o.field = app.GetProfileInt(kOptionSection, o.name, o.defaultValue);
+      int value = app.GetProfileInt(kOptionSection, o.name, o.defaultValue);
+      options.*o.field = Fits(o.kind, value) ? value : o.defaultValue;
     }
   }
 }
 
 void Save_Trans_Options(appfw::CWinApp& app, const TransOptions& options) {
-  for (const Int_Option& o : kSaveOrder) {
-    if (!o.name) {
+  for (const char* name : kSaveOrder) {
+    if (!name) {
       app.WriteProfileString(kOptionSection, kDFKCPath, options.DFKCPath);
     } else {
-      app.WriteProfileInt(kOptionSection, o.name, options.*o.field);
+      app.WriteProfileInt(kOptionSection, name, options.*Find(name)->field);
     }
   }
 }

@@ -27,13 +27,21 @@ struct TransOptions {
   int ShowNavBar = 0;
 };
 
+// The two bar styles ("InterfaceStyle") and their backgrounds ("BackgroundImageID").
+constexpr int kCompactBarStyle = 0;
+constexpr int kShapedBarStyle = 1;
+constexpr int kCompactBarBackground = 129;
+constexpr int kShapedBarBackground = 205;
+
 // The program's options; zero (and an empty DFKCPath) until they are loaded.
 extern TransOptions g_TransOptions;
 
 // The section that holds them.
 extern const char kOptionSection[];
 
-// Reads every option from the profile in the load order, each with its default when missing.
+// Reads every option from the profile in the load order. A value that is missing, of another
+// type or outside what the option can be reads as the option's default (and is so replaced at
+// exit); well-formed values read as stored.
 void Load_Trans_Options(appfw::CWinApp& app, TransOptions& options);
 // Writes all nineteen options in the save order: integers as numbers, DFKCPath as text.
 void Save_Trans_Options(appfw::CWinApp& app, const TransOptions& options);

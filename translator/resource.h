@@ -12,15 +12,33 @@
 #define IDS_RESTART_QUESTION 57675
 #define IDS_RESTART_LATER 57676
 #define IDS_CLOSE_COMPARISON_FIRST 57677
+#define IDS_HOOKS_REFUSED 57678   // the hook library would not start: the start ends
 
 // Pictures.
 #define IDI_LINGVANE 128           // program and tray icon
 #define IDB_SPLASH 143             // splash and About background, 340 x 240, 256 colours
 #define IDB_CREDITS_LOGO "LOGO"    // the logo the first credits script shows
 
+// The floating bar's pictures, toolbars, cursor and menus.
+#define IDB_COMPACT_BAR 129
+#define IDB_COMPACT_BUTTONS 203
+#define IDB_SHAPED_BAR 205
+#define IDR_SHAPED_TOOLBAR_A 155
+#define IDR_SHAPED_TOOLBAR_B 156
+#define IDR_COMPACT_TOOLBAR_A 198
+#define IDR_COMPACT_TOOLBAR_B 196
+#define IDC_BUTTON_POINTER 14
+#define IDW_BAR_TOOLBAR 59392  // the child id of the bar's button strips
+#define IDR_BAR_MENU 130
+#define IDR_TRAY_MENU 131
+#define IDR_BUTTON_MENUS 138
+
 // Dialogs and their controls.
 #define IDD_ABOUTBOX 100
 #define IDC_CREDITS 1000
+#define IDD_SETTINGS_SHEET 300
+#define IDD_PACKAGE_EDITOR 301
+#define IDC_PACKAGE_PATH 1001
 
 // Tray icon.
 #define IDC_TRAY_ICON_WND 9999
@@ -32,4 +50,40 @@
 #define ID_BAR_AUTOHIDE 32773
 #define ID_BAR_RESTORE 32774
 #define ID_APP_ABOUT 32778
+#define ID_QUICK_TRANSLATE 32779
+#define ID_DICT_CAPTURE 32780
+#define ID_SETTINGS_POPUP 32782
+#define ID_RESTORE_ENGLISH 32789
+#define ID_LOCALISE 32790
+#define ID_COMPARE_OFF 32792
+#define ID_COMPARE_LEFTRIGHT 32793
+#define ID_COMPARE_UPDOWN 32794
+#define ID_NO_PROF_DICT 32796
+#define ID_SETTINGS_SHEET 32797
+#define ID_PROF_DICT_FIRST 32800
+#define ID_PROF_DICT_LAST 32831
+#define ID_TOOLS_POPUP 32833
+#define ID_FULLTEXT 32834
+#define ID_PERMANENT 32835
+#define ID_DICTIONARY_SHOW 32836
+#define ID_NAV_BAR 32840
+#define ID_CODE_GB 32841
+#define ID_CODE_BIG5 32842
+#define ID_CODE_AUTO 32843
+#define ID_CODE_NONE 32844
+#define ID_BILINGUAL_MENU 32846
+#define ID_BIG5_INTERFACE 32848
+#define ID_GAME_TRANS 32855
+#define ID_WEB_COMPANY 32857
+#define ID_WEB_SHOP 32858
+#define ID_WEB_DICTIONARY 32859
+#define ID_WEB_SCRIBORA 32860
 #define ID_SIMPLE_INTERFACE 32872
+#define ID_HELP_USING 57666
+
+// Hot keys registered on the bar.
+#define HOTKEY_DICT 1000
+#define HOTKEY_TRANS 1001
+#define HOTKEY_INTERFACE 1002
+#define HOTKEY_RESTORE 1003
+#define HOTKEY_PACKAGE 1004

@@ -34,7 +34,7 @@ def message(img, glyph, text, hint, x=48, y=30, glyph_color=ACCENT):
 
 # Standard boxes: (name, width, message, hint, glyph, buttons [(x, y, w, h, glyph, caption, key)])
 BOXES = {
-    "yes": (282, "恭喜，本课练习完成！", "成绩已经记下，按回车键确定", "star",
+    "yes": (282, "本次练习结束！", "按回车键确定", "star",
             [(129, 55, 32, 44, "check", "确定", "回车")]),
     "yn": (281, "再来一遍吗？", "是：重新开始　否：结束练习", "retry",
            [(49, 56, 31, 41, "check", "是", "回车"), (200, 56, 28, 42, "cross", "否", "Esc")]),

@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <cstring>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -243,6 +245,251 @@ TEST(FrameworkDialog, ModalDialogFromItsTemplateBindsControlsAndPassesPreTransla
   EXPECT_EQ(dlg.m_hWnd, nullptr);
   EXPECT_EQ(dlg.label.m_hWnd, nullptr);
   EXPECT_EQ(app.seen, (std::vector<UINT>{kSwallowed, WM_APP + 3}));
+}
+
+// --- Dialog procedure results ---------------------------------------------------------------
+
+const COLORREF kDialogColour = RGB(200, 30, 40);
+
+// Answers the messages whose value the dialog procedure returns itself, and one ordinary
+// message, then asks itself each of them and ends.
+class Answering_Dialog : public appfw::CDialog {
+  DECLARE_MSG_MAP()
+
+ public:
+  Answering_Dialog() : appfw::CDialog(100), brush_(CreateSolidBrush(kDialogColour)) {}
+  ~Answering_Dialog() override { DeleteObject(brush_); }
+  HBRUSH Brush() const { return brush_; }
+  std::vector<std::pair<UINT, LRESULT>> answers;
+  COLORREF erased = CLR_INVALID;
+
+  BOOL OnInitDialog() override {
+    appfw::CDialog::OnInitDialog();
+    PostMessageA(m_hWnd, WM_APP + 3, 0, 0);
+    return TRUE;
+  }
+  LRESULT OnColour(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(brush_); }
+  LRESULT OnCompare(WPARAM, LPARAM) { return -1; }
+  LRESULT OnVKey(WPARAM, LPARAM) { return -2; }
+  LRESULT OnChar(WPARAM, LPARAM) { return 5; }
+  LRESULT OnDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(LoadIcon(nullptr, IDI_ASTERISK)); }
+  LRESULT OnPing(WPARAM, LPARAM) { return 11; }
+  LRESULT OnAsk(WPARAM, LPARAM) {
+    HWND label = GetDlgItem(m_hWnd, 1000);
+    HDC screen = GetDC(m_hWnd);
+    for (UINT m : {static_cast<UINT>(WM_CTLCOLORDLG), static_cast<UINT>(WM_CTLCOLORSTATIC),
+                   static_cast<UINT>(WM_COMPAREITEM), static_cast<UINT>(WM_VKEYTOITEM),
+                   static_cast<UINT>(WM_CHARTOITEM), static_cast<UINT>(WM_QUERYDRAGICON), kPing}) {
+      WPARAM wp = m == WM_CTLCOLORDLG || m == WM_CTLCOLORSTATIC ? reinterpret_cast<WPARAM>(screen) : 0;
+      LPARAM lp = m == WM_CTLCOLORSTATIC ? reinterpret_cast<LPARAM>(label) : 0;
+      answers.emplace_back(m, SendMessageA(m_hWnd, m, wp, lp));
+    }
+    ReleaseDC(m_hWnd, screen);
+    // The dialog manager erases the background with the brush the dialog gives it.
+    HDC memory = CreateCompatibleDC(nullptr);
+    HDC screenDc = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screenDc, 8, 8);
+    ReleaseDC(nullptr, screenDc);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    SendMessageA(m_hWnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(memory), 0);
+    erased = GetPixel(memory, 2, 2);
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    EndDialog(1);
+    return 0;
+  }
+
+ private:
+  HBRUSH brush_;
+};
+
+BEGIN_MSG_MAP(Answering_Dialog, appfw::CDialog)
+  ON_MSG(WM_CTLCOLORDLG, OnColour)
+  ON_MSG(WM_CTLCOLORSTATIC, OnColour)
+  ON_MSG(WM_COMPAREITEM, OnCompare)
+  ON_MSG(WM_VKEYTOITEM, OnVKey)
+  ON_MSG(WM_CHARTOITEM, OnChar)
+  ON_MSG(WM_QUERYDRAGICON, OnDragIcon)
+  ON_MSG(kPing, OnPing)
+  ON_MSG(WM_APP + 3, OnAsk)
+END_MSG_MAP()
+
+TEST(FrameworkDialog, ColoursItemAnswersAndDragIconAreReturnedOthersGoThroughTheResultSlot) {
+  Recording_App app;
+  Answering_Dialog dlg;
+  app.init = [&] {
+    Loop_Guard guard;
+    dlg.DoModal();
+    return FALSE;
+  };
+  app.Main(GetModuleHandleA(nullptr));
+  const LRESULT brush = reinterpret_cast<LRESULT>(dlg.Brush());
+  EXPECT_EQ(dlg.answers,
+            (std::vector<std::pair<UINT, LRESULT>>{
+                {WM_CTLCOLORDLG, brush},
+                {WM_CTLCOLORSTATIC, brush},
+                {WM_COMPAREITEM, -1},
+                {WM_VKEYTOITEM, -2},
+                {WM_CHARTOITEM, 5},
+                {WM_QUERYDRAGICON, reinterpret_cast<LRESULT>(LoadIcon(nullptr, IDI_ASTERISK))},
+                {kPing, 11}}));
+  EXPECT_EQ(dlg.erased, kDialogColour);
+}
+
+// --- Objects that delete themselves -------------------------------------------------------
+
+// Window objects live in a fixed slot: a deletion fills the slot with a pattern, so that
+// anything the framework writes into the object afterwards shows.
+struct Slot {
+  static void* Take(size_t size) {
+    EXPECT_LE(size, sizeof bytes);
+    deletedSize = 0;
+    return bytes;
+  }
+  static void Free(void* p, size_t size) {
+    volatile unsigned char* b = static_cast<unsigned char*>(p);
+    for (size_t i = 0; i < size; ++i) b[i] = kFreed;
+    deletedSize = size;
+  }
+  // The object was deleted, and the slot still holds the pattern its deletion left.
+  static bool Untouched_Since_Deletion() {
+    if (deletedSize == 0) return false;
+    for (size_t i = 0; i < deletedSize; ++i)
+      if (bytes[i] != kFreed) return false;
+    return true;
+  }
+  static constexpr unsigned char kFreed = 0xDD;
+  alignas(std::max_align_t) static inline unsigned char bytes[2048];
+  static inline size_t deletedSize = 0;
+};
+
+class Self_Deleting_Wnd : public Base_Wnd {
+  DECLARE_MSG_MAP()
+
+ public:
+  enum class Way { Destroy_In_Handler, Delete_In_Handler };
+  explicit Self_Deleting_Wnd(Way way) : way_(way) {}
+  static void* operator new(size_t size) { return Slot::Take(size); }
+  static void operator delete(void* p, size_t size) { Slot::Free(p, size); }
+
+ protected:
+  void PostNcDestroy() override { delete this; }
+  // The close arrives inside another message, so two messages of the object are under way.
+  LRESULT OnPingClose(WPARAM, LPARAM) { return SendMessageA(m_hWnd, WM_CLOSE, 0, 0); }
+  LRESULT OnClose(WPARAM, LPARAM) {
+    if (way_ == Way::Destroy_In_Handler) DestroyWindow();
+    else delete this;
+    return 0;
+  }
+
+ private:
+  Way way_;
+};
+
+BEGIN_MSG_MAP(Self_Deleting_Wnd, Base_Wnd)
+  ON_MSG(kPing, OnPingClose)
+  ON_MSG(WM_CLOSE, OnClose)
+END_MSG_MAP()
+
+// A dialog that ends by destroying its window from a handler and deletes itself at the end.
+class Self_Deleting_Dialog : public appfw::CDialog {
+  DECLARE_MSG_MAP()
+
+ public:
+  Self_Deleting_Dialog() : appfw::CDialog(100) {}
+  static void* operator new(size_t size) { return Slot::Take(size); }
+  static void operator delete(void* p, size_t size) { Slot::Free(p, size); }
+  BOOL OnInitDialog() override {
+    appfw::CDialog::OnInitDialog();
+    PostMessageA(m_hWnd, kPing, 0, 0);
+    return TRUE;
+  }
+
+ protected:
+  void PostNcDestroy() override { delete this; }
+  LRESULT OnPing(WPARAM, LPARAM) {
+    ::DestroyWindow(m_hWnd);
+    return 1;
+  }
+};
+
+BEGIN_MSG_MAP(Self_Deleting_Dialog, appfw::CDialog)
+  ON_MSG(kPing, OnPing)
+END_MSG_MAP()
+
+TEST(FrameworkSelfDeletion, NothingIsWrittenIntoAWindowObjectThatDeletedItself) {
+  for (auto way : {Self_Deleting_Wnd::Way::Destroy_In_Handler,
+                   Self_Deleting_Wnd::Way::Delete_In_Handler}) {
+    SCOPED_TRACE(way == Self_Deleting_Wnd::Way::Destroy_In_Handler ? "destroyed in a handler"
+                                                                  : "deleted in a handler");
+    auto* w = new Self_Deleting_Wnd(way);
+    ASSERT_TRUE(w->Create());
+    HWND h = w->m_hWnd;
+    SendMessageA(h, kPing, 0, 0);
+    EXPECT_FALSE(IsWindow(h));
+    EXPECT_EQ(appfw::CWnd::FromHandle(h), nullptr);
+    EXPECT_TRUE(Slot::Untouched_Since_Deletion());
+  }
+  {
+    SCOPED_TRACE("dialog destroyed in a handler");
+    auto* dlg = new Self_Deleting_Dialog;
+    Loop_Guard guard;
+    dlg->DoModal();
+    EXPECT_TRUE(Slot::Untouched_Since_Deletion());
+  }
+}
+
+// --- Taken-over controls ---------------------------------------------------------------------
+
+// A control class of its own that counts its final destroy messages.
+int g_controlFinalDestroys = 0;
+LRESULT CALLBACK Counting_Control_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_NCDESTROY) ++g_controlFinalDestroys;
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+class Final_Destroy_Wnd : public Base_Wnd {
+  DECLARE_MSG_MAP()
+
+ public:
+  explicit Final_Destroy_Wnd(bool callDefault) : callDefault_(callDefault) {}
+  LRESULT OnNcDestroy(WPARAM, LPARAM) { return callDefault_ ? Default() : 0; }
+
+ private:
+  bool callDefault_;
+};
+
+BEGIN_MSG_MAP(Final_Destroy_Wnd, Base_Wnd)
+  ON_MSG(WM_NCDESTROY, OnNcDestroy)
+END_MSG_MAP()
+
+TEST(FrameworkMessageMap, TakenOverControlGetsItsFinalDestroyOnce) {
+  WNDCLASSA wc{};
+  wc.lpfnWndProc = Counting_Control_Proc;
+  wc.hInstance = GetModuleHandleA(nullptr);
+  wc.lpszClassName = "FrameworkCountingControl";
+  RegisterClassA(&wc);
+  struct Case {
+    const char* what;
+    std::function<appfw::CWnd*()> make;
+  } cases[] = {
+      {"not in the map", [] { return new Base_Wnd; }},
+      {"handled with the default", [] { return new Final_Destroy_Wnd(true); }},
+      {"handled alone", [] { return new Final_Destroy_Wnd(false); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    HWND control = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 10, 10, nullptr,
+                                   nullptr, wc.hInstance, nullptr);
+    ASSERT_TRUE(control);
+    std::unique_ptr<appfw::CWnd> w(c.make());
+    ASSERT_TRUE(w->SubclassWindow(control));
+    g_controlFinalDestroys = 0;
+    EXPECT_TRUE(w->DestroyWindow());
+    EXPECT_EQ(g_controlFinalDestroys, 1);
+    EXPECT_EQ(w->m_hWnd, nullptr);
+  }
 }
 
 TEST(FrameworkStrings, LoadStringFromTheStringTable) {

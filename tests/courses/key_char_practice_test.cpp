@@ -676,5 +676,50 @@ TEST_F(KeyCharPractice, KeysAfterTheLessonArraysWereShrunkAreIgnored) {
   EXPECT_EQ(practice_.Position(), 1);
 }
 
+// ---- Stored values out of the ordinary ----
+
+TEST_F(KeyCharPractice, TheScoreStopsAtItsLargestAndIsStoredAsShown) {
+  // A score near the top of its range plus right keys, keys of line typing and an Enter.
+  const int32_t top = 2147483647;
+  Remember(0, 1, top - 30);
+  Begin();
+  Drill_Line();
+  EXPECT_EQ(practice_.Score(), top);
+  EXPECT_EQ(view_.score, top);
+  Type("", "fj");
+  view_.next_answer = 0;
+  Enter_Line(1010);
+  EXPECT_EQ(practice_.Score(), top);
+  EXPECT_EQ(Count_Num(), std::to_string(top));
+  // The next start carries on from the stored score.
+  Begin();
+  EXPECT_EQ(practice_.Line(), 2);
+  EXPECT_EQ(practice_.Score(), top);
+  // A wrong key takes its points off the top as from any score.
+  Keys("q");
+  EXPECT_EQ(practice_.Score(), top - kKeyCharPoints);
+}
+
+TEST_F(KeyCharPractice, AStoredNumberIsReadWholeOrAsItsDefault) {
+  // The same rule as every integer setting: anything but a whole number in range is the default.
+  struct Case {
+    std::string score;
+    int want_score;
+  } cases[] = {
+      {"800", 800},         {" 800 ", 800},          {"+800", 800},
+      {"800abc", 0},        {"8e2", 0},              {"", 0},
+      {"2147483647", 2147483647}, {"2147483648", 0}, {std::string(10000, '9'), 0},
+      {"0x20", 0},          {"--800", 0},            {"\xB0\xA1", 0},
+  };
+  for (const auto& c : cases) {
+    Remember(0, 2, 0);
+    settings_.values[std::string(kKeyCharCountNumSection) + "|0"] = c.score;
+    practice_.Initialize_Page();
+    ASSERT_TRUE(practice_.Start_Lesson(folder_));
+    EXPECT_EQ(practice_.Score(), c.want_score) << "\"" << c.score.substr(0, 20) << "\"";
+    EXPECT_EQ(practice_.Line(), 2);
+  }
+}
+
 }  // namespace
 }  // namespace quillon

@@ -229,7 +229,7 @@ TEST_F(LessonFile, ShippedLessonsUseOnlyTheKeysOfTheirPartOfTheKeyboard) {
 
 TEST(LessonLineTable, GrowsKeepingItsLinesAndRefusesCellsOutsideItsBounds) {
   Lesson_Line_Table table(400);
-  table(400, 1) = "\r";
+  table.Set(400, 1, "\r");
   table.Redim_Preserve_Lines(2);
   EXPECT_EQ(table(400, 1), "\r");
   EXPECT_EQ(table(1, 2), "");
@@ -245,6 +245,104 @@ TEST(Cp936Text, SplitsAndCountsCharacters) {
   EXPECT_EQ(Count_Characters("\xB0\r\xB0"), 3u);
   EXPECT_EQ(Count_Characters("\x81\x7F"), 2u);
   EXPECT_EQ(Count_Characters(""), 0u);
+}
+
+// ---- Messages about bad bytes, and the memory a lesson takes ----
+
+TEST(LessonCharacterName, ShowsWhatCanBeShownAndNamesTheRestByItsBytes) {
+  struct Case {
+    std::string character;
+    std::string name;
+  } cases[] = {
+      {"a", "“a”"},
+      {";", "“;”"},
+      {"\xB0\xA1", "“\xB0\xA1”"},                  // a Chinese character of the code page
+      {" ", "（字节 0x20）"},                          // a blank
+      {"\t", "（字节 0x09）"},
+      {std::string(1, '\0'), "（字节 0x00）"},         // a NUL would cut the message short
+      {"\x01", "（字节 0x01）"},
+      {"\x7F", "（字节 0x7F）"},
+      {"\xB0", "（字节 0xB0）"},                        // a lead byte without its trail byte
+      {"\x80", "（字节 0x80）"},
+      {"\xFF", "（字节 0xFF）"},
+      {"\xA1\xA1", "（字节 0xA1 0xA1）"},              // the full-width space
+      {"\xAA\xA1", "（字节 0xAA 0xA1）"},              // a user-defined code
+  };
+  for (const auto& c : cases) {
+    std::string hex;
+    for (unsigned char b : c.character) hex += std::to_string(b) + " ";
+    EXPECT_EQ(Character_Display_Name(c.character), c.name) << hex;
+  }
+}
+
+TEST_F(LessonFile, AForeignKeyMessageStaysWholeWhateverTheBytes) {
+  const std::string tail = "在键盘上没有对应的键";
+  struct Case {
+    std::string bytes;
+    std::string named;
+  } cases[] = {
+      {std::string("bf11ab\0c\r\n", 10), "（字节 0x00）"},
+      {"bf11ab\xB0\r\n", "（字节 0xB0）"},  // a lone lead byte before the line end
+      {"bf11a\xB0" "b\r\n", "“\xB0" "b”"},  // a lead byte takes the next byte as its trail
+      {"bf11a\x81\x30\r\n", "（字节 0x81）"},
+      {"bf11\x01\x02\r\n", "（字节 0x01）"},
+  };
+  for (const auto& c : cases) {
+    auto result = Parse(c.bytes, 0);
+    ASSERT_EQ(result.status, Lesson_File_Status::Foreign_Key);
+    result.path = "0.txt";
+    const std::string message = result.Message();
+    EXPECT_EQ(message, "课程文件 0.txt 第 1 行的字符" + c.named + tail);
+    EXPECT_EQ(message.find('\0'), std::string::npos);
+  }
+}
+
+TEST(LessonLineTable, HoldsEachKindOfCellInTwoBytesAndRefusesMoreThanOneCharacter) {
+  Lesson_Line_Table table(400);
+  table.Redim(400, 2);
+  const std::string cells[] = {"", "a", "\r", std::string(1, '\0'), "\xB0", "\xB0\xA1", "\xFE\xFE"};
+  int position = 1;
+  for (const auto& cell : cells) table.Set(position++, 2, cell);
+  position = 1;
+  for (const auto& cell : cells) EXPECT_EQ(table(position++, 2), cell);
+  EXPECT_EQ(table(position, 2), "");
+  EXPECT_EQ(table(400, 2), "");
+  // Only the cells up to the last one written take room.
+  EXPECT_LE(table.Memory_Bytes(), 64u);
+  // A write past the end of an earlier line moves the later lines along, keeping them whole.
+  table.Set(3, 1, "x");
+  EXPECT_EQ(table(3, 1), "x");
+  EXPECT_EQ(table(1, 1), "");
+  position = 1;
+  for (const auto& cell : cells) EXPECT_EQ(table(position++, 2), cell);
+  table.Redim_Preserve_Lines(1);
+  EXPECT_EQ(table(3, 1), "x");
+  table.Redim_Preserve_Lines(2);
+  EXPECT_EQ(table(2, 2), "");
+  EXPECT_THROW(table.Set(1, 1, "ab"), std::invalid_argument);
+  EXPECT_THROW(table.Set(1, 1, "\xB0\xA1\xB0"), std::invalid_argument);
+  EXPECT_THROW(table.Set(401, 1, "a"), std::out_of_range);
+}
+
+TEST_F(LessonFile, ALessonTakesAFewBytesOfMemoryForEachByteOfItsFile) {
+  // Bytes the tables take for each byte of a lesson of 2000 lines like `line`.
+  auto per_byte = [&](const std::string& line) {
+    std::string bytes;
+    for (int i = 0; i < 2000; ++i) bytes += line + "\r\n";
+    EXPECT_TRUE(Parse(bytes, 0).Ok());
+    return static_cast<double>(head_.Memory_Bytes() + chars_.Memory_Bytes()) / bytes.size();
+  };
+  // The longest lines a lesson allows.
+  std::string longest = "bf11";
+  for (int i = 0; i < kMostLessonKeys; ++i) longest += "jfkd"[i % 4];
+  EXPECT_LT(per_byte(longest), 3.0);
+  EXPECT_EQ(chars_(399, 2000), "k");
+  EXPECT_EQ(chars_(400, 2000), "\r");
+  // The shortest lines cost no more per byte.
+  EXPECT_LT(per_byte("bf11j"), 3.5);
+  EXPECT_EQ(chars_(1, 2000), "j");
+  EXPECT_EQ(chars_(2, 2000), "\r");
+  EXPECT_EQ(chars_(3, 2000), "");
 }
 
 }  // namespace

@@ -16,7 +16,7 @@ class Media : public ::testing::Test {
   void SetUp() override {
     form_.On_Design = [&] {
       media_ = &form_.Add<forms::Media_Control>("MMControl_Play_Record");
-      media_->Notify = false;
+      media_->Notify = true;
       media_->Wait = true;
       media_->Shareable = false;
       media_->Set_Device_Type("WaveAudio");
@@ -85,6 +85,20 @@ TEST_F(Media, AMissingFileSetsTheErrorAndThrowsNothing) {
   EXPECT_EQ(media_->Mode(), "not open");
   Pump_For(100);
   EXPECT_TRUE(codes_.empty());
+}
+
+TEST_F(Media, WithNotifyOffAPlaybackEndsWithoutANotice) {
+  media_->Notify = false;
+  Open_And_Play(click_);
+  EXPECT_EQ(media_->Error(), 0) << media_->Error_Message();
+  ASSERT_TRUE(Pump_Until([&] { return media_->Mode() == "stopped"; }, 20000));
+  Pump_For(500);
+  EXPECT_TRUE(codes_.empty());
+  // Asked for again, the next playback tells of its end.
+  media_->Notify = true;
+  media_->Command("Play");
+  ASSERT_TRUE(Pump_Until([&] { return !codes_.empty(); }, 20000));
+  EXPECT_EQ(codes_, std::vector<int>{1});
 }
 
 }  // namespace

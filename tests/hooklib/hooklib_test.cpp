@@ -190,10 +190,15 @@ TEST_F(HookLib, BaseFolderTooLongForThePluginFolderFailsCleanly) {
   Comp_Window comp(10, 10, 50, 50);
   // Folders of exactly 246 and 247 characters below the run folder.
   auto make = [&](size_t length) {
+    // Whatever the run folder's length: a lone character left over cannot be a folder of its
+    // own, so no step leaves exactly one.
     std::string path = run.Path() + "\\L" + std::to_string(length);
+    if (path.size() + 1 == length) path += 'x';
     CreateDirectoryA(path.c_str(), nullptr);
-    while (path.size() + 1 < length) {
-      size_t part = std::min<size_t>(60, length - path.size() - 1);
+    while (path.size() < length) {
+      size_t remaining = length - path.size();
+      size_t part = std::min<size_t>(60, remaining - 1);
+      if (remaining - (part + 1) == 1) --part;
       path += "\\" + std::string(part, 'd');
       CreateDirectoryA(path.c_str(), nullptr);
     }
@@ -294,6 +299,24 @@ TEST_F(HookLib, HooksOfARunningTranslatorStillBlockASecondStart) {
   PostMessageA(held, WM_CLOSE, 0, 0);
   EXPECT_EQ(holder.Wait_Exit(), 1u);
   EXPECT_EQ(Init(GetCurrentProcessId(), comp.Handle_Slot()), TRUE);
+}
+
+TEST_F(HookLib, HooksLeftByAnEndedTranslatorWhoseIdWentToAnotherProgramDoNotBlock) {
+  // A translator that installed the hooks and ended without removing them...
+  ASSERT_EQ(hookkit::Run_Driver(lib, "init"), 1u);
+  ASSERT_TRUE(Hooks_Installed());
+  // ...and a program that was given its process id afterwards and still runs.
+  Game other(run, "hookgame.exe", "");
+  ASSERT_NE(other.Main(), nullptr);
+  shared->dwTranslatorPid = other.Id();
+
+  Comp_Window comp(600, 500, 100, 80);
+  EXPECT_EQ(Init(GetCurrentProcessId(), comp.Handle_Slot()), TRUE);
+  EXPECT_EQ(shared->dwTranslatorPid, GetCurrentProcessId());
+  EXPECT_TRUE(Hooks_Installed());
+  EXPECT_TRUE(other.Sync());  // the other program is left alone
+  // The translator that now holds the hooks blocks a further start as before.
+  EXPECT_EQ(hookkit::Run_Driver(lib, "init"), 0u);
 }
 
 // --- Comparison window ---------------------------------------------------------------------

@@ -514,5 +514,66 @@ TEST_F(Keys_Page, AMissingOrMalformedLessonIsReportedAndNothingIsStored) {
   EXPECT_EQ(Score(), "80");
 }
 
+// ---- The pause button's looks while paused ----
+
+// The pixels of a bitmap as 32-bit rows (empty for no bitmap).
+std::vector<unsigned char> Bits_Of(HBITMAP bitmap) {
+  std::vector<unsigned char> bits;
+  BITMAP description{};
+  if (!bitmap || !GetObjectA(bitmap, sizeof description, &description)) return bits;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = description.bmWidth;
+  info.bmiHeader.biHeight = description.bmHeight;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
+  bits.resize(static_cast<size_t>(description.bmWidth) * description.bmHeight * 4);
+  HDC screen = GetDC(nullptr);
+  GetDIBits(screen, bitmap, 0, description.bmHeight, bits.data(), &info, DIB_RGB_COLORS);
+  ReleaseDC(nullptr, screen);
+  return bits;
+}
+
+// True when the button shows the named bitmap of the resource library.
+bool Shows(forms::Image& button, const char* name) {
+  HMODULE library = LoadLibraryA(Resource_Library_Path.c_str());
+  HBITMAP bitmap = LoadBitmapA(library, name);
+  const bool same = !Bits_Of(bitmap).empty() && Bits_Of(bitmap) == Bits_Of(button.Get_Picture().Handle());
+  DeleteObject(bitmap);
+  FreeLibrary(library);
+  return same;
+}
+
+TEST_F(Keys_Page, WhilePausedThePauseButtonShowsItsHoverLookAndGetsItsPausedLookBack) {
+  Open_Keys_Page();
+  Drill({'F'});
+  forms::Image& pause = Main().Get<forms::Image>("Image_Key_Char", 1);
+  Image_Key_Char_Click(Main(), 1);
+  ASSERT_TRUE(Key_Char_Paused);
+  EXPECT_TRUE(Shows(pause, "mycharchar4"));
+  // The pointer leaves the buttons and comes back over the pause button.
+  Reset_Key_Char_Button_Picture(Main());
+  EXPECT_TRUE(Shows(pause, "mycharchar4"));
+  Image_Key_Char_MouseMove(Main(), 1);
+  EXPECT_TRUE(Shows(pause, "mycharchar3"));
+  Shot("keys-paused-hover");
+  // Off it again, then over another button: the pause button keeps its paused look.
+  Reset_Key_Char_Button_Picture(Main());
+  EXPECT_TRUE(Shows(pause, "mycharchar4"));
+  Image_Key_Char_MouseMove(Main(), 2);
+  EXPECT_TRUE(Shows(Main().Get<forms::Image>("Image_Key_Char", 2), "mycharchar5"));
+  EXPECT_TRUE(Shows(pause, "mycharchar4"));
+  Reset_Key_Char_Button_Picture(Main());
+  EXPECT_FALSE(static_cast<bool>(Main().Get<forms::Image>("Image_Key_Char", 2).Get_Picture()));
+  // Continue: the hover look as before, and the button empty after the reset.
+  Image_Key_Char_Click(Main(), 1);
+  ASSERT_FALSE(Key_Char_Paused);
+  Reset_Key_Char_Button_Picture(Main());
+  EXPECT_FALSE(static_cast<bool>(pause.Get_Picture()));
+  Image_Key_Char_MouseMove(Main(), 1);
+  EXPECT_TRUE(Shows(pause, "mycharchar3"));
+}
+
 }  // namespace
 }  // namespace quillon

@@ -196,7 +196,7 @@ TEST_F(Dispatch, AboutHidesTheWindowHoldsThePoliceAndSaysSoToASecondStart) {
   EXPECT_TRUE(Main_Timer("Timer_Game_Police").Enabled());
 }
 
-TEST_F(Dispatch, DuringASlideOnlyTheExitActs) {
+TEST_F(Dispatch, DuringASlideOnlyTheExitAndTheCommandsThatChangeNoScreenAct) {
   Do_Menu_Item(form(), Game_Item::Police);
   calls.clear();
   Panel_Moving = true;
@@ -206,11 +206,19 @@ TEST_F(Dispatch, DuringASlideOnlyTheExitActs) {
   Do_Menu_Item(form(), English_Type_Item::Words);
   Do_Menu_Item(form(), Other_Function_Item::Records);
   Check_Hot_Key(form(), 'R', kCtrlMask);  // records
-  Check_Hot_Key(form(), 'T', kCtrlMask);  // system settings
+  Check_Hot_Key(form(), 'F', kCtrlMask);  // function settings (through the function bar)
   EXPECT_TRUE(calls.empty());
+  EXPECT_TRUE(shell_opens.empty());
   EXPECT_EQ(Current_Panel, Number(Panel_Id::Police));
   EXPECT_EQ(Open_PopMenu, kNone);
   EXPECT_FALSE(Direct_Command);
+
+  // Ctrl+T and Ctrl+F1 change no screen: they run as they would after the slide.
+  Check_Hot_Key(form(), 'T', kCtrlMask);
+  EXPECT_EQ(calls, std::vector<std::string>{"Show_Form_System_Set"});
+  Check_Hot_Key(form(), VK_F1, kCtrlMask);
+  EXPECT_EQ(shell_opens, std::vector<std::string>{Program_Folder() + "\\Quillon.chm"});
+  EXPECT_EQ(Current_Panel, Number(Panel_Id::Police));
 
   Check_Hot_Key(form(), 'Q', kCtrlMask);
   Check_Hot_Key(form(), VK_F12, 0);

@@ -41,11 +41,13 @@ TEST(CommandKeys, FirstMatchingRowActsAndShiftIsComparedWhole) {
         << "key " << c.key << " shift " << c.shift;
 }
 
-TEST(CommandKeys, OnlyTheExitRunsDuringASlide) {
+TEST(CommandKeys, TheExitAndTheCommandsThatChangeNoScreenRunDuringASlide) {
   EXPECT_TRUE(Runs_During_Slide(Hot_Key_Command::Exit));
+  EXPECT_TRUE(Runs_During_Slide(Hot_Key_Command::System_Settings));
+  EXPECT_TRUE(Runs_During_Slide(Hot_Key_Command::Tutorial));
   EXPECT_FALSE(Runs_During_Slide(Hot_Key_Command::Records));
-  EXPECT_FALSE(Runs_During_Slide(Hot_Key_Command::System_Settings));
   EXPECT_FALSE(Runs_During_Slide(Hot_Key_Command::Minimise));
+  EXPECT_FALSE(Runs_During_Slide(Hot_Key_Command::Function_Settings));
 }
 
 // The main window's keys and ticks go to the screen on show, as the screen table says.

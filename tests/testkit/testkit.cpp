@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include <shlwapi.h>
 
@@ -184,6 +185,74 @@ bool Write_File(const std::string& path, const std::string& bytes) {
   std::ofstream file(path, std::ios::binary | std::ios::trunc);
   file << bytes;
   return static_cast<bool>(file.flush());
+}
+
+}  // namespace testkit
+
+namespace testkit {
+
+namespace {
+
+void Send_Move(POINT at) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  in.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+  in.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+  SendInput(1, &in, sizeof in);
+}
+
+bool Cursor_At(POINT at) {
+  POINT now;
+  GetCursorPos(&now);
+  return now.x == at.x && now.y == at.y;
+}
+
+}  // namespace
+
+void Mouse_To(POINT at) {
+  using std::chrono::milliseconds;
+  for (int attempt = 0; attempt < 6; ++attempt) {
+    Send_Move(at);
+    Pump_For(milliseconds(60));
+    if (!Cursor_At(at)) continue;
+    Pump_For(milliseconds(60));
+    if (Cursor_At(at)) return;
+  }
+}
+
+void Mouse_Button(int button, bool down) {
+  INPUT in{};
+  in.type = INPUT_MOUSE;
+  if (button == 2)
+    in.mi.dwFlags = down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
+  else
+    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof in);
+}
+
+void Click_At(POINT at, int button) {
+  Mouse_To(at);
+  Mouse_Button(button, true);
+  Mouse_Button(button, false);
+}
+
+void Key_Stroke(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> in;
+  for (WORD k : keys) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = k;
+    in.push_back(i);
+  }
+  for (auto it = keys.end(); it != keys.begin();) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wVk = *--it;
+    i.ki.dwFlags = KEYEVENTF_KEYUP;
+    in.push_back(i);
+  }
+  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
 }
 
 }  // namespace testkit

@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <utility>
 
@@ -66,5 +67,19 @@ std::pair<unsigned long long, unsigned long long> Sound_Output_Stamp();
 // Deletes a registry key of the current user with everything under it (no error when it is
 // missing).
 void Delete_User_Key(const std::string& path);
+
+}  // namespace testkit
+
+namespace testkit {
+
+// Real input through the desktop. The display echoes each pointer move a little later, so a
+// move is sent again until the pointer stays put; the calling thread's messages are pumped
+// meanwhile.
+void Mouse_To(POINT at);
+// Button 1 left, 2 right.
+void Mouse_Button(int button, bool down);
+void Click_At(POINT at, int button = 1);
+// Presses the keys in order and lets them go in reverse order.
+void Key_Stroke(std::initializer_list<WORD> keys);
 
 }  // namespace testkit

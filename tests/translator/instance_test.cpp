@@ -9,6 +9,7 @@
 #include "app.h"
 #include "options.h"
 #include "testkit/testkit.h"
+#include "trhook95.h"
 
 namespace {
 
@@ -125,21 +126,63 @@ TEST_F(TranslatorStartup, FailedBarStartWritesTheLoadedOptionsBackAndReleasesThe
   EXPECT_TRUE(Guard_Free());
 }
 
-TEST_F(TranslatorStartup, UnknownInterfaceStyleEndsStartUpAndIsKept) {
-  Write_Number(optionPath_, "InterfaceStyle", 2);
+TEST_F(TranslatorStartup, UnknownInterfaceStyleMakesTheCompactBarAndIsReplacedAtExit) {
+  SetEnvironmentVariableA("TRHOOK32_FAIL_INIT", "1");  // ends once the bar has been chosen
+  for (int style : {2, -1}) {
+    SCOPED_TRACE("InterfaceStyle " + std::to_string(style));
+    Write_Number(optionPath_, "InterfaceStyle", style);
+    Write_Number(optionPath_, "BackgroundImageID", 205);  // the compact bar's choice replaces it
+    {
+      CLingvaneApp app(name_.c_str(), guard_.c_str());
+      app.Main(GetModuleHandleA(nullptr));
+      EXPECT_TRUE(app.Settings_Loaded());
+    }
+    Values after = Read_Values(optionPath_);
+    EXPECT_EQ(after["InterfaceStyle"], "n:0");
+    EXPECT_EQ(after["BackgroundImageID"], "n:129");
+    EXPECT_EQ(after.size(), 19u);
+    EXPECT_TRUE(Guard_Free());
+  }
+}
+
+// Waits (up to 20 s) for a message box of this process with that caption, closes it with OK
+// and gives its text ("" when none came).
+std::string Close_Message_Box(const std::string& caption) {
+  HWND box = nullptr;
+  testkit::Wait_Until([&] { return (box = FindWindowA("#32770", caption.c_str())) != nullptr; });
+  if (!box) return "";
+  char text[512] = {};
+  GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+  return text;
+}
+
+TEST_F(TranslatorStartup, RefusedHookStartTellsTheUserWhyAndEndsCleanly) {
+  Write_Number(optionPath_, "ProfDictID", 6);
+  // The hook library's hooks are held by a running translator (as far as it can tell, this
+  // process).
+  HWND holder = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+  ASSERT_TRUE(InitWinHooks(GetCurrentProcessId(), &holder));
+  std::string told;
+  std::thread user([&] { told = Close_Message_Box(name_); });
   {
     CLingvaneApp app(name_.c_str(), guard_.c_str());
     app.Main(GetModuleHandleA(nullptr));
-    EXPECT_EQ(app.Bar(), nullptr);
+    EXPECT_EQ(app.m_pMainWnd, nullptr);
   }
+  user.join();
+  ClearWinHooks();
+  DestroyWindow(holder);
+  EXPECT_NE(told.find("系统钩子"), std::string::npos) << told;
   Values after = Read_Values(optionPath_);
-  EXPECT_EQ(after["InterfaceStyle"], "n:2");
   EXPECT_EQ(after.size(), 19u);
+  EXPECT_EQ(after["ProfDictID"], "n:6");
   EXPECT_TRUE(Guard_Free());
 }
 
 TEST_F(TranslatorStartup, ProgramFolderIsTheCurrentDirectoryWithoutTrailingBackslash) {
-  Write_Number(optionPath_, "InterfaceStyle", 2);  // ends right after the folder is fixed
+  SetEnvironmentVariableA("TRHOOK32_FAIL_INIT", "1");  // ends right after the folder is fixed
   struct Case {
     const char* dir;
     const char* appDir;

@@ -8,6 +8,15 @@ splash.bmp  bitmap 143: the splash and the About box's background (340 x 240, 25
 logo.bmp    the logo the credits show, on the light grey (192,192,192) that the credits leave
             out.
 lingvane.ico the program and tray icon (16, 32 and 48 pixels).
+tb155.bmp, tb156.bmp
+            the shaped bar's two button strips (16 x 15 pictures on the see-through grey).
+tb198.bmp, bar203.bmp, tb196.bmp
+            the compact bar's buttons: 12 x 12 pictures, 203 in the compact bar's own tint,
+            and its two small window buttons (7 x 7).
+bar205.bmp  the shaped bar's background, 249 x 72: the active look in rows 0-35, the inactive
+            look in rows 36-71.
+bar129.bmp  the compact bar's background, 198 x 27 (the gripper is drawn by the program).
+point.cur   the cursor over the buttons: a pointing brush tip.
 """
 
 import io
@@ -20,8 +29,9 @@ sys.path.insert(0, os.path.join(HERE, "..", "..", "art"))
 
 from PIL import Image, ImageDraw  # noqa: E402
 
-from artkit import (ACCENT, ACCENT_LIGHT, INK, MIST_TOP, PAPER, TEAL, TEAL_DARK,  # noqa: E402
-                    TEAL_LIGHT, WHITE, font, mix, mountains, shadowed_text, vgradient)
+from artkit import (ACCENT, ACCENT_LIGHT, GREY, INK, MIST_TOP, PAPER, RED, TEAL,  # noqa: E402
+                    TEAL_DARK, TEAL_LIGHT, WHITE, font, mix, mountains, shadowed_text,
+                    vgradient)
 
 KEY_GREY = (192, 192, 192)
 BAND_TOP, BAND_BOTTOM = 55, 185
@@ -99,6 +109,155 @@ def icon(size):
     return img
 
 
+# --- the floating bar ---
+
+def _glyph(d, kind, x, y, s, ink, accent):
+    """One button picture in a box of s pixels at (x, y)."""
+    u = s / 16.0
+
+    def P(px, py):
+        return (x + px * u, y + py * u)
+
+    if kind == "quick":  # a lightning stroke: translate at once
+        d.polygon([P(9, 1), P(3, 9), P(7, 9), P(5, 15), P(13, 6), P(9, 6), P(11, 1)], fill=accent,
+                  outline=ink)
+    elif kind == "restore":  # the Latin letter back again
+        d.text(P(8, 9), "A", font=font("latin-bold", max(10, int(14 * u))), fill=ink, anchor="mm")
+        d.arc([P(0, 0), P(16, 16)], 200, 340, fill=accent, width=max(1, int(2 * u)))
+    elif kind == "localise":  # the Chinese character for Chinese
+        d.text(P(8, 8), "汉", font=font("cjk", s), fill=ink, anchor="mm")
+    elif kind == "fulltext":  # a page of lines
+        d.rectangle([P(3, 1), P(13, 14)], fill=PAPER, outline=ink)
+        for i in range(4):
+            d.line([P(5, 4 + i * 2.6), P(11 - (i == 3) * 3, 4 + i * 2.6)], fill=TEAL, width=1)
+    elif kind == "dict":  # an open book with a brush
+        d.polygon([P(1, 4), P(8, 6), P(8, 15), P(1, 13)], fill=PAPER, outline=ink)
+        d.polygon([P(15, 4), P(8, 6), P(8, 15), P(15, 13)], fill=PAPER, outline=ink)
+        d.line([P(13, 0), P(9, 9)], fill=accent, width=max(1, int(2 * u)))
+    elif kind == "tools":  # a spanner
+        d.line([P(3, 13), P(10, 6)], fill=ink, width=max(2, int(3 * u)))
+        d.ellipse([P(8, 1), P(15, 8)], fill=ink)
+        d.ellipse([P(11, 2), P(14, 5)], fill=KEY_GREY)
+        d.ellipse([P(2, 12), P(4, 14)], fill=accent)
+    elif kind == "settings":  # a gear
+        cx, cy = P(8, 8)
+        for k in range(8):
+            a = k * math.pi / 4
+            d.line([(cx + math.cos(a) * 3 * u, cy + math.sin(a) * 3 * u),
+                    (cx + math.cos(a) * 7 * u, cy + math.sin(a) * 7 * u)], fill=ink,
+                   width=max(2, int(2.5 * u)))
+        d.ellipse([P(3, 3), P(13, 13)], fill=ink)
+        d.ellipse([P(6, 6), P(10, 10)], fill=accent)
+    elif kind == "close":
+        w = max(1, int(2 * u))
+        d.line([P(3, 3), P(13, 13)], fill=RED, width=w)
+        d.line([P(13, 3), P(3, 13)], fill=RED, width=w)
+    elif kind == "minimise":
+        d.rectangle([P(2, 11), P(14, 14)], fill=ink)
+
+
+def button_strip(kinds, s, ink=TEAL_DARK, accent=ACCENT, height=None, chip=MIST_TOP):
+    h = height or s
+    img = Image.new("RGB", (s * len(kinds), h), KEY_GREY)
+    d = ImageDraw.Draw(img)
+    d.fontmode = "1"  # crisp strokes: no blending into the see-through grey
+    for i, kind in enumerate(kinds):
+        # Each picture sits on a light chip, so that it reads on the bar's dark strip.
+        x0, y0 = i * s, (h - s) // 2
+        if s >= 12:
+            d.rounded_rectangle((x0, y0, x0 + s - 1, y0 + s - 1), radius=max(2, s // 4),
+                                fill=chip, outline=mix(chip, ink, 0.35))
+        _glyph(d, kind, x0, y0, s, ink, accent)
+    return _no_soft_grey(img)
+
+
+def _no_soft_grey(img):
+    # Only exact light grey is see-through; keep drawn pixels off it.
+    px = img.load()
+    for y in range(img.size[1]):
+        for x in range(img.size[0]):
+            if px[x, y] != KEY_GREY and all(abs(c - 192) < 3 for c in px[x, y]):
+                px[x, y] = (188, 188, 188)
+    return img
+
+
+def shaped_background():
+    w, h = 249, 72
+    img = Image.new("RGB", (w, h), TEAL_DARK)
+    for row, (top, bottom, ring) in enumerate((
+            (mix(TEAL_LIGHT, TEAL, 0.45), TEAL_DARK, ACCENT),
+            (mix(GREY, TEAL_LIGHT, 0.4), mix(GREY, TEAL_DARK, 0.55), mix(GREY, ACCENT, 0.5)))):
+        y0 = row * 36
+        vgradient(img, (0, y0, w, y0 + 36), top, bottom)
+        d = ImageDraw.Draw(img)
+        d.line((0, y0 + 1, w, y0 + 1), fill=mix(top, WHITE, 0.5))
+        d.line((0, y0 + 29, w, y0 + 29), fill=mix(bottom, INK, 0.5))
+        # The round grip under the middle: a ring of accent, four arrows on paper.
+        # The window shows the grip as the disc (108,3)-(142,37), apart from the strip.
+        d.ellipse((108, y0 + 3, 142, y0 + 37), fill=ring)
+        d.ellipse((110, y0 + 5, 140, y0 + 35), fill=mix(top, PAPER, 0.6))
+        cx, cy = 125, y0 + 20
+        arrow = mix(TEAL_DARK, INK, 0.4) if row == 0 else GREY
+        for dx, dy in ((0, -1), (0, 1), (-1, 0), (1, 0)):
+            tip = (cx + dx * 12, cy + dy * 12)
+            base = (cx + dx * 7, cy + dy * 7)
+            side = (dy * 4, dx * 4)
+            d.polygon([tip, (base[0] + side[0], base[1] + side[1]),
+                       (base[0] - side[0], base[1] - side[1])], fill=arrow)
+        d.ellipse((cx - 3, cy - 3, cx + 3, cy + 3), fill=arrow)
+    return img.quantize(256, method=Image.Quantize.MEDIANCUT)
+
+
+def compact_background():
+    w, h = 198, 27
+    img = Image.new("RGB", (w, h))
+    vgradient(img, (0, 0, w, h), mix(TEAL_LIGHT, TEAL, 0.45), TEAL_DARK)
+    d = ImageDraw.Draw(img)
+    d.line((0, 0, w, 0), fill=mix(TEAL_LIGHT, WHITE, 0.5))
+    d.line((0, h - 1, w, h - 1), fill=INK)
+    d.line((w - 1, 0, w - 1, h), fill=INK)
+    d.line((0, 0, 0, h), fill=mix(TEAL_LIGHT, WHITE, 0.5))
+    return img.quantize(256, method=Image.Quantize.MEDIANCUT)
+
+
+def cursor_bytes():
+    """A 32 x 32 cursor: a brush tip pointing up-left, hot spot at its point."""
+    s = 32
+    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    body = [(1, 1), (12, 5), (8, 8), (19, 19), (16, 22), (5, 11), (2, 14)]
+    d.polygon([(x + 1, y + 1) for x, y in body], fill=(0, 0, 0, 110))
+    d.polygon(body, fill=TEAL_DARK + (255,), outline=INK + (255,))
+    d.polygon([(1, 1), (6, 3), (3, 6)], fill=ACCENT + (255,))
+    d.line((10, 10, 17, 17), fill=TEAL_LIGHT + (255,))
+    px = img.load()
+    xor = bytearray()
+    mask = bytearray()
+    for y in range(s - 1, -1, -1):
+        bits = 0
+        row_mask = bytearray()
+        for x in range(s):
+            r, g, b, a = px[x, y]
+            if a < 128:
+                xor += bytes((0, 0, 0, 0))
+                bits = (bits << 1) | 1
+            else:
+                xor += bytes((b, g, r, 255))
+                bits = bits << 1
+            if x % 8 == 7:
+                row_mask.append(bits)
+                bits = 0
+        mask += row_mask
+    header = (40).to_bytes(4, "little") + s.to_bytes(4, "little") + (2 * s).to_bytes(4, "little")
+    header += (1).to_bytes(2, "little") + (32).to_bytes(2, "little") + bytes(24)
+    image = header + bytes(xor) + bytes(mask)
+    hot = (1, 1)
+    out = (0).to_bytes(2, "little") + (2).to_bytes(2, "little") + (1).to_bytes(2, "little")
+    out += bytes((s, s, 0, 0)) + hot[0].to_bytes(2, "little") + hot[1].to_bytes(2, "little")
+    out += len(image).to_bytes(4, "little") + (22).to_bytes(4, "little")
+    return out + image
+
+
 def write_if_changed(path, data):
     if os.path.exists(path) and open(path, "rb").read() == data:
         os.utime(path)
@@ -122,6 +281,21 @@ def main(outdir):
     big.save(buf, format="ICO", sizes=[(16, 16), (32, 32), (48, 48)],
              append_images=[icon(16), icon(32)])
     write_if_changed(os.path.join(outdir, "lingvane.ico"), buf.getvalue())
+    bars = {
+        "tb155.bmp": button_strip(["quick", "restore", "localise", "fulltext"], 16, height=15),
+        "tb156.bmp": button_strip(["dict", "tools", "settings", "close"], 16, height=15),
+        "tb198.bmp": button_strip(["quick", "restore", "localise", "fulltext", "dict", "tools",
+                                   "settings", "close"], 12),
+        "bar203.bmp": button_strip(["quick", "restore", "localise", "fulltext", "dict", "tools",
+                                    "settings", "close"], 12, ink=INK, accent=ACCENT,
+                                   chip=PAPER),
+        "tb196.bmp": button_strip(["close", "minimise"], 7, ink=PAPER),
+        "bar205.bmp": shaped_background(),
+        "bar129.bmp": compact_background(),
+    }
+    for name, img in bars.items():
+        write_if_changed(os.path.join(outdir, name), bmp_bytes(img))
+    write_if_changed(os.path.join(outdir, "point.cur"), cursor_bytes())
 
 
 if __name__ == "__main__":

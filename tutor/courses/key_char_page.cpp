@@ -282,7 +282,8 @@ void Key_Char_Button_Click_Picture(int index) {
 void Key_Char_Button_Hover_Picture(int index) {
   if (!Key_Char_Buttons_Normal) return;
   Clear_Other_Key_Char_Buttons(index);
-  if (index == 1 && Key_Char_Paused) return;  // the paused look stays
+  // The pause button shows its hover look while paused too; the hover reset brings the paused
+  // look back.
   Show_Look(Button(index), "mycharchar" + std::to_string(2 * index + 1));
 }
 

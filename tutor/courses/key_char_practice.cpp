@@ -1,9 +1,10 @@
 #include "courses/key_char_practice.h"
 
 #include <algorithm>
-#include <charconv>
 #include <exception>
+#include <limits>
 
+#include "forms/settings.h"
 #include "services/key_table.h"
 
 namespace quillon {
@@ -27,12 +28,6 @@ const char* Word_Of(const Caption_Word (&words)[N], const std::string& code) {
     if (code == word.code) return word.word;
   }
   return nullptr;
-}
-
-std::string Trimmed(const std::string& text) {
-  const size_t first = text.find_first_not_of(" \t");
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(" \t") - first + 1);
 }
 
 }  // namespace
@@ -68,13 +63,12 @@ void Key_Char_Practice::Guarded(Step step) {
 
 int Key_Char_Practice::Read_Number(const std::string& section, const std::string& name,
                                    int default_value) {
-  const std::string text = Trimmed(settings_.Read(section, name, std::to_string(default_value)));
-  int value = 0;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
-    return default_value;  // a value that is not a whole number counts as never written
-  }
-  return value;
+  // A value that is not wholly a number in range counts as never written.
+  int value = default_value;
+  return forms::Parse_Setting_Int(settings_.Read(section, name, std::to_string(default_value)),
+                                  value)
+             ? value
+             : default_value;
 }
 
 void Key_Char_Practice::Read_Settings() {
@@ -178,6 +172,13 @@ void Key_Char_Practice::Light_Expected_Key() {
   if (expected_key_ != kNoKey) view_.Light_Key(expected_key_);
 }
 
+void Key_Char_Practice::Add_Points() {
+  // The score stops at the largest it can hold rather than wrap round to a negative one.
+  score_ = score_ > std::numeric_limits<int32_t>::max() - kKeyCharPoints
+               ? std::numeric_limits<int32_t>::max()
+               : score_ + kKeyCharPoints;
+}
+
 void Key_Char_Practice::Take_Off_Points() {
   if (score_ >= kKeyCharPoints) score_ -= kKeyCharPoints;
 }
@@ -236,7 +237,7 @@ void Key_Char_Practice::Key_Right(int16_t code) {
     view_.Play_Key_Sound(Get_Key_Index(code));
   }
   view_.Clear_Key_Pictures();
-  score_ += kKeyCharPoints;
+  Add_Points();
   if (expected_ != kLineEnd) {
     ++position_;
   } else {
@@ -364,7 +365,7 @@ void Key_Char_Practice::Line_Change(const std::string& box_text) {
     const size_t judged = static_cast<size_t>(change.judged_position - 1);
     switch (change.kind) {
       case Line_Change_Kind::Right:
-        score_ += kKeyCharPoints;
+        Add_Points();
         line_marks_[judged] = true;
         view_.Play_Key_Sound(Get_Key_Index(Ansi_Code(judge_.Expected_At(change.judged_position))));
         break;
@@ -404,7 +405,7 @@ void Key_Char_Practice::Line_Key_Down(int key_code) {
     const Line_Enter_Kind kind = judge_.Key_Down(key_code);
     if (!line_typing_) return;
     if (kind == Line_Enter_Kind::Line_End) {
-      score_ += kKeyCharPoints;
+      Add_Points();
       view_.Show_Score(score_);
       view_.Play_Enter_Sound();
     } else if (kind == Line_Enter_Kind::Too_Early) {

@@ -193,6 +193,7 @@ class Key_Char_Practice {
   void Read_Settings();
   void Take_Expected_Key();
   void Light_Expected_Key();
+  void Add_Points();
   void Take_Off_Points();
   void Key_Right(int16_t code);
   void Key_Wrong(int16_t code, bool ctrl_down);

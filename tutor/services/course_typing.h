@@ -27,7 +27,9 @@ class Course_Speed {
   // The interval begins: no changes, no pause, current and best speed 0.
   void Begin(double now);
   // One judged change of the typing box (or, in the keys practice, one drill key).
-  void Count() { ++change_count_; }
+  void Count() {
+    if (change_count_ < INT32_MAX) ++change_count_;  // a count stops at its largest, never wraps
+  }
   // Seconds paused during the interval; they do not count as typing time.
   void Add_Paused(double seconds) { paused_ += seconds; }
 

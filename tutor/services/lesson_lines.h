@@ -14,28 +14,48 @@
 namespace quillon {
 
 // A table of one-character strings (code page 936, "" when empty) indexed (position, line), both
-// from 1, with a fixed number of positions per line.
+// from 1, with a fixed number of positions per line. Each line keeps its cells up to the last one
+// written, two bytes a cell, one after another in one buffer, so a lesson's table takes about
+// twice the bytes of its file whatever the length of its lines. Writing lines in order, each from
+// its first position, only appends; a write past the end of an earlier line moves the lines after
+// it.
 class Lesson_Line_Table {
  public:
   explicit Lesson_Line_Table(int positions);
 
   int Positions() const { return positions_; }
-  int Lines() const { return lines_; }
+  int Lines() const { return static_cast<int>(starts_.size()) - 1; }
 
   // 1 to `positions` by 1 to `lines`, every cell empty.
   void Redim(int positions, int lines);
   // Changes the number of lines, keeping what the kept lines hold.
   void Redim_Preserve_Lines(int lines);
+  // Room for `lines` lines holding `cells` cells in all, so that filling them moves nothing.
+  void Reserve(int lines, size_t cells);
 
-  // Throws std::out_of_range outside 1..Positions() by 1..Lines().
-  const std::string& operator()(int position, int line) const;
-  std::string& operator()(int position, int line);
+  // Both throw std::out_of_range outside 1..Positions() by 1..Lines(); Set throws
+  // std::invalid_argument for a text that is not one character (or "") of code page 936.
+  const std::string operator()(int position, int line) const;
+  void Set(int position, int line, std::string_view character);
+
+  // Bytes the table holds for its cells and lines.
+  size_t Memory_Bytes() const {
+    return cells_.capacity() * sizeof(Cell) + starts_.capacity() * sizeof(uint32_t);
+  }
 
  private:
-  size_t Index(int position, int line) const;
+  // One or two bytes of a character; an empty cell and a one-byte character have a second byte
+  // no double-byte character has (1 and 0).
+  struct Cell {
+    char first = 0;
+    char second = 1;
+  };
+  void Check(int position, int line) const;
   int positions_ = 1;
-  int lines_ = 1;
-  std::vector<std::string> cells_;
+  std::vector<Cell> cells_;
+  // Where each line's cells begin in cells_, and one more entry for the end of the last line
+  // (a table holds at most 32767 lines of 400 cells, well within 32 bits).
+  std::vector<uint32_t> starts_;
 };
 
 // Positions of a lesson line: its keys and the carriage return stored right after the last one.
@@ -83,6 +103,12 @@ struct Lesson_File_Result {
   // The text for the tutor's error box (code page 936, without the closing "!").
   std::string Message() const;
 };
+
+// How an error message names a character of a lesson (its bytes, code page 936): a character that
+// can be shown (a printable ASCII character, or a double-byte character of the code page that
+// takes ink) in quotes, "“a”"; anything else (control and blank characters, a lone lead byte,
+// a NUL, bytes the code page has no character for) by its byte values, "（字节 0xB0）".
+std::string Character_Display_Name(const std::string& character);
 
 // Fills the two tables from the bytes of a keys lesson file (code page 936; lines end in CR LF, a
 // lone CR or a lone LF). Every non-empty line is one lesson line: four characters of lesson code,

@@ -26,6 +26,16 @@ bool Copy_Resource_Bitmap(HDC target, const std::string& library_path, const std
   return drawn;
 }
 
+bool Resource_Library_Usable(const std::string& library_path) {
+  HMODULE library = LoadLibraryA(library_path.c_str());
+  if (!library) return false;
+  bool usable = true;
+  for (const char* name : kStartupBitmaps)
+    if (!FindResourceA(library, name, MAKEINTRESOURCEA(2))) usable = false;  // RT_BITMAP
+  FreeLibrary(library);
+  return usable;
+}
+
 void Load_Resource_Picture_To_PictureBox(forms::Picture_Box& box, const std::string& name) {
   forms::Guarded([&] {
     box.Set_Picture(forms::Picture());

@@ -22,4 +22,12 @@ forms::Picture_Box& Picture_Temp();
 // when the library or the name is missing (nothing is drawn then).
 bool Copy_Resource_Bitmap(HDC target, const std::string& library_path, const std::string& name);
 
+// The bitmaps the start-up draws before the user can do anything: the splash and the main
+// window's skin.
+inline const char* const kStartupBitmaps[] = {"qd", "myjm", "jmhui", "LarkmoorNet2"};
+// True when the library at `library_path` loads as the pictures are loaded and holds every one of
+// kStartupBitmaps; false for a library that does not load (an empty file, another architecture's
+// or a damaged one) or that lacks one of them (another library in its place).
+bool Resource_Library_Usable(const std::string& library_path);
+
 }  // namespace quillon

@@ -28,8 +28,12 @@ enum class Hot_Key_Command {
 };
 // The first matching row wins; the shift state is compared as a whole.
 Hot_Key_Command Find_Hot_Key_Command(int key_code, int shift, int close_key_code, int close_shift);
-// Commands that may run while a panel slides: only the exit.
-inline bool Runs_During_Slide(Hot_Key_Command c) { return c == Hot_Key_Command::Exit; }
+// Commands that may run while a panel slides: the exit, and the two that change no screen (the
+// system-settings dialog and the tutorial).
+inline bool Runs_During_Slide(Hot_Key_Command c) {
+  return c == Hot_Key_Command::Exit || c == Hot_Key_Command::System_Settings ||
+         c == Hot_Key_Command::Tutorial;
+}
 
 // ---- Courses ----
 // "\English\Article\<n>\" and friends.

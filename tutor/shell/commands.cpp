@@ -222,7 +222,11 @@ bool Prepare_Menu_Item(forms::Form& form, Menu menu, const Screen* screen) {
 }
 
 void Do_Menu_Item(forms::Form& form, Menu menu, int item) {
-  if (Panel_Moving) return;
+  // During a slide only the items that change no screen run: the dialogs and pages of the other
+  // functions menu, all but the records.
+  const bool changes_no_screen =
+      menu == Menu::Other_Function && item != Number(Other_Function_Item::Records);
+  if (Panel_Moving && !changes_no_screen) return;
   forms::Guarded([&] {
     const Menu_Row* row = Menu_Row_Of(menu);
     if (!row) return;

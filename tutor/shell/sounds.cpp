@@ -31,12 +31,16 @@ forms::Media_Control& Media() {
   return Form_Quillon().Get<forms::Media_Control>("MMControl_Play_Record");
 }
 
-// Close, file name, Open, Play: each step runs even when the one before failed.
-void Open_And_Play(const std::string& path) {
+// Close, file name, Open, Play: each step runs even when the one before failed. Only a play that
+// asks for it (a dictation recording) tells of its end; music ends without a notice.
+void Open_And_Play(const std::string& path, bool notify = false) {
   forms::Silent([] { Media().Command("Close"); });
   forms::Silent([&] { Media().Set_File_Name(path); });
   forms::Silent([] { Media().Command("Open"); });
-  forms::Silent([] { Media().Command("Play"); });
+  forms::Silent([&] {
+    Media().Notify = notify;
+    Media().Command("Play");
+  });
 }
 
 void Play_Fixed_Effect(const char* file) {
@@ -92,7 +96,7 @@ void Play_Music(const std::string& path) {
 
 void Play_Wave_File(const std::string& path) {
   Stop_Sound();
-  Open_And_Play(path);
+  Open_And_Play(path, true);
 }
 
 void Close_Music() {

@@ -1,7 +1,6 @@
 #include "shell/startup.h"
 
 #include <fstream>
-#include <sstream>
 
 #include "services/key_table.h"
 #include "forms/forms.h"
@@ -12,6 +11,7 @@
 #include "shell/globals.h"
 #include "shell/main_form.h"
 #include "shell/panel_slides.h"
+#include "shell/reset_flag_text.h"
 #include "shell/services.h"
 #include "shell/sounds.h"
 #include "shell/standins.h"
@@ -33,6 +33,12 @@ std::function<void()>& Exit_Function() {
   return exit;
 }
 
+// The platform's path limit counts characters, not bytes: a Chinese character is one.
+size_t Path_Characters(const std::string& path) {
+  int n = MultiByteToWideChar(CP_ACP, 0, path.data(), static_cast<int>(path.size()), nullptr, 0);
+  return n > 0 ? static_cast<size_t>(n) : path.size();
+}
+
 bool File_Exists(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
@@ -41,13 +47,25 @@ bool File_Exists(const std::string& path) {
 }  // namespace
 
 std::string Program_Folder() {
-  if (!Folder_Override().empty()) return Folder_Override();
-  char path[MAX_PATH];
-  DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  if (n == 0 || n >= MAX_PATH) throw forms::Runtime_Error(5, "无法取得程序文件夹");
-  std::string folder(path, n);
-  size_t slash = folder.find_last_of("\\/");
-  return slash == std::string::npos ? "." : folder.substr(0, slash);
+  std::string folder = Folder_Override();
+  if (folder.empty()) {
+    // Room for any path the platform can give, so that a long one is seen whole, not cut short.
+    std::string path(32768, '\0');
+    DWORD n = GetModuleFileNameA(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    if (n == 0 || n >= path.size()) throw forms::Runtime_Error(5, "无法取得程序文件夹");
+    path.resize(n);
+    size_t slash = path.find_last_of("\\/");
+    folder = slash == std::string::npos ? "." : path.substr(0, slash);
+  }
+  if (Path_Characters(folder) + kProgramFileRoom >= MAX_PATH)
+    throw forms::Runtime_Error(75, "程序文件夹的路径太长，请把程序放到路径较短的文件夹中");
+  return folder;
+}
+
+std::string Program_File(const std::string& relative) {
+  std::string path = Program_Folder() + relative;
+  if (Path_Characters(path) >= MAX_PATH) throw forms::Runtime_Error(75, "文件的路径太长：" + path);
+  return path;
 }
 
 void Set_Program_Folder(const std::string& folder) { Folder_Override() = folder; }
@@ -108,11 +126,16 @@ void Check_Reset_Flag_File(const std::string& path) {
   if (exists) {
     read = forms::Silent(
         [&] {
+          // Only the first bytes: the flag is the first line, however big the file is.
           std::ifstream file(path, std::ios::binary);
           if (!file) return false;
-          std::ostringstream content;
-          content << file.rdbuf();
-          line = First_Line_Of(content.str());
+          std::string head(kResetFlagReadBytes + 1, '\0');
+          file.read(head.data(), static_cast<std::streamsize>(head.size()));
+          if (file.bad()) return false;
+          head.resize(static_cast<size_t>(file.gcount()));
+          const bool whole = head.size() <= kResetFlagReadBytes;
+          if (!whole) head.resize(kResetFlagReadBytes);
+          line = Reset_Flag_First_Line(head, whole);
           return true;
         },
         false);
@@ -133,10 +156,16 @@ bool Ini_System() {
   forms::Guarded([&] {
     Scale_Factor = Get_Scale_Factor();
     Sound_Card_Present = Has_Sound_Card();
-    BG_Music_File = Program_Folder() + "\\Music\\bg1.wav";
-    Resource_Library_Path = Program_Folder() + "\\Lib\\artpack.dll";
+    BG_Music_File = Program_File("\\Music\\bg1.wav");
+    Resource_Library_Path = Program_File("\\Lib\\artpack.dll");
     if (!File_Exists(Resource_Library_Path)) {
       forms::Message_Box(nullptr, "Not Found artpack.dll !!!", "严重错误", MB_OK | MB_ICONSTOP);
+      go_on = false;
+      return;
+    }
+    // A library that is there but cannot give the start-up its pictures stops it the same way.
+    if (!Resource_Library_Usable(Resource_Library_Path)) {
+      forms::Message_Box(nullptr, "Damaged artpack.dll !!!", "严重错误", MB_OK | MB_ICONSTOP);
       go_on = false;
       return;
     }
@@ -161,7 +190,7 @@ void Add_Private_Fonts() {
       if (font.file.empty()) continue;
       if (File_Exists(Get_Windows_Path() + "\\Fonts\\" + font.file)) continue;
       // A missing font file adds nothing; the screens then use the system's substitute font.
-      std::string own = Program_Folder() + "\\Fonts\\" + font.file;
+      std::string own = Program_File("\\Fonts\\" + font.file);
       font.added = AddFontResourceA(own.c_str()) > 0;
     }
   });
@@ -170,9 +199,9 @@ void Add_Private_Fonts() {
 void Remove_Private_Fonts() {
   forms::Silent([] {
     if (English_Font_Added)
-      RemoveFontResourceA((Program_Folder() + "\\Fonts\\" + English_Font_File).c_str());
+      RemoveFontResourceA(Program_File("\\Fonts\\" + English_Font_File).c_str());
     if (Chinese_Font_Added)
-      RemoveFontResourceA((Program_Folder() + "\\Fonts\\" + Chinese_Font_File).c_str());
+      RemoveFontResourceA(Program_File("\\Fonts\\" + Chinese_Font_File).c_str());
     English_Font_Added = Chinese_Font_Added = false;
   });
 }
@@ -209,7 +238,7 @@ void Initialize_Global_Variant() {
     Clear_Session_Arrays();
     Initialize_Key_Table();
     for (int i = 1; i <= 4; ++i) File_Dialog_Folder[i] = Program_Folder();
-    Samples_Folder = Program_Folder() + "\\Samples";
+    Samples_Folder = Program_File("\\Samples");
   });
 }
 
@@ -273,7 +302,9 @@ void Exit_System(forms::Form& form) {
 // ---- The start-up sequence ----
 
 bool Form_Flash_Load() {
-  Check_Reset_Flag_File(Program_Folder() + "\\index.txt");
+  // Without its folder the tutor finds none of its files: one box, and the start ends here.
+  if (!forms::Guarded([] { return !Program_Folder().empty(); }, false, "！")) return false;
+  Check_Reset_Flag_File(Program_File("\\index.txt"));
   if (!Ini_System()) return false;
   forms::Guarded([] {
     forms::Form& flash = Form_Flash();

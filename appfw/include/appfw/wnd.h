@@ -90,7 +90,9 @@ class CWnd {
   virtual LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam);
   // The default handling of the message now being handled.
   LRESULT Default();
-  // Called after the window's last message; the object may delete itself here.
+  // Called after the window's last message; the object may delete itself here. An object
+  // may also delete itself in a handler (after DestroyWindow, say): the framework then touches
+  // it no more, neither in that message nor in the messages it was called from.
   virtual void PostNcDestroy() {}
 
   HWND m_hWnd = nullptr;
@@ -108,8 +110,33 @@ class CWnd {
   friend class CDialog;
 
  private:
+  // A message this object is handling. It lives on the stack of the window procedure, so
+  // what the framework learns while the handler runs (the object was deleted, the default
+  // handling ran) survives the object.
+  struct Msg_Frame {
+    Msg_Frame(CWnd* wnd, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    ~Msg_Frame() { Leave(); }
+    Msg_Frame(const Msg_Frame&) = delete;
+    Msg_Frame& operator=(const Msg_Frame&) = delete;
+    // The object's current message becomes the one this frame interrupted (nothing is
+    // written when the object is gone).
+    void Leave();
+
+    CWnd* wnd;
+    MSG msg;
+    Msg_Frame* outer;       // the message this one interrupted, or null
+    bool deleted = false;   // the object was deleted while this message ran
+    bool defaultRan = false;  // the default handling of this message ran
+    bool wantsDefault = false;  // a dialog's handler asked for the dialog manager's handling
+    bool left = false;
+  };
+  // Marks every message the object is handling as handled by a deleted object.
+  void Mark_Deleted();
+  // The window is in its final destruction (WM_DESTROY or WM_NCDESTROY is being handled).
+  bool Window_Ending() const;
+
   WNDPROC m_oldProc = nullptr;
-  MSG m_current{};  // the message now being handled, for Default()
+  Msg_Frame* m_frame = nullptr;  // the message now being handled, innermost first
 };
 
 LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -144,8 +171,9 @@ class CDialog : public CWnd {
   CWnd* m_pParent;
 
  private:
+  // A handled message's value goes to DWLP_MSGRESULT, except for the messages whose value
+  // the dialog procedure returns itself (colours, item comparison and keys, drag icon).
   static INT_PTR CALLBACK Dialog_Proc(HWND, UINT, WPARAM, LPARAM);
-  bool m_wantsDefault = false;
 };
 
 }  // namespace appfw

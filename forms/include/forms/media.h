@@ -2,10 +2,11 @@
 // The MCI multimedia control (MMControl_Play_Record): one open file at a time.
 //   Set_Device_Type("WaveAudio"); Set_File_Name(path); Command("Close"); Command("Open");
 //   Command("Play");
-// Play never waits for the end; when playback ends (or is stopped/superseded) On_Done fires on
-// the user-interface thread with the MCI notify code (1 successful, 2 superseded, 4 aborted,
-// 8 failure). Only the current playback notifies: after Close, or a new Play, the notice of the
-// earlier playback is dropped (Stop does notify, with code 4).
+// Play never waits for the end. While Notify is true, when playback ends (or is stopped or
+// superseded) On_Done fires on the user-interface thread with the MCI notify code (1 successful,
+// 2 superseded, 4 aborted, 8 failure); a Play made while Notify is false gives no notice at all.
+// Only the current playback notifies: after Close, or a new Play, the notice of the earlier
+// playback is dropped (Stop does notify, with code 4).
 // Commands: "Open", "Close", "Play", "Stop", "Pause", "Prev" (seek to start), "Seek" (to To()).
 // Failures don't throw: Error() holds the MCI error number (0 none), Error_Message() its text.
 
@@ -24,7 +25,8 @@ class Media_Control : public Control {
   const std::string& Device_Type() const { return device_type_; }
   void Set_File_Name(const std::string& file) { file_name_ = file; }
   const std::string& File_Name() const { return file_name_; }
-  // Kept for the design settings the tutor makes; Play never waits whatever Wait says.
+  // Whether the next Play notifies its end through On_Done. Wait and Shareable are kept for the
+  // design settings the tutor makes; Play never waits whatever Wait says.
   bool Notify = false;
   bool Wait = true;
   bool Shareable = false;

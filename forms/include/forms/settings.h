@@ -9,6 +9,7 @@
 // Tutor_Settings is the tutor's store: application "QL".
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -29,6 +30,12 @@ std::vector<std::pair<std::string, std::string>> Get_All_Settings(const std::str
 // The registry path of an application's settings under HKEY_CURRENT_USER.
 std::string Settings_Key_Path(const std::string& application);
 
+// The one rule for an integer setting: blanks (spaces, tabs) around it aside, the text must be
+// wholly a decimal number (an optional sign, then digits) within the range of int. True and the
+// number in `value` when it is; false, `value` untouched, for anything else ("", "12abc",
+// "1e3", an over-long number), which then reads as the setting's default.
+bool Parse_Setting_Int(std::string_view text, int& value);
+
 class Tutor_Settings {
  public:
   static constexpr const char* Application = "QL";
@@ -36,6 +43,7 @@ class Tutor_Settings {
                          const std::string& default_value = "") {
     return Get_Setting(Application, section, key, default_value);
   }
+  // The value by Parse_Setting_Int; the default when missing or not wholly a number in range.
   static int Get_Int(const std::string& section, const std::string& key, int default_value);
   static void Save(const std::string& section, const std::string& key, const std::string& value) {
     Save_Setting(Application, section, key, value);
