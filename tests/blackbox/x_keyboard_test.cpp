@@ -11,6 +11,7 @@
 #include <string>
 
 #include "testkit/testkit.h"
+#include "testkit/tutor_clicks.h"
 
 namespace {
 
@@ -110,24 +111,8 @@ struct Tutor {
       return GetForegroundWindow() == main && !testkit::Find_Window_Of(process.Id(), "闪屏");
     });
   }
-  // A left click at a point of the main window's client area given in twips, posted to the
-  // window under it (the pointer stays where it is).
-  void Click(int x_twips, int y_twips) {
-    POINT p{x_twips / 15, y_twips / 15};
-    ClientToScreen(main, &p);
-    HWND under = WindowFromPoint(p);
-    ScreenToClient(under, &p);
-    const LPARAM at = MAKELPARAM(p.x, p.y);
-    PostMessageA(under, WM_MOUSEMOVE, 0, at);
-    PostMessageA(under, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(under, WM_LBUTTONUP, 0, at);
-    testkit::Wait_Until([] { return false; }, std::chrono::milliseconds(600));
-  }
-  void Open_Keys_Page() {
-    Click(1575 + 200, 630 + 200);              // the function bar's English button
-    Click(1140 + 120 + 300, 1590 + 30 + 150);  // its first item: keys practice
-    testkit::Wait_Until([] { return false; }, std::chrono::milliseconds(2500));
-  }
+  void Click(int x_twips, int y_twips) { testkit::Post_Tutor_Click(main, x_twips, y_twips); }
+  void Open_Keys_Page() { testkit::Open_Tutor_Keys_Page(main); }
   // True when the key image of the page at these pixels shows the lit key's warm colour.
   bool Key_Lit(int left, int top) {
     POINT p{left + 5, 1590 / 15 + top + 21};

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "testkit/testkit.h"
+#include "testkit/tutor_clicks.h"
 
 namespace {
 
@@ -47,25 +48,8 @@ struct Tutor {
     SetForegroundWindow(main);
     return testkit::Wait_Until([&] { return GetForegroundWindow() == main; });
   }
-  // A left click at a point of the main window's client area given in twips, posted to the
-  // window under it.
-  void Click(int x_twips, int y_twips) {
-    POINT p{x_twips / 15, y_twips / 15};
-    ClientToScreen(main, &p);
-    HWND under = WindowFromPoint(p);
-    ScreenToClient(under, &p);
-    const LPARAM at = MAKELPARAM(p.x, p.y);
-    PostMessageA(under, WM_MOUSEMOVE, 0, at);
-    PostMessageA(under, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(under, WM_LBUTTONUP, 0, at);
-    testkit::Wait_Until([] { return false; }, std::chrono::milliseconds(600));
-  }
-  // Opens the keys practice from the English menu and waits for the page's slide.
-  void Open_Keys_Page() {
-    Click(1575 + 200, 630 + 200);          // the function bar's English button
-    Click(1140 + 120 + 300, 1590 + 30 + 150);  // its first item: keys practice
-    testkit::Wait_Until([] { return false; }, std::chrono::milliseconds(2500));
-  }
+  void Click(int x_twips, int y_twips) { testkit::Post_Tutor_Click(main, x_twips, y_twips); }
+  void Open_Keys_Page() { testkit::Open_Tutor_Keys_Page(main); }
   void Type(const std::string& keys) {
     for (char c : keys) {
       const WORD vk = c == '\r' ? WORD(VK_RETURN) : WORD(VkKeyScanA(c) & 0xFF);
