@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "lingvane_fixture.h"
+#include "shared_data.h"
 #include "testkit/testkit.h"
 
 namespace {
@@ -73,6 +74,48 @@ std::string Record(const char* file, const char* name, int selected) {
   memcpy(&r[32], &selected, 4);
   return r;
 }
+
+// The trhook95.dll of Lingvane's folder loaded into the test: its shared record is the one
+// Lingvane's copy uses, read and set here around a run of the bar.
+class Trhook95_View {
+ public:
+  explicit Trhook95_View(const std::string& folder)
+      : module_(LoadLibraryA((folder + "\\trhook95.dll").c_str())) {
+    if (!module_) return;
+    auto* base = reinterpret_cast<BYTE*>(module_);
+    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(
+        base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
+    IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
+    for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section) {
+      if (strncmp(reinterpret_cast<const char*>(section->Name), ".gdata", 8) == 0) {
+        shared_ = reinterpret_cast<trhook95::SharedHookData*>(base + section->VirtualAddress);
+      }
+    }
+    SetGameActiveFlag = reinterpret_cast<BOOL(WINAPI*)(BOOL)>(
+        reinterpret_cast<void*>(GetProcAddress(module_, "SetGameActiveFlag")));
+    SetLexomarHotKey = reinterpret_cast<BOOL(WINAPI*)(DWORD)>(
+        reinterpret_cast<void*>(GetProcAddress(module_, "SetLexomarHotKey")));
+    SetCompWnd = reinterpret_cast<BOOL(WINAPI*)(HWND)>(
+        reinterpret_cast<void*>(GetProcAddress(module_, "SetCompWnd")));
+  }
+  ~Trhook95_View() {
+    if (module_) FreeLibrary(module_);
+  }
+  Trhook95_View(const Trhook95_View&) = delete;
+  Trhook95_View& operator=(const Trhook95_View&) = delete;
+  bool Ready() const { return shared_ && SetGameActiveFlag && SetLexomarHotKey && SetCompWnd; }
+  bool Hooks_Installed() const {
+    return shared_->hKeyboardHook || shared_->hGetMsgHook || shared_->hCbtHook;
+  }
+  HWND Compared() const { return shared_->hCompTarget; }
+  BOOL(WINAPI* SetGameActiveFlag)(BOOL) = nullptr;
+  BOOL(WINAPI* SetLexomarHotKey)(DWORD) = nullptr;
+  BOOL(WINAPI* SetCompWnd)(HWND) = nullptr;
+
+ private:
+  HMODULE module_;
+  volatile trhook95::SharedHookData* shared_ = nullptr;
+};
 
 class TranslatorBar : public TranslatorProgramTest {
  protected:
@@ -228,6 +271,54 @@ TEST_F(TranslatorBar, CommandsAndHotKeysReachTheLibrariesInOrderAndCloseIsRefuse
   EXPECT_EQ(after["UseChnEngMenu"], "n:1");
   EXPECT_EQ(after["InterfaceType"], "n:1");
   EXPECT_EQ(after["UseGameTrans"], "n:0");
+}
+
+TEST_F(TranslatorBar, BothHookLibrariesStartAndEndAroundTheCompanionLibrary) {
+  Trhook95_View trhook95(folder_);
+  ASSERT_TRUE(trhook95.Ready());
+  ASSERT_FALSE(trhook95.Hooks_Installed());
+  // What trhook95 holds before the bar starts differs from what the bar gives it.
+  trhook95.SetGameActiveFlag(TRUE);
+  trhook95.SetLexomarHotKey(0);
+  trhook95.SetCompWnd(nullptr);
+  Write_Number("UseGameTrans", 0);
+  HWND bar = Start();
+  ASSERT_NE(bar, nullptr);
+  HWND notepad = Start_Notepad();
+  ASSERT_NE(notepad, nullptr);
+  Bring_Forward(notepad);
+  testkit::Key_Stroke({VK_CONTROL, VK_F11});  // localise: the target for the comparison
+  ASSERT_TRUE(testkit::Wait_Until([&] { return Log().back().rfind("SetTransFlag32", 0) == 0; },
+                                  milliseconds(3000)));
+  PostMessageA(bar, WM_COMMAND, 32794, 0);  // top and bottom
+  ASSERT_NE(Expect_Tiled(notepad, 1), nullptr);
+  EXPECT_EQ(trhook95.Compared(), notepad);
+  PostMessageA(bar, WM_COMMAND, 32792, 0);  // cancel
+  ASSERT_TRUE(testkit::Wait_Until([&] { return Log().back() == "CancelComptrans32"; }));
+  EXPECT_TRUE(trhook95.Hooks_Installed());
+  Close(bar);
+  // Gone with the bar, after the companion library's end.
+  EXPECT_FALSE(trhook95.Hooks_Installed());
+  trhook95.SetGameActiveFlag(TRUE);
+
+  std::string np = Hwnd_Text(notepad);
+  // At start-up trhook95's hooks are in and its game flag set before the companion library
+  // starts, and the dictionary hot key follows it; at comparison's end trhook95 lets go of the
+  // compared window before the companion library is told; at the close the companion library
+  // ends while trhook95's hooks are still in.
+  EXPECT_EQ(Trhook95_Notes(),
+            (std::vector<std::string>{
+                "InitHooks32 hooks=1 game=0 hotkey=0 target=0",
+                "SetProfDictID32 hooks=1 game=0 hotkey=393328 target=0",
+                "SetUserDict32 hooks=1 game=0 hotkey=393328 target=0",
+                "SetChnEngMenu32 hooks=1 game=0 hotkey=393328 target=0",
+                "SetInterfaceType32 hooks=1 game=0 hotkey=393328 target=0",
+                "SetCode32 hooks=1 game=0 hotkey=393328 target=0",
+                "SetTransFlag32 hooks=1 game=0 hotkey=393328 target=0",
+                "UpdownComptrans32 hooks=1 game=0 hotkey=393328 target=0",
+                "CancelComptrans32 hooks=1 game=0 hotkey=393328 target=0",
+                "ClearHooks32 hooks=1 game=0 hotkey=393328 target=0"}));
+  EXPECT_EQ(Log()[6], "SetTransFlag32 " + np + " 4");
 }
 
 TEST_F(TranslatorBar, CaptureFollowsTheDictionaryProgramWithinASecond) {
