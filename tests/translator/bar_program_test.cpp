@@ -624,6 +624,68 @@ TEST_F(TranslatorBar, SettingsSheetOkPassesTheSettingsOnCancelDoesNotAndMissingP
   Close(bar);
 }
 
+// The stand-ins of the maker's programs, as the build made them (never in Lingvane's folder).
+std::string Maker_Tool(const char* name) {
+  return testkit::Build_Folder() + "\\outside\\makertools\\" + name;
+}
+
+TEST_F(TranslatorBar, FullTextAndPermanentLocalisationProgramsStartWhereTheShellOrTheBarFinds) {
+  std::string folder = Temp_Folder("lingvane-tools-");
+  std::string bin = folder + "\\stella\\bin", starts = folder + "\\starts.log";
+  CreateDirectoryA((folder + "\\stella").c_str(), nullptr);
+  CreateDirectoryA(bin.c_str(), nullptr);
+  ASSERT_TRUE(CopyFileA(Maker_Tool("pagerunnerec.exe").c_str(),
+                        (bin + "\\pagerunnerec.exe").c_str(), FALSE));
+  SetEnvironmentVariableA("MAKERTOOL_START_LOG", starts.c_str());
+  HWND bar = Start(folder);
+  ASSERT_NE(bar, nullptr);
+  RECT r = Rect_Of(bar);
+  auto started = [&](size_t n) {
+    return testkit::Wait_Until(
+        [&] {
+          std::string log = testkit::Read_File(starts);
+          return static_cast<size_t>(std::count(log.begin(), log.end(), '\n')) >= n;
+        },
+        milliseconds(5000));
+  };
+  // The full-text button, the compact bar's fourth: the shell finds no such program, the bar's
+  // own folder has it under stella\bin.
+  testkit::Click_At(POINT{r.left + 77, r.top + 12});
+  EXPECT_TRUE(started(1));
+  // Once the shell finds it (here: in the current folder) that one starts.
+  ASSERT_TRUE(CopyFileA(Maker_Tool("pagerunnerec.exe").c_str(),
+                        (folder + "\\pagerunnerec.exe").c_str(), FALSE));
+  PostMessageA(bar, WM_COMMAND, 32834, 0);
+  EXPECT_TRUE(started(2));
+  // The permanent-localisation program from the tools popup, found by the shell.
+  ASSERT_TRUE(CopyFileA(Maker_Tool("hanpatch.exe").c_str(), (folder + "\\hanpatch.exe").c_str(),
+                        FALSE));
+  testkit::Click_At(POINT{r.left + 123, r.top + 12});
+  HWND menu = Shot_Menu("bar-tools-popup");
+  ASSERT_NE(menu, nullptr);
+  testkit::Key_Stroke({'F'});  // "永久汉化(&F)"
+  EXPECT_TRUE(started(3));
+  EXPECT_EQ(Find(lingvane_->Id(), "#32770", nullptr), nullptr);  // nothing said
+  SetEnvironmentVariableA("MAKERTOOL_START_LOG", nullptr);
+  Close(bar);
+
+  // Program, arguments, the folder it runs in (Lingvane's own current folder) and how its
+  // window is to be shown.
+  std::string want = bin + "\\pagerunnerec.exe|-s|" + folder + "|" +
+                     std::to_string(SW_SHOWNORMAL) + "\r\n" + folder + "\\pagerunnerec.exe|-s|" +
+                     folder + "|" + std::to_string(SW_SHOWNORMAL) + "\r\n" + folder +
+                     "\\hanpatch.exe||" + folder + "|" + std::to_string(SW_RESTORE) + "\r\n";
+  EXPECT_EQ(testkit::Read_File(starts), want);
+  for (const std::string& f : {bin + "\\pagerunnerec.exe", folder + "\\pagerunnerec.exe",
+                               folder + "\\hanpatch.exe", starts,
+                               folder + "\\lib\\wbseclib.lst"}) {
+    DeleteFileA(f.c_str());
+  }
+  for (const std::string& d : {bin, folder + "\\stella", folder + "\\lib", folder}) {
+    RemoveDirectoryA(d.c_str());
+  }
+}
+
 TEST_F(TranslatorBar, ButtonTipNamesTheProgramInFront) {
   HWND bar = Start();
   ASSERT_NE(bar, nullptr);
