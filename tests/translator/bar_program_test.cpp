@@ -686,6 +686,70 @@ TEST_F(TranslatorBar, FullTextAndPermanentLocalisationProgramsStartWhereTheShell
   }
 }
 
+TEST_F(TranslatorBar, DictionarySubmenuListsTheFirst32RecordsAndItsLastItemChoosesTheLast) {
+  std::string folder = Temp_Folder("lingvane-menu-dicts-");
+  std::string lib = folder + "\\lib", list = lib + "\\wbseclib.lst";
+  CreateDirectoryA(lib.c_str(), nullptr);
+  std::string records;
+  std::vector<std::string> files;
+  for (int i = 0; i < 34; ++i) {
+    char file[16], name[16];
+    snprintf(file, sizeof file, "d%02d.dct", i);
+    snprintf(name, sizeof name, "词库%02d", i);
+    files.push_back(lib + "\\" + file);
+    testkit::Write_File(files.back(), "x");
+    records += Record(file, name, 0);
+  }
+  testkit::Write_File(list, records);
+  HWND bar = Start(folder);
+  ASSERT_NE(bar, nullptr);
+  RECT r = Rect_Of(bar);
+  // The settings button's popup; its first item opens the dictionary submenu.
+  testkit::Click_At(POINT{r.left + 142, r.top + 12});
+  HWND popup = Shot_Menu("bar-settings-popup");
+  ASSERT_NE(popup, nullptr);
+  testkit::Key_Stroke({VK_DOWN});
+  testkit::Key_Stroke({VK_RIGHT});
+  HWND dicts = nullptr;
+  ASSERT_TRUE(testkit::Wait_Until(
+      [&] {
+        dicts = Find(lingvane_->Id(), "#32768", nullptr);
+        HWND next = dicts ? FindWindowExA(nullptr, dicts, "#32768", nullptr) : nullptr;
+        // the submenu is the one that is not the popup
+        if (dicts == popup) dicts = next && IsWindowVisible(next) ? next : nullptr;
+        return dicts != nullptr;
+      },
+      milliseconds(5000)));
+  testkit::Pump_For(milliseconds(400));
+  RECT m = Rect_Of(dicts);
+  testkit::Save_Screen_Bitmap(testkit::Build_Folder() + "\\bar-dictionary-submenu.bmp",
+                              RECT{m.left - 10, m.top - 10, m.right + 10, m.bottom + 10});
+  // "不使用专业词库", a separator and 32 dictionaries: 33 items high, no more.
+  int items = (m.bottom - m.top) / GetSystemMetrics(SM_CYMENU);
+  EXPECT_GE(items, 33);
+  EXPECT_LT(items, 35);
+  // Up from the first item wraps to the last one listed: the 32nd record.
+  testkit::Key_Stroke({VK_UP});
+  testkit::Key_Stroke({VK_RETURN});
+  ASSERT_TRUE(testkit::Wait_Until([&] { return Log().back() == "SetProfDictID32 31"; },
+                                  milliseconds(3000)))
+      << Log().back();
+  std::string want;
+  for (int i = 0; i < 34; ++i) {
+    char file[16], name[16];
+    snprintf(file, sizeof file, "d%02d.dct", i);
+    snprintf(name, sizeof name, "词库%02d", i);
+    want += Record(file, name, i == 31);
+  }
+  EXPECT_EQ(testkit::Read_File(list), want);
+  Close(bar);
+  EXPECT_EQ(Read_Options()["ProfDictID"], "n:31");
+  files.push_back(list);
+  for (const std::string& f : files) DeleteFileA(f.c_str());
+  RemoveDirectoryA(lib.c_str());
+  RemoveDirectoryA(folder.c_str());
+}
+
 TEST_F(TranslatorBar, ButtonTipNamesTheProgramInFront) {
   HWND bar = Start();
   ASSERT_NE(bar, nullptr);
