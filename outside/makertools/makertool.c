@@ -12,6 +12,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "standin_record.h"
+
 /* The command line after the program's own name and the blanks that follow it. */
 static const char* arguments_of(const char* line) {
   if (*line == '"') {
@@ -40,17 +42,7 @@ static void note_start(void) {
                      arguments_of(GetCommandLineA()), folder, show);
   if (len < 0) return;
   if (len >= (int)sizeof line) len = (int)sizeof line - 1;
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    HANDLE f = CreateFileA(log, FILE_APPEND_DATA, FILE_SHARE_READ, NULL, OPEN_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, NULL);
-    if (f != INVALID_HANDLE_VALUE) {
-      DWORD written;
-      WriteFile(f, line, (DWORD)len, &written, NULL);
-      CloseHandle(f);
-      return;
-    }
-    Sleep(10);
-  }
+  standin_append(log, line, (DWORD)len);
 }
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE previous, LPSTR commandLine, int show) {

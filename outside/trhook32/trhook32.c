@@ -22,6 +22,8 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "standin_record.h"
+
 /* The start of trhook95's shared record (its section ".gdata"), as that library lays it out. */
 typedef struct {
   HHOOK keyboardHook, getMsgHook, cbtHook;
@@ -50,18 +52,7 @@ static void append_line(const char* file, const char* text) {
   if (len > (int)sizeof line - 3) len = (int)sizeof line - 3;
   line[len++] = '\r';
   line[len++] = '\n';
-  /* Several processes may write: open, append one line, close. */
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    HANDLE f = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ, NULL, OPEN_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, NULL);
-    if (f != INVALID_HANDLE_VALUE) {
-      DWORD written;
-      WriteFile(f, line, (DWORD)len, &written, NULL);
-      CloseHandle(f);
-      return;
-    }
-    Sleep(10);
-  }
+  standin_append(path, line, (DWORD)len);
 }
 
 /* trhook95's shared record as this process maps it, or NULL when the library is not loaded. */

@@ -81,16 +81,10 @@ class Trhook95_View {
  public:
   explicit Trhook95_View(const std::string& folder)
       : module_(LoadLibraryA((folder + "\\trhook95.dll").c_str())) {
-    if (!module_) return;
-    auto* base = reinterpret_cast<BYTE*>(module_);
-    auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(
-        base + reinterpret_cast<IMAGE_DOS_HEADER*>(base)->e_lfanew);
-    IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
-    for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section) {
-      if (strncmp(reinterpret_cast<const char*>(section->Name), ".gdata", 8) == 0) {
-        shared_ = reinterpret_cast<trhook95::SharedHookData*>(base + section->VirtualAddress);
-      }
-    }
+    const IMAGE_SECTION_HEADER* section = testkit::Module_Section(module_, ".gdata");
+    if (!section) return;
+    shared_ = reinterpret_cast<trhook95::SharedHookData*>(reinterpret_cast<BYTE*>(module_) +
+                                                          section->VirtualAddress);
     SetGameActiveFlag = reinterpret_cast<BOOL(WINAPI*)(BOOL)>(
         reinterpret_cast<void*>(GetProcAddress(module_, "SetGameActiveFlag")));
     SetLexomarHotKey = reinterpret_cast<BOOL(WINAPI*)(DWORD)>(
