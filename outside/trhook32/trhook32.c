@@ -6,7 +6,15 @@
  * values, texts in double quotes). It keeps the text code for GetCode32, fails InitHooks32
  * while TRHOOK32_FAIL_INIT is "1", and after LeftrightComptrans32 or UpdownComptrans32 sends
  * WM_COMPWND_SETTARGET to the window given to InitHooks32, with the window last given to
- * SetTransFlag32 (or, before any, the foreground window) as the window to compare. */
+ * SetTransFlag32 (or, before any, the foreground window) as the window to compare.
+ *
+ * Beside that record it keeps a second one, trhook95-state.log in the same folder, of what it
+ * sees of trhook95 in its process at each call, so that the order of the calls into both
+ * libraries shows: one line per call, the function name, then "hooks=" 1 or 0 (whether
+ * trhook95's hooks are installed), "game=" its game-translation flag, "hotkey=" its
+ * dictionary hot key and "target=" the compared window it holds (decimal handle value). The
+ * line is "<name> absent" when trhook95 is not loaded in the process. It reads trhook95's
+ * shared record and changes nothing there. */
 #define TRHOOK32_BUILD
 #include "trhook32.h"
 
@@ -14,35 +22,80 @@
 #include <stdio.h>
 #include <string.h>
 
+#include "standin_record.h"
+
+/* The start of trhook95's shared record (its section ".gdata"), as that library lays it out. */
+typedef struct {
+  HHOOK keyboardHook, getMsgHook, cbtHook;
+  DWORD translatorPid;
+  DWORD dictHotKey;
+  BOOL gameActive;
+  char baseDir[256];
+  char pluginDir[256];
+  BOOL gameEnabled[12];
+  HWND compTarget;
+  HWND compWnd;
+} Trhook95_Shared;
+
 static HWND g_compareWnd;
 static HWND g_lastTarget;
 static int g_code = -1;
 
-static void record(const char* format, ...) {
-  char dir[MAX_PATH], path[MAX_PATH + 16], line[1200];
+/* Appends one line (CR LF added) to the file of that name in the log folder. */
+static void append_line(const char* file, const char* text) {
+  char dir[MAX_PATH], path[MAX_PATH + 32], line[1200];
   DWORD n = GetEnvironmentVariableA("TRHOOK32_LOG_DIR", dir, sizeof dir);
   if (n == 0 || n >= sizeof dir) return;
-  snprintf(path, sizeof path, "%s\\trhook32.log", dir);
-  va_list args;
-  va_start(args, format);
-  int len = vsnprintf(line, sizeof line - 2, format, args);
-  va_end(args);
+  snprintf(path, sizeof path, "%s\\%s", dir, file);
+  int len = snprintf(line, sizeof line - 2, "%s", text);
   if (len < 0) return;
   if (len > (int)sizeof line - 3) len = (int)sizeof line - 3;
   line[len++] = '\r';
   line[len++] = '\n';
-  /* Several processes may write: open, append one line, close. */
-  for (int attempt = 0; attempt < 50; ++attempt) {
-    HANDLE f = CreateFileA(path, FILE_APPEND_DATA, FILE_SHARE_READ, NULL, OPEN_ALWAYS,
-                           FILE_ATTRIBUTE_NORMAL, NULL);
-    if (f != INVALID_HANDLE_VALUE) {
-      DWORD written;
-      WriteFile(f, line, (DWORD)len, &written, NULL);
-      CloseHandle(f);
-      return;
+  standin_append(path, line, (DWORD)len);
+}
+
+/* trhook95's shared record as this process maps it, or NULL when the library is not loaded. */
+static const volatile Trhook95_Shared* trhook95_shared(void) {
+  BYTE* base = (BYTE*)GetModuleHandleA("trhook95.dll");
+  if (!base) return NULL;
+  IMAGE_DOS_HEADER* dos = (IMAGE_DOS_HEADER*)base;
+  IMAGE_NT_HEADERS* nt = (IMAGE_NT_HEADERS*)(base + dos->e_lfanew);
+  IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
+  for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section) {
+    if (strncmp((const char*)section->Name, ".gdata", 8) == 0) {
+      return (const volatile Trhook95_Shared*)(base + section->VirtualAddress);
     }
-    Sleep(10);
   }
+  return NULL;
+}
+
+static void note_trhook95(const char* call) {
+  char line[200];
+  const volatile Trhook95_Shared* shared = trhook95_shared();
+  if (!shared) {
+    snprintf(line, sizeof line, "%s absent", call);
+  } else {
+    snprintf(line, sizeof line, "%s hooks=%d game=%d hotkey=%lu target=%lu", call,
+             shared->keyboardHook != NULL, (int)shared->gameActive,
+             (unsigned long)shared->dictHotKey, (unsigned long)(ULONG_PTR)shared->compTarget);
+  }
+  append_line("trhook95-state.log", line);
+}
+
+static void record(const char* format, ...) {
+  char line[1200], call[64];
+  va_list args;
+  va_start(args, format);
+  int len = vsnprintf(line, sizeof line, format, args);
+  va_end(args);
+  if (len < 0) return;
+  append_line("trhook32.log", line);
+  size_t name = strcspn(line, " ");
+  if (name >= sizeof call) name = sizeof call - 1;
+  memcpy(call, line, name);
+  call[name] = 0;
+  note_trhook95(call);
 }
 
 static unsigned long hwnd_value(HWND h) { return (unsigned long)(ULONG_PTR)h; }

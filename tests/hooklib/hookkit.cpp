@@ -99,17 +99,11 @@ Library::Library(const Run_Folder& folder) : path_(folder.Path() + "\\trhook95.d
   SetExePath = reinterpret_cast<decltype(SetExePath)>(get("SetExePath"));
   SetGameActiveFlag = reinterpret_cast<decltype(SetGameActiveFlag)>(get("SetGameActiveFlag"));
 
-  auto* base = reinterpret_cast<BYTE*>(module_);
-  auto* dos = reinterpret_cast<IMAGE_DOS_HEADER*>(base);
-  auto* nt = reinterpret_cast<IMAGE_NT_HEADERS*>(base + dos->e_lfanew);
-  IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
-  for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section) {
-    if (std::string(reinterpret_cast<char*>(section->Name), strnlen(reinterpret_cast<char*>(section->Name), 8)) ==
-        ".gdata") {
-      shared_ = reinterpret_cast<trhook95::SharedHookData*>(base + section->VirtualAddress);
-      gdataFlags_ = section->Characteristics;
-      gdataSize_ = section->Misc.VirtualSize;
-    }
+  if (const IMAGE_SECTION_HEADER* section = testkit::Module_Section(module_, ".gdata")) {
+    shared_ = reinterpret_cast<trhook95::SharedHookData*>(reinterpret_cast<BYTE*>(module_) +
+                                                          section->VirtualAddress);
+    gdataFlags_ = section->Characteristics;
+    gdataSize_ = section->Misc.VirtualSize;
   }
 }
 

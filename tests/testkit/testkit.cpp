@@ -1,6 +1,7 @@
 #include "testkit/testkit.h"
 
 #include <cstddef>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <vector>
@@ -263,3 +264,19 @@ static_assert(sizeof(INPUT) == 40 && offsetof(INPUT, ki) == 8);
 #else
 static_assert(sizeof(INPUT) == 28 && offsetof(INPUT, ki) == 4);
 #endif
+
+namespace testkit {
+
+const IMAGE_SECTION_HEADER* Module_Section(HMODULE module, const char* name) {
+  if (!module) return nullptr;
+  auto* base = reinterpret_cast<const BYTE*>(module);
+  auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+      base + reinterpret_cast<const IMAGE_DOS_HEADER*>(base)->e_lfanew);
+  const IMAGE_SECTION_HEADER* section = IMAGE_FIRST_SECTION(nt);
+  for (WORD i = 0; i < nt->FileHeader.NumberOfSections; ++i, ++section) {
+    if (strncmp(reinterpret_cast<const char*>(section->Name), name, 8) == 0) return section;
+  }
+  return nullptr;
+}
+
+}  // namespace testkit

@@ -64,6 +64,10 @@ void Empty_Sound_Output();
 // it, so a new sound shows as a change of this stamp, not always as growth.
 std::pair<unsigned long long, unsigned long long> Sound_Output_Stamp();
 
+// The section of that name (at most 8 characters, ".gdata") of a loaded module: its header,
+// or null when the module has none. Its bytes start at the module's base plus VirtualAddress.
+const IMAGE_SECTION_HEADER* Module_Section(HMODULE module, const char* name);
+
 // Deletes a registry key of the current user with everything under it (no error when it is
 // missing).
 void Delete_User_Key(const std::string& path);

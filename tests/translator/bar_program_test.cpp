@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "lingvane_fixture.h"
+#include "shared_data.h"
 #include "testkit/testkit.h"
 
 namespace {
@@ -73,6 +74,42 @@ std::string Record(const char* file, const char* name, int selected) {
   memcpy(&r[32], &selected, 4);
   return r;
 }
+
+// The trhook95.dll of Lingvane's folder loaded into the test: its shared record is the one
+// Lingvane's copy uses, read and set here around a run of the bar.
+class Trhook95_View {
+ public:
+  explicit Trhook95_View(const std::string& folder)
+      : module_(LoadLibraryA((folder + "\\trhook95.dll").c_str())) {
+    const IMAGE_SECTION_HEADER* section = testkit::Module_Section(module_, ".gdata");
+    if (!section) return;
+    shared_ = reinterpret_cast<trhook95::SharedHookData*>(reinterpret_cast<BYTE*>(module_) +
+                                                          section->VirtualAddress);
+    SetGameActiveFlag = reinterpret_cast<BOOL(WINAPI*)(BOOL)>(
+        reinterpret_cast<void*>(GetProcAddress(module_, "SetGameActiveFlag")));
+    SetLexomarHotKey = reinterpret_cast<BOOL(WINAPI*)(DWORD)>(
+        reinterpret_cast<void*>(GetProcAddress(module_, "SetLexomarHotKey")));
+    SetCompWnd = reinterpret_cast<BOOL(WINAPI*)(HWND)>(
+        reinterpret_cast<void*>(GetProcAddress(module_, "SetCompWnd")));
+  }
+  ~Trhook95_View() {
+    if (module_) FreeLibrary(module_);
+  }
+  Trhook95_View(const Trhook95_View&) = delete;
+  Trhook95_View& operator=(const Trhook95_View&) = delete;
+  bool Ready() const { return shared_ && SetGameActiveFlag && SetLexomarHotKey && SetCompWnd; }
+  bool Hooks_Installed() const {
+    return shared_->hKeyboardHook || shared_->hGetMsgHook || shared_->hCbtHook;
+  }
+  HWND Compared() const { return shared_->hCompTarget; }
+  BOOL(WINAPI* SetGameActiveFlag)(BOOL) = nullptr;
+  BOOL(WINAPI* SetLexomarHotKey)(DWORD) = nullptr;
+  BOOL(WINAPI* SetCompWnd)(HWND) = nullptr;
+
+ private:
+  HMODULE module_;
+  volatile trhook95::SharedHookData* shared_ = nullptr;
+};
 
 class TranslatorBar : public TranslatorProgramTest {
  protected:
@@ -228,6 +265,54 @@ TEST_F(TranslatorBar, CommandsAndHotKeysReachTheLibrariesInOrderAndCloseIsRefuse
   EXPECT_EQ(after["UseChnEngMenu"], "n:1");
   EXPECT_EQ(after["InterfaceType"], "n:1");
   EXPECT_EQ(after["UseGameTrans"], "n:0");
+}
+
+TEST_F(TranslatorBar, BothHookLibrariesStartAndEndAroundTheCompanionLibrary) {
+  Trhook95_View trhook95(folder_);
+  ASSERT_TRUE(trhook95.Ready());
+  ASSERT_FALSE(trhook95.Hooks_Installed());
+  // What trhook95 holds before the bar starts differs from what the bar gives it.
+  trhook95.SetGameActiveFlag(TRUE);
+  trhook95.SetLexomarHotKey(0);
+  trhook95.SetCompWnd(nullptr);
+  Write_Number("UseGameTrans", 0);
+  HWND bar = Start();
+  ASSERT_NE(bar, nullptr);
+  HWND notepad = Start_Notepad();
+  ASSERT_NE(notepad, nullptr);
+  Bring_Forward(notepad);
+  testkit::Key_Stroke({VK_CONTROL, VK_F11});  // localise: the target for the comparison
+  ASSERT_TRUE(testkit::Wait_Until([&] { return Log().back().rfind("SetTransFlag32", 0) == 0; },
+                                  milliseconds(3000)));
+  PostMessageA(bar, WM_COMMAND, 32794, 0);  // top and bottom
+  ASSERT_NE(Expect_Tiled(notepad, 1), nullptr);
+  EXPECT_EQ(trhook95.Compared(), notepad);
+  PostMessageA(bar, WM_COMMAND, 32792, 0);  // cancel
+  ASSERT_TRUE(testkit::Wait_Until([&] { return Log().back() == "CancelComptrans32"; }));
+  EXPECT_TRUE(trhook95.Hooks_Installed());
+  Close(bar);
+  // Gone with the bar, after the companion library's end.
+  EXPECT_FALSE(trhook95.Hooks_Installed());
+  trhook95.SetGameActiveFlag(TRUE);
+
+  std::string np = Hwnd_Text(notepad);
+  // At start-up trhook95's hooks are in and its game flag set before the companion library
+  // starts, and the dictionary hot key follows it; at comparison's end trhook95 lets go of the
+  // compared window before the companion library is told; at the close the companion library
+  // ends while trhook95's hooks are still in.
+  EXPECT_EQ(Trhook95_Notes(),
+            (std::vector<std::string>{
+                "InitHooks32 hooks=1 game=0 hotkey=0 target=0",
+                "SetProfDictID32 hooks=1 game=0 hotkey=393328 target=0",
+                "SetUserDict32 hooks=1 game=0 hotkey=393328 target=0",
+                "SetChnEngMenu32 hooks=1 game=0 hotkey=393328 target=0",
+                "SetInterfaceType32 hooks=1 game=0 hotkey=393328 target=0",
+                "SetCode32 hooks=1 game=0 hotkey=393328 target=0",
+                "SetTransFlag32 hooks=1 game=0 hotkey=393328 target=0",
+                "UpdownComptrans32 hooks=1 game=0 hotkey=393328 target=0",
+                "CancelComptrans32 hooks=1 game=0 hotkey=393328 target=0",
+                "ClearHooks32 hooks=1 game=0 hotkey=393328 target=0"}));
+  EXPECT_EQ(Log()[6], "SetTransFlag32 " + np + " 4");
 }
 
 TEST_F(TranslatorBar, CaptureFollowsTheDictionaryProgramWithinASecond) {
@@ -533,6 +618,132 @@ TEST_F(TranslatorBar, SettingsSheetOkPassesTheSettingsOnCancelDoesNotAndMissingP
   Close(bar);
 }
 
+// The stand-ins of the maker's programs, as the build made them (never in Lingvane's folder).
+std::string Maker_Tool(const char* name) {
+  return testkit::Build_Folder() + "\\outside\\makertools\\" + name;
+}
+
+TEST_F(TranslatorBar, FullTextAndPermanentLocalisationProgramsStartWhereTheShellOrTheBarFinds) {
+  std::string folder = Temp_Folder("lingvane-tools-");
+  std::string bin = folder + "\\stella\\bin", starts = folder + "\\starts.log";
+  CreateDirectoryA((folder + "\\stella").c_str(), nullptr);
+  CreateDirectoryA(bin.c_str(), nullptr);
+  ASSERT_TRUE(CopyFileA(Maker_Tool("pagerunnerec.exe").c_str(),
+                        (bin + "\\pagerunnerec.exe").c_str(), FALSE));
+  SetEnvironmentVariableA("MAKERTOOL_START_LOG", starts.c_str());
+  HWND bar = Start(folder);
+  ASSERT_NE(bar, nullptr);
+  RECT r = Rect_Of(bar);
+  auto started = [&](size_t n) {
+    return testkit::Wait_Until(
+        [&] {
+          std::string log = testkit::Read_File(starts);
+          return static_cast<size_t>(std::count(log.begin(), log.end(), '\n')) >= n;
+        },
+        milliseconds(5000));
+  };
+  // The full-text button, the compact bar's fourth: the shell finds no such program, the bar's
+  // own folder has it under stella\bin.
+  testkit::Click_At(POINT{r.left + 77, r.top + 12});
+  EXPECT_TRUE(started(1));
+  // Once the shell finds it (here: in the current folder) that one starts.
+  ASSERT_TRUE(CopyFileA(Maker_Tool("pagerunnerec.exe").c_str(),
+                        (folder + "\\pagerunnerec.exe").c_str(), FALSE));
+  PostMessageA(bar, WM_COMMAND, 32834, 0);
+  EXPECT_TRUE(started(2));
+  // The permanent-localisation program from the tools popup, found by the shell.
+  ASSERT_TRUE(CopyFileA(Maker_Tool("hanpatch.exe").c_str(), (folder + "\\hanpatch.exe").c_str(),
+                        FALSE));
+  testkit::Click_At(POINT{r.left + 123, r.top + 12});
+  HWND menu = Shot_Menu("bar-tools-popup");
+  ASSERT_NE(menu, nullptr);
+  testkit::Key_Stroke({'F'});  // "永久汉化(&F)"
+  EXPECT_TRUE(started(3));
+  EXPECT_EQ(Find(lingvane_->Id(), "#32770", nullptr), nullptr);  // nothing said
+  SetEnvironmentVariableA("MAKERTOOL_START_LOG", nullptr);
+  Close(bar);
+
+  // Program, arguments, the folder it runs in (Lingvane's own current folder) and how its
+  // window is to be shown.
+  std::string want = bin + "\\pagerunnerec.exe|-s|" + folder + "|" +
+                     std::to_string(SW_SHOWNORMAL) + "\r\n" + folder + "\\pagerunnerec.exe|-s|" +
+                     folder + "|" + std::to_string(SW_SHOWNORMAL) + "\r\n" + folder +
+                     "\\hanpatch.exe||" + folder + "|" + std::to_string(SW_RESTORE) + "\r\n";
+  EXPECT_EQ(testkit::Read_File(starts), want);
+  for (const std::string& f : {bin + "\\pagerunnerec.exe", folder + "\\pagerunnerec.exe",
+                               folder + "\\hanpatch.exe", starts,
+                               folder + "\\lib\\wbseclib.lst"}) {
+    DeleteFileA(f.c_str());
+  }
+  for (const std::string& d : {bin, folder + "\\stella", folder + "\\lib", folder}) {
+    RemoveDirectoryA(d.c_str());
+  }
+}
+
+TEST_F(TranslatorBar, DictionarySubmenuListsTheFirst32RecordsAndItsLastItemChoosesTheLast) {
+  std::string folder = Temp_Folder("lingvane-menu-dicts-");
+  std::string lib = folder + "\\lib", list = lib + "\\wbseclib.lst";
+  CreateDirectoryA(lib.c_str(), nullptr);
+  std::string records;
+  std::vector<std::string> files;
+  for (int i = 0; i < 34; ++i) {
+    char file[16], name[16];
+    snprintf(file, sizeof file, "d%02d.dct", i);
+    snprintf(name, sizeof name, "词库%02d", i);
+    files.push_back(lib + "\\" + file);
+    testkit::Write_File(files.back(), "x");
+    records += Record(file, name, 0);
+  }
+  testkit::Write_File(list, records);
+  HWND bar = Start(folder);
+  ASSERT_NE(bar, nullptr);
+  RECT r = Rect_Of(bar);
+  // The settings button's popup; its first item opens the dictionary submenu.
+  testkit::Click_At(POINT{r.left + 142, r.top + 12});
+  HWND popup = Shot_Menu("bar-settings-popup");
+  ASSERT_NE(popup, nullptr);
+  testkit::Key_Stroke({VK_DOWN});
+  testkit::Key_Stroke({VK_RIGHT});
+  HWND dicts = nullptr;
+  ASSERT_TRUE(testkit::Wait_Until(
+      [&] {
+        dicts = Find(lingvane_->Id(), "#32768", nullptr);
+        HWND next = dicts ? FindWindowExA(nullptr, dicts, "#32768", nullptr) : nullptr;
+        // the submenu is the one that is not the popup
+        if (dicts == popup) dicts = next && IsWindowVisible(next) ? next : nullptr;
+        return dicts != nullptr;
+      },
+      milliseconds(5000)));
+  testkit::Pump_For(milliseconds(400));
+  RECT m = Rect_Of(dicts);
+  testkit::Save_Screen_Bitmap(testkit::Build_Folder() + "\\bar-dictionary-submenu.bmp",
+                              RECT{m.left - 10, m.top - 10, m.right + 10, m.bottom + 10});
+  // "不使用专业词库", a separator and 32 dictionaries: 33 items high, no more.
+  int items = (m.bottom - m.top) / GetSystemMetrics(SM_CYMENU);
+  EXPECT_GE(items, 33);
+  EXPECT_LT(items, 35);
+  // Up from the first item wraps to the last one listed: the 32nd record.
+  testkit::Key_Stroke({VK_UP});
+  testkit::Key_Stroke({VK_RETURN});
+  ASSERT_TRUE(testkit::Wait_Until([&] { return Log().back() == "SetProfDictID32 31"; },
+                                  milliseconds(3000)))
+      << Log().back();
+  std::string want;
+  for (int i = 0; i < 34; ++i) {
+    char file[16], name[16];
+    snprintf(file, sizeof file, "d%02d.dct", i);
+    snprintf(name, sizeof name, "词库%02d", i);
+    want += Record(file, name, i == 31);
+  }
+  EXPECT_EQ(testkit::Read_File(list), want);
+  Close(bar);
+  EXPECT_EQ(Read_Options()["ProfDictID"], "n:31");
+  files.push_back(list);
+  for (const std::string& f : files) DeleteFileA(f.c_str());
+  RemoveDirectoryA(lib.c_str());
+  RemoveDirectoryA(folder.c_str());
+}
+
 TEST_F(TranslatorBar, ButtonTipNamesTheProgramInFront) {
   HWND bar = Start();
   ASSERT_NE(bar, nullptr);
@@ -564,7 +775,10 @@ TEST_F(TranslatorBar, ButtonTipNamesTheProgramInFront) {
   ASSERT_NE(compare, nullptr);
   PostMessageA(bar, WM_COMMAND, 32792, 0);
   EXPECT_TRUE(testkit::Wait_Until([&] { return !IsWindowVisible(compare); }));
-  EXPECT_EQ(Log().back(), "CancelComptrans32");
+  // The window is hidden before the companion library is told.
+  EXPECT_TRUE(testkit::Wait_Until([&] { return Log().back() == "CancelComptrans32"; },
+                                  milliseconds(3000)))
+      << Log().back();
   testkit::Mouse_To(POINT{500, 500});
   Close(bar);
 }

@@ -96,6 +96,7 @@ void TranslatorProgramTest::SetUp() {
   logDir_ = std::string(temp) + "lingvane-test-" + std::to_string(GetCurrentProcessId());
   CreateDirectoryA(logDir_.c_str(), nullptr);
   DeleteFileA(Log_Path().c_str());
+  DeleteFileA((logDir_ + "\\trhook95-state.log").c_str());
   SetEnvironmentVariableA("TRHOOK32_LOG_DIR", logDir_.c_str());
 }
 
@@ -103,20 +104,36 @@ void TranslatorProgramTest::TearDown() {
   SetEnvironmentVariableA("TRHOOK32_LOG_DIR", nullptr);
   SetEnvironmentVariableA("TRHOOK32_FAIL_INIT", nullptr);
   DeleteFileA(Log_Path().c_str());
+  DeleteFileA((logDir_ + "\\trhook95-state.log").c_str());
   RemoveDirectoryA(logDir_.c_str());
   testkit::Delete_User_Key("Software\\Larkmoor\\Lingvane");
 }
 
-std::vector<std::string> TranslatorProgramTest::Log() const {
-  std::ifstream in(Log_Path(), std::ios::binary);
+namespace {
+
+std::vector<std::string> Lines_Of(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
   std::vector<std::string> lines;
   std::string line;
   while (std::getline(in, line)) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    if (line.rfind("InitHooks32 ", 0) == 0) line = "InitHooks32";
     lines.push_back(line);
   }
   return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> TranslatorProgramTest::Log() const {
+  std::vector<std::string> lines = Lines_Of(Log_Path());
+  for (std::string& line : lines) {
+    if (line.rfind("InitHooks32 ", 0) == 0) line = "InitHooks32";
+  }
+  return lines;
+}
+
+std::vector<std::string> TranslatorProgramTest::Trhook95_Notes() const {
+  return Lines_Of(logDir_ + "\\trhook95-state.log");
 }
 
 }  // namespace lingvane_fixture

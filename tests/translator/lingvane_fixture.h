@@ -37,6 +37,9 @@ class TranslatorProgramTest : public ::testing::Test {
   std::string Log_Path() const { return logDir_ + "\\trhook32.log"; }
   // The recorded calls; InitHooks32's varying window handle is left out.
   std::vector<std::string> Log() const;
+  // What the stand-in saw of trhook95 at each of those calls, line for line: "<name> hooks=..
+  // game=.. hotkey=.. target=..".
+  std::vector<std::string> Trhook95_Notes() const;
   std::string Exe() const { return folder_ + "\\Lingvane.exe"; }
   std::string folder_, logDir_;
 };

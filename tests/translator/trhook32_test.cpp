@@ -21,12 +21,14 @@ class Trhook32StandIn : public ::testing::Test {
     dir_ = std::string(temp) + "trhook32-" + std::to_string(GetCurrentProcessId());
     CreateDirectoryA(dir_.c_str(), nullptr);
     DeleteFileA((dir_ + "\\trhook32.log").c_str());
+    DeleteFileA((dir_ + "\\trhook95-state.log").c_str());
     SetEnvironmentVariableA("TRHOOK32_LOG_DIR", dir_.c_str());
   }
   void TearDown() override {
     SetEnvironmentVariableA("TRHOOK32_LOG_DIR", nullptr);
     SetEnvironmentVariableA("TRHOOK32_FAIL_INIT", nullptr);
     DeleteFileA((dir_ + "\\trhook32.log").c_str());
+    DeleteFileA((dir_ + "\\trhook95-state.log").c_str());
     RemoveDirectoryA(dir_.c_str());
   }
   std::vector<std::string> Log() {
