@@ -1,5 +1,7 @@
 #include "lingvane_fixture.h"
 
+#include <commctrl.h>
+
 #include <cstring>
 #include <fstream>
 
@@ -80,6 +82,29 @@ HWND Find(DWORD pid, const char* cls, const char* title, DWORD notPid) {
   Found f{notPid, cls, title, pid, nullptr};
   EnumWindows(Match, reinterpret_cast<LPARAM>(&f));
   return f.hwnd;
+}
+
+HWND Find_Splash(DWORD pid) {
+  struct Search {
+    DWORD pid;
+    HWND hwnd;
+  } search{pid, nullptr};
+  EnumWindows(
+      [](HWND hwnd, LPARAM lp) -> BOOL {
+        auto* s = reinterpret_cast<Search*>(lp);
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        char cls[64] = {};
+        GetClassNameA(hwnd, cls, sizeof cls);
+        if (owner == s->pid && IsWindowVisible(hwnd) && GetWindowTextLengthA(hwnd) == 0 &&
+            lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0) {
+          s->hwnd = hwnd;
+          return FALSE;
+        }
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.hwnd;
 }
 
 HWND Wait_Bar(const testkit::Process& lingvane) {

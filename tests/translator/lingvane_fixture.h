@@ -26,6 +26,9 @@ void Write_Text(const char* name, const char* text);
 // A visible top-level window of the process (or, with pid 0, of any other process but
 // `notPid`) with that class and title (null: any).
 HWND Find(DWORD pid, const char* cls, const char* title, DWORD notPid = 0);
+// A visible untitled window of the process other than a tooltip (the bar's tips have no title
+// and show whenever the pointer happens to rest on a button): the splash, while it is up.
+HWND Find_Splash(DWORD pid);
 // The bar of a started Lingvane, once it shows (null when it does not within the wait).
 HWND Wait_Bar(const testkit::Process& lingvane);
 

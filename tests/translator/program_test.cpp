@@ -44,7 +44,7 @@ TEST_F(TranslatorProgram, SecondStartEndsAtOnceAndLeavesTheStoredOptionsAlone) {
   EXPECT_EQ(r.left, GetSystemMetrics(SM_CXSCREEN) - 3 * GetSystemMetrics(SM_CXSIZE) - 250);
   EXPECT_TRUE(GetWindowLongA(bar, GWL_EXSTYLE) & WS_EX_TOPMOST);
   // No splash left over.
-  EXPECT_EQ(Find(first.Id(), nullptr, ""), nullptr);
+  EXPECT_EQ(Find_Splash(first.Id()), nullptr);
 
   PostMessageA(bar, WM_CLOSE, 0, 0);
   EXPECT_EQ(first.Wait_Exit(), 0u);
