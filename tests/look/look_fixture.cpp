@@ -19,69 +19,13 @@ POINT Client_Point(HWND window, int x_twips, int y_twips) {
   return p;
 }
 
-void Send_Move(POINT at) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  in.mi.dx = MulDiv(at.x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-  in.mi.dy = MulDiv(at.y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-  in.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-  SendInput(1, &in, sizeof in);
-}
-
 namespace {
-
-bool Cursor_At(POINT at) {
-  POINT now;
-  GetCursorPos(&now);
-  return now.x == at.x && now.y == at.y;
-}
-
-void Pump_Ms(int ms) {
-  testkit::Pump_For(std::chrono::milliseconds(ms), [] { forms::Do_Events(); });
-}
-
+void Forms_Pump() { forms::Do_Events(); }
 }  // namespace
 
-// The display echoes each pointer move a little later, and a late echo of an earlier move can
-// put the pointer back where it was: the move is sent again until the pointer stays put.
-void Mouse_To(POINT at) {
-  for (int attempt = 0; attempt < 6; ++attempt) {
-    Send_Move(at);
-    Pump_Ms(60);
-    if (!Cursor_At(at)) continue;
-    Pump_Ms(60);
-    if (Cursor_At(at)) return;
-  }
-}
+void Mouse_To(POINT at) { testkit::Mouse_To(at, Forms_Pump); }
 
-void Mouse_Button(int button, bool down) {
-  INPUT in{};
-  in.type = INPUT_MOUSE;
-  if (button == 2)
-    in.mi.dwFlags = down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP;
-  else
-    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
-  SendInput(1, &in, sizeof in);
-}
-
-void Click_At(POINT at) {
-  Mouse_To(at);
-  Mouse_Button(1, true);
-  Mouse_Button(1, false);
-}
-
-void Key(WORD vk, bool down) {
-  INPUT in{};
-  in.type = INPUT_KEYBOARD;
-  in.ki.wVk = vk;
-  in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-  SendInput(1, &in, sizeof in);
-}
-
-void Key_Stroke(std::initializer_list<WORD> keys) {
-  for (WORD k : keys) Key(k, true);
-  for (auto it = keys.end(); it != keys.begin();) Key(*--it, false);
-}
+void Click_At(POINT at) { testkit::Click_At(at, 1, Forms_Pump); }
 
 namespace {
 Script* g_script = nullptr;

@@ -19,15 +19,13 @@ namespace quillon {
 POINT Center_Of(forms::Control& control);
 POINT Client_Point(HWND window, int x_twips, int y_twips);
 
-// Moves the pointer there and waits until it stays there.
+// The testkit's real input; the pointer moves pump through the forms runtime.
 void Mouse_To(POINT at);
-// Only sends the move (for another thread while this one is held in a system loop).
-void Send_Move(POINT at);
-void Mouse_Button(int button, bool down);  // 1 left, 2 right
 void Click_At(POINT at);
-void Key(WORD vk, bool down);
-// Presses the modifiers, the key, and releases them in reverse order.
-void Key_Stroke(std::initializer_list<WORD> keys);
+using testkit::Key;
+using testkit::Key_Stroke;
+using testkit::Mouse_Button;
+using testkit::Send_Move;
 
 // Runs steps from a thread timer while a modal loop (a box's) runs; each step returns true when
 // it is done, false to be tried again at the next tick. After `limit` the script stops and posts

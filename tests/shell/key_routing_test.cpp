@@ -109,23 +109,7 @@ TEST_F(Routing, KeyPreviewRunsTheCommandKeysForRealKeystrokes) {
   form().Show();
   SetForegroundWindow(form().Hwnd());
   ASSERT_TRUE(Pump_Until([&] { return GetForegroundWindow() == form().Hwnd(); }));
-  auto press = [](std::initializer_list<WORD> keys) {
-    std::vector<INPUT> in;
-    for (WORD k : keys) {
-      INPUT i{};
-      i.type = INPUT_KEYBOARD;
-      i.ki.wVk = k;
-      in.push_back(i);
-    }
-    for (auto it = keys.end(); it != keys.begin();) {
-      INPUT i{};
-      i.type = INPUT_KEYBOARD;
-      i.ki.wVk = *--it;
-      i.ki.dwFlags = KEYEVENTF_KEYUP;
-      in.push_back(i);
-    }
-    SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
-  };
+  auto press = testkit::Key_Stroke;
   press({VK_CONTROL, 'Q'});
   ASSERT_TRUE(Pump_Until([&] { return exits == 1; }, std::chrono::seconds(5)));
   press({VK_F12});

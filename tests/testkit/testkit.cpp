@@ -192,8 +192,6 @@ bool Write_File(const std::string& path, const std::string& bytes) {
 
 namespace testkit {
 
-namespace {
-
 void Send_Move(POINT at) {
   INPUT in{};
   in.type = INPUT_MOUSE;
@@ -203,6 +201,8 @@ void Send_Move(POINT at) {
   SendInput(1, &in, sizeof in);
 }
 
+namespace {
+
 bool Cursor_At(POINT at) {
   POINT now;
   GetCursorPos(&now);
@@ -211,13 +211,13 @@ bool Cursor_At(POINT at) {
 
 }  // namespace
 
-void Mouse_To(POINT at) {
+void Mouse_To(POINT at, const std::function<void()>& pump) {
   using std::chrono::milliseconds;
   for (int attempt = 0; attempt < 6; ++attempt) {
     Send_Move(at);
-    Pump_For(milliseconds(60));
+    Pump_For(milliseconds(60), pump);
     if (!Cursor_At(at)) continue;
-    Pump_For(milliseconds(60));
+    Pump_For(milliseconds(60), pump);
     if (Cursor_At(at)) return;
   }
 }
@@ -232,10 +232,18 @@ void Mouse_Button(int button, bool down) {
   SendInput(1, &in, sizeof in);
 }
 
-void Click_At(POINT at, int button) {
-  Mouse_To(at);
+void Click_At(POINT at, int button, const std::function<void()>& pump) {
+  Mouse_To(at, pump);
   Mouse_Button(button, true);
   Mouse_Button(button, false);
+}
+
+void Key(WORD vk, bool down) {
+  INPUT in{};
+  in.type = INPUT_KEYBOARD;
+  in.ki.wVk = vk;
+  in.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
+  SendInput(1, &in, sizeof in);
 }
 
 void Key_Stroke(std::initializer_list<WORD> keys) {

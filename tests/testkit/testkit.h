@@ -76,13 +76,17 @@ void Delete_User_Key(const std::string& path);
 
 namespace testkit {
 
-// Real input through the desktop. The display echoes each pointer move a little later, so a
-// move is sent again until the pointer stays put; the calling thread's messages are pumped
-// meanwhile.
-void Mouse_To(POINT at);
+// Real input through the desktop. The display echoes each pointer move a little later, and a
+// late echo of an earlier move can put the pointer back where it was, so a move is sent again
+// until the pointer stays put; the caller's `pump` runs meanwhile.
+void Mouse_To(POINT at, const std::function<void()>& pump = Pump_Thread_Queue);
+// Only sends the move (for another thread while this one is held in a system loop).
+void Send_Move(POINT at);
 // Button 1 left, 2 right.
 void Mouse_Button(int button, bool down);
-void Click_At(POINT at, int button = 1);
+void Click_At(POINT at, int button = 1, const std::function<void()>& pump = Pump_Thread_Queue);
+// One key down or up.
+void Key(WORD vk, bool down);
 // Presses the keys in order and lets them go in reverse order.
 void Key_Stroke(std::initializer_list<WORD> keys);
 
