@@ -84,26 +84,32 @@ HWND Find(DWORD pid, const char* cls, const char* title, DWORD notPid) {
   return f.hwnd;
 }
 
+namespace {
+
+struct Splash_Search {
+  DWORD pid;
+  HWND hwnd;
+};
+
+BOOL CALLBACK Match_Splash(HWND hwnd, LPARAM lp) {
+  auto* s = reinterpret_cast<Splash_Search*>(lp);
+  DWORD owner = 0;
+  GetWindowThreadProcessId(hwnd, &owner);
+  char cls[64] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (owner == s->pid && IsWindowVisible(hwnd) && GetWindowTextLengthA(hwnd) == 0 &&
+      lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0) {
+    s->hwnd = hwnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+}  // namespace
+
 HWND Find_Splash(DWORD pid) {
-  struct Search {
-    DWORD pid;
-    HWND hwnd;
-  } search{pid, nullptr};
-  EnumWindows(
-      [](HWND hwnd, LPARAM lp) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(lp);
-        DWORD owner = 0;
-        GetWindowThreadProcessId(hwnd, &owner);
-        char cls[64] = {};
-        GetClassNameA(hwnd, cls, sizeof cls);
-        if (owner == s->pid && IsWindowVisible(hwnd) && GetWindowTextLengthA(hwnd) == 0 &&
-            lstrcmpiA(cls, TOOLTIPS_CLASSA) != 0) {
-          s->hwnd = hwnd;
-          return FALSE;
-        }
-        return TRUE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  Splash_Search search{pid, nullptr};
+  EnumWindows(Match_Splash, reinterpret_cast<LPARAM>(&search));
   return search.hwnd;
 }
 
