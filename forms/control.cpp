@@ -68,7 +68,7 @@ Control::~Control() {
   if (hwnd_ && IsWindow(hwnd_)) {
     HWND h = hwnd_;
     hwnd_ = nullptr;
-    RemovePropA(h, detail::Control_Prop);
+    detail::Unbind_Control_Window(h);
     DestroyWindow(h);
   }
 }
@@ -169,19 +169,18 @@ void Control::Refresh() {
 
 void Control::Attach_Window(HWND hwnd) {
   hwnd_ = hwnd;
-  SetPropA(hwnd, detail::Control_Prop, this);
-  // Subclassed through comctl32's chain; the object is found through its property, which its
-  // destructor removes, so that a message after the object's end reaches only the window.
-  SetWindowSubclass(hwnd, &Control::Subclass_Proc, 0, 0);
+  // Subclassed through comctl32's chain with the object as reference data; the destructor takes
+  // the subclass off, so that a message after the object's end reaches only the window.
+  SetWindowSubclass(hwnd, &Control::Subclass_Proc, 0, reinterpret_cast<DWORD_PTR>(this));
   if (!tooltip_.empty() && container_) container_->Update_Tool(this);
 }
 
 LRESULT CALLBACK Control::Subclass_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
-                                        DWORD_PTR) {
-  Control* c = detail::Control_Of(hwnd);
+                                        DWORD_PTR self) {
+  Control* c = reinterpret_cast<Control*>(self);
+  if (!detail::Control_Alive(c)) c = nullptr;
   if (msg == WM_NCDESTROY) {
     if (c) c->hwnd_ = nullptr;
-    RemovePropA(hwnd, detail::Control_Prop);
     RemoveWindowSubclass(hwnd, &Control::Subclass_Proc, 0);
     return DefSubclassProc(hwnd, msg, wp, lp);
   }

@@ -42,8 +42,7 @@ struct Form::Graveyard {
 
   ~Graveyard() {
     if (hwnd && IsWindow(hwnd)) {
-      SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-      RemovePropA(hwnd, detail::Form_Prop);
+      detail::Unbind_Form_Window(hwnd);
       DestroyWindow(hwnd);
     }
     if (tooltip && IsWindow(tooltip)) DestroyWindow(tooltip);
@@ -114,7 +113,7 @@ Form* Form::From_Window(HWND hwnd) {
   if (!hwnd) return nullptr;
   HWND root = GetAncestor(hwnd, GA_ROOT);
   if (!root) root = hwnd;
-  auto* f = static_cast<Form*>(GetPropA(root, detail::Form_Prop));
+  Form* f = detail::Form_Window_Object(root);
   if (!f) return nullptr;
   auto& all = All_Forms();
   if (std::find(all.begin(), all.end(), f) == all.end()) return nullptr;
@@ -129,9 +128,10 @@ namespace {
 LRESULT CALLBACK Form_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) {
     auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    detail::Bind_Form_Window(hwnd, static_cast<Form*>(cs->lpCreateParams));
   }
-  auto* form = reinterpret_cast<Form*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  Form* form = detail::Form_Window_Object(hwnd);
+  if (msg == WM_NCDESTROY) detail::Unbind_Form_Window(hwnd);
   if (!form) {
     if (msg == WM_PAINT) {
       PAINTSTRUCT ps;
@@ -242,7 +242,6 @@ void Form::Load() {
   }
   hwnd_ = hwnd;
   positioned_ = false;
-  SetPropA(hwnd, detail::Form_Prop, this);
   Ensure_Surface();
   auto& order = Load_Order();
   order.erase(std::remove(order.begin(), order.end(), this), order.end());
@@ -381,8 +380,7 @@ void Form::Finish_Unload() {
   if (modal_depth_ > 0) Restore_Disabled();
   if (GetCapture() && GetAncestor(GetCapture(), GA_ROOT) == hwnd) ReleaseCapture();
   ShowWindow(hwnd, SW_HIDE);
-  RemovePropA(hwnd, detail::Form_Prop);
-  SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+  detail::Unbind_Form_Window(hwnd);
   auto grave = std::make_unique<Graveyard>();
   grave->hwnd = hwnd;
   for (auto& c : controls_) detail::Control_Died(c.get());

@@ -2,6 +2,7 @@
 // Runtime internals shared by the runtime's sources (not part of the public headers).
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <string>
 
@@ -9,9 +10,6 @@
 #include "forms/form.h"
 
 namespace forms::detail {
-
-constexpr const char* Form_Prop = "QLForms.Form";
-constexpr const char* Control_Prop = "QLForms.Control";
 
 // Private messages of the runtime window.
 constexpr UINT WM_QL_FOCUS = WM_APP + 0x3A1;  // wParam 1 got / 0 lost, lParam Control*
@@ -42,8 +40,17 @@ bool Control_Alive(Control* c);
 void Depth_Enter();
 void Depth_Leave();
 
-// The control a child window belongs to, or null.
+// A form's window is bound to its object in one registry, from WM_NCCREATE until the window
+// ends or the form unloads; a control's window is bound through its comctl32 subclass, whose
+// reference data is the control (Control::Subclass_Proc, Picture_Box::Subclass_Proc).
+void Bind_Form_Window(HWND hwnd, Form* form);
+void Unbind_Form_Window(HWND hwnd);
+Form* Form_Window_Object(HWND hwnd);
+// The living control a child window belongs to, or null.
 Control* Control_Of(HWND hwnd);
+// Takes a control's subclass off its window, so that a message after the object's end reaches
+// only the window.
+void Unbind_Control_Window(HWND hwnd);
 
 // Twips point of an lParam relative to a control rectangle.
 int Mouse_Buttons(WPARAM wp);

@@ -11,20 +11,23 @@ namespace {
 
 // Each playback gets its own message-only window for its end notification, so the notice of a
 // playback that was closed or replaced since cannot be taken for the current one.
-LRESULT CALLBACK Notify_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+// The window is bound to its player through comctl32's subclass chain, like every control's.
+LRESULT CALLBACK Notify_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR, DWORD_PTR self) {
+  if (msg == WM_NCDESTROY) RemoveWindowSubclass(hwnd, Notify_Proc, 0);
   if (msg == MM_MCINOTIFY) {
-    auto* c = reinterpret_cast<Media_Control*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
-    if (c && detail::Control_Alive(c)) c->Notified(static_cast<unsigned>(lp), static_cast<int>(wp));
+    auto* c = static_cast<Media_Control*>(reinterpret_cast<Control*>(self));
+    if (detail::Control_Alive(c)) c->Notified(static_cast<unsigned>(lp), static_cast<int>(wp));
     return 0;
   }
-  return DefWindowProcA(hwnd, msg, wp, lp);
+  return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 HWND New_Notify_Window(Media_Control* owner) {
-  detail::Register_Class("QLFormsMciNotify", Notify_Proc, 0);
+  detail::Register_Class("QLFormsMciNotify", DefWindowProcA, 0);
   HWND h = CreateWindowExA(0, "QLFormsMciNotify", "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
                            detail::Instance(), nullptr);
-  if (h) SetWindowLongPtrA(h, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+  if (h)
+    SetWindowSubclass(h, Notify_Proc, 0, reinterpret_cast<DWORD_PTR>(static_cast<Control*>(owner)));
   return h;
 }
 
@@ -37,7 +40,7 @@ Media_Control::~Media_Control() {
 
 void Media_Control::Drop_Notify_Window() {
   if (notify_window_) {
-    SetWindowLongPtrA(notify_window_, GWLP_USERDATA, 0);
+    RemoveWindowSubclass(notify_window_, Notify_Proc, 0);
     DestroyWindow(notify_window_);
     notify_window_ = nullptr;
   }

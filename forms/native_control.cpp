@@ -29,7 +29,7 @@ void Native_Control::Set_Class(const std::string& window_class, DWORD style, DWO
     text_ = Text();
     HWND h = hwnd_;
     hwnd_ = nullptr;
-    RemovePropA(h, detail::Control_Prop);
+    detail::Unbind_Control_Window(h);
     DestroyWindow(h);
     Create_Window();
   }

@@ -13,26 +13,33 @@ using detail::Next_Child_Id;
 // ---------------------------------------------------------------------------------------------
 // Picture_Box
 
-LRESULT CALLBACK Picture_Box::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+// The box's own class binds the window to its object when the window is made, through the same
+// comctl32 chain as every windowed control, so that the box sees the messages of its creation.
+LRESULT CALLBACK Picture_Box::Create_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   if (msg == WM_NCCREATE) {
-    auto* cs = reinterpret_cast<CREATESTRUCTA*>(lp);
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(cs->lpCreateParams));
+    auto* box = static_cast<Picture_Box*>(reinterpret_cast<CREATESTRUCTA*>(lp)->lpCreateParams);
+    SetWindowSubclass(hwnd, &Picture_Box::Subclass_Proc, 0,
+                      reinterpret_cast<DWORD_PTR>(static_cast<Control*>(box)));
   }
-  auto* box = reinterpret_cast<Picture_Box*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+  return DefWindowProcA(hwnd, msg, wp, lp);
+}
+
+LRESULT CALLBACK Picture_Box::Subclass_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                            DWORD_PTR self) {
+  auto* box = static_cast<Picture_Box*>(reinterpret_cast<Control*>(self));
   if (msg == WM_NCDESTROY) {
-    if (box) box->hwnd_ = nullptr;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    RemovePropA(hwnd, detail::Control_Prop);
-    return DefWindowProcA(hwnd, msg, wp, lp);
+    box->hwnd_ = nullptr;
+    RemoveWindowSubclass(hwnd, &Picture_Box::Subclass_Proc, 0);
+    return DefSubclassProc(hwnd, msg, wp, lp);
   }
-  if (!box || !detail::Control_Alive(box)) {
-    if (msg == WM_PAINT && box) {  // an unloaded box still paints what it had
+  if (!detail::Control_Alive(box)) {
+    if (msg == WM_PAINT) {  // an unloaded box still paints what it had
       PAINTSTRUCT ps;
       BeginPaint(hwnd, &ps);
       EndPaint(hwnd, &ps);
       return 0;
     }
-    return DefWindowProcA(hwnd, msg, wp, lp);
+    return DefSubclassProc(hwnd, msg, wp, lp);
   }
   if (!box->hwnd_) box->hwnd_ = hwnd;
   Busy busy(box->form_);
@@ -44,13 +51,13 @@ LRESULT CALLBACK Picture_Box::Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   bool handled = false;
   LRESULT r = box->Container_Message(hwnd, msg, wp, lp, handled);
   if (handled) return r;
-  return DefWindowProcA(hwnd, msg, wp, lp);
+  return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 void Picture_Box::Create_Window() {
   HWND parent = Container_Window();
   if (!parent || hwnd_) return;
-  detail::Register_Class("QLPictureBox", &Picture_Box::Proc);
+  detail::Register_Class("QLPictureBox", &Picture_Box::Create_Proc);
   RECT r = Pixel_Rect();
   DWORD style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS | (visible_ ? WS_VISIBLE : 0) |
                 (border_ ? WS_BORDER : 0) | (enabled_ ? 0 : WS_DISABLED);
@@ -60,7 +67,6 @@ void Picture_Box::Create_Window() {
                            detail::Instance(), this);
   if (!h) throw Runtime_Error(7, "Out of memory");
   hwnd_ = h;
-  SetPropA(h, detail::Control_Prop, static_cast<Control*>(this));
   Ensure_Surface();
 }
 

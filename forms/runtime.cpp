@@ -90,10 +90,51 @@ bool Control_Alive(Control* c) { return Live().count(c) != 0; }
 void Depth_Enter() { ++g_depth; }
 void Depth_Leave() { --g_depth; }
 
+namespace {
+std::unordered_map<HWND, Form*>& Form_Windows() {
+  static std::unordered_map<HWND, Form*> windows;
+  return windows;
+}
+}  // namespace
+
+void Bind_Form_Window(HWND hwnd, Form* form) { Form_Windows()[hwnd] = form; }
+void Unbind_Form_Window(HWND hwnd) { Form_Windows().erase(hwnd); }
+
+Form* Form_Window_Object(HWND hwnd) {
+  auto it = Form_Windows().find(hwnd);
+  return it == Form_Windows().end() ? nullptr : it->second;
+}
+
+namespace {
+// comctl32's GetWindowSubclass, taken from the loaded library: the x64 import library of the
+// toolchain does not name it (comctl32 exports it by name and as ordinal 411).
+BOOL Subclass_Data(HWND hwnd, SUBCLASSPROC proc, DWORD_PTR* data) {
+  using Get_Fn = BOOL(WINAPI*)(HWND, SUBCLASSPROC, UINT_PTR, DWORD_PTR*);
+  static const Get_Fn get = [] {
+    HMODULE comctl = GetModuleHandleA("comctl32.dll");
+    if (!comctl) comctl = LoadLibraryA("comctl32.dll");
+    if (!comctl) return Get_Fn{};
+    FARPROC f = GetProcAddress(comctl, "GetWindowSubclass");
+    if (!f) f = GetProcAddress(comctl, MAKEINTRESOURCEA(411));
+    return reinterpret_cast<Get_Fn>(reinterpret_cast<void*>(f));
+  }();
+  return get ? get(hwnd, proc, 0, data) : FALSE;
+}
+}  // namespace
+
 Control* Control_Of(HWND hwnd) {
   if (!hwnd) return nullptr;
-  auto* c = static_cast<Control*>(GetPropA(hwnd, Control_Prop));
+  DWORD_PTR self = 0;
+  if (!Subclass_Data(hwnd, &Control::Subclass_Proc, &self) &&
+      !Subclass_Data(hwnd, &Picture_Box::Subclass_Proc, &self))
+    return nullptr;
+  auto* c = reinterpret_cast<Control*>(self);
   return Control_Alive(c) ? c : nullptr;
+}
+
+void Unbind_Control_Window(HWND hwnd) {
+  RemoveWindowSubclass(hwnd, &Control::Subclass_Proc, 0);
+  RemoveWindowSubclass(hwnd, &Picture_Box::Subclass_Proc, 0);
 }
 
 int Mouse_Buttons(WPARAM wp) {

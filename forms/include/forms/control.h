@@ -242,7 +242,10 @@ class Picture_Box : public Control, public Container {
 
  private:
   bool border_ = false;
-  static LRESULT CALLBACK Proc(HWND, UINT, WPARAM, LPARAM);
+  static LRESULT CALLBACK Create_Proc(HWND, UINT, WPARAM, LPARAM);
+
+ public:
+  static LRESULT CALLBACK Subclass_Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
 };
 
 // Any other Win32 child control ("BUTTON", "EDIT", "COMBOBOX", common controls ...): created
