@@ -95,18 +95,11 @@ void Set_Value(const std::string& key_path, const char* name, const char* value)
   RegCloseKey(key);
 }
 
-struct Tutor {
-  Tutor() : process(testkit::Tutor_Folder() + "\\Quillon.exe", "", testkit::Tutor_Folder()) {}
-  ~Tutor() {
-    if (main) PostMessageA(main, WM_CLOSE, 0, 0);
-    process.Wait_Exit(std::chrono::seconds(10));
-    testkit::Empty_Sound_Output();
-  }
+struct Tutor : testkit::Started_Tutor {
   // Waits for the main window, in front, and for the splash to be gone: started as a user starts
   // it, nothing here activates it.
   bool Start() {
-    testkit::Wait_Until([&] { return (main = testkit::Find_Window_Of(process.Id(), kTitle)); });
-    if (!main) return false;
+    if (!Wait_Main(kTitle)) return false;
     return testkit::Wait_Until([&] {
       return GetForegroundWindow() == main && !testkit::Find_Window_Of(process.Id(), "闪屏");
     });
@@ -122,8 +115,6 @@ struct Tutor {
     ReleaseDC(nullptr, screen);
     return int(GetRValue(c)) - int(GetBValue(c)) > 80;
   }
-  testkit::Process process;
-  HWND main = nullptr;
 };
 
 // Keys f, h and j on the keys page (left, top of the key in the page's picture).

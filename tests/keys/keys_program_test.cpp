@@ -35,16 +35,9 @@ std::string Value(const std::string& key_path, const char* name) {
   return text;
 }
 
-struct Tutor {
-  Tutor() : process(testkit::Tutor_Folder() + "\\Quillon.exe", "", testkit::Tutor_Folder()) {}
-  ~Tutor() {
-    if (main) PostMessageA(main, WM_CLOSE, 0, 0);
-    process.Wait_Exit(std::chrono::seconds(10));
-    testkit::Empty_Sound_Output();
-  }
+struct Tutor : testkit::Started_Tutor {
   bool Start() {
-    testkit::Wait_Until([&] { return (main = testkit::Find_Window_Of(process.Id(), kTitle)); });
-    if (!main) return false;
+    if (!Wait_Main(kTitle)) return false;
     SetForegroundWindow(main);
     return testkit::Wait_Until([&] { return GetForegroundWindow() == main; });
   }
@@ -71,8 +64,6 @@ struct Tutor {
     ReleaseDC(nullptr, screen);
     return int(GetRValue(c)) - int(GetBValue(c)) > 80;
   }
-  testkit::Process process;
-  HWND main = nullptr;
 };
 
 // Keys f (slot 5) and j (slot 9) on the keys page.

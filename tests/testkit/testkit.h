@@ -7,6 +7,7 @@
 #include <initializer_list>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace testkit {
 
@@ -51,6 +52,8 @@ HWND Find_Window_Of(DWORD pid, const std::string& title);
 // A whole file's bytes ("" when it cannot be read); writes a file whole, replacing it.
 std::string Read_File(const std::string& path);
 bool Write_File(const std::string& path, const std::string& bytes);
+// A text file's lines without their CR LF ends (none when it cannot be read).
+std::vector<std::string> Read_Lines(const std::string& path);
 
 // Saves the part of the screen inside `area` (screen pixels) as a 24-bit bitmap file.
 bool Save_Screen_Bitmap(const std::string& path, const RECT& area);

@@ -1,6 +1,7 @@
 #pragma once
 
-// Clicks on the real tutor's main window, for the tests that start Quillon.exe and act as a user.
+// The real tutor started from its program folder, and clicks on its main window, for the tests
+// that start Quillon.exe and act as a user.
 
 #include <windows.h>
 
@@ -9,6 +10,23 @@
 #include "testkit/testkit.h"
 
 namespace testkit {
+
+// Quillon.exe started from its folder; asked to close (and its sound file emptied) at the end.
+struct Started_Tutor {
+  Started_Tutor() : process(Tutor_Folder() + "\\Quillon.exe", "", Tutor_Folder()) {}
+  ~Started_Tutor() {
+    if (main) PostMessageA(main, WM_CLOSE, 0, 0);
+    process.Wait_Exit(std::chrono::seconds(10));
+    Empty_Sound_Output();
+  }
+  // Waits for the main window with that title; false when it does not show.
+  bool Wait_Main(const char* title) {
+    Wait_Until([&] { return (main = Find_Window_Of(process.Id(), title)) != nullptr; });
+    return main != nullptr;
+  }
+  Process process;
+  HWND main = nullptr;
+};
 
 // A left click at a point of the main window's client area given in twips, posted to the
 // window under it (the pointer stays where it is); then lets the program answer it.

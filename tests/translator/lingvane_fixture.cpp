@@ -142,16 +142,7 @@ void TranslatorProgramTest::TearDown() {
 
 namespace {
 
-std::vector<std::string> Lines_Of(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::vector<std::string> lines;
-  std::string line;
-  while (std::getline(in, line)) {
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(line);
-  }
-  return lines;
-}
+std::vector<std::string> Lines_Of(const std::string& path) { return testkit::Read_Lines(path); }
 
 }  // namespace
 

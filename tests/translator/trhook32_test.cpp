@@ -31,16 +31,7 @@ class Trhook32StandIn : public ::testing::Test {
     DeleteFileA((dir_ + "\\trhook95-state.log").c_str());
     RemoveDirectoryA(dir_.c_str());
   }
-  std::vector<std::string> Log() {
-    std::ifstream in(dir_ + "\\trhook32.log", std::ios::binary);
-    std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      lines.push_back(line);
-    }
-    return lines;
-  }
+  std::vector<std::string> Log() { return testkit::Read_Lines(dir_ + "\\trhook32.log"); }
   std::string dir_;
 };
 
