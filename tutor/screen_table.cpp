@@ -10,7 +10,7 @@
 #include "services/tutor_settings.h"
 #include "settings/settings_dialogs.h"
 #include "shell/command_tables.h"
-#include "shell/globals.h"
+#include "services/globals.h"
 #include "shell/standins.h"
 
 namespace quillon {

@@ -1,7 +1,7 @@
 #include "look_fixture.h"
 
-#include "shell/bitmaps.h"
-#include "shell/picture_boxes.h"
+#include "services/bitmaps.h"
+#include "services/picture_boxes.h"
 
 namespace quillon {
 

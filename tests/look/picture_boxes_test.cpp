@@ -2,8 +2,8 @@
 // means, shown modally with no owner as their callers show them.
 #include "look_fixture.h"
 
-#include "shell/bitmaps.h"
-#include "shell/picture_boxes.h"
+#include "services/bitmaps.h"
+#include "services/picture_boxes.h"
 
 namespace quillon {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <thread>
 
-#include "shell/picture_boxes.h"
+#include "services/picture_boxes.h"
 #include "shell/skin.h"
 
 namespace quillon {

@@ -3,9 +3,9 @@
 // long for the tutor's paths, and the media control's end notice.
 #include "shell_fixture.h"
 
-#include "shell/bitmaps.h"
+#include "services/bitmaps.h"
 #include "shell/reset_flag_text.h"
-#include "shell/sounds.h"
+#include "services/sounds.h"
 
 namespace quillon {
 namespace {

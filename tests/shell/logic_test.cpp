@@ -6,7 +6,7 @@
 #include "screen_table.h"
 #include "services/screens.h"
 #include "shell/command_tables.h"
-#include "shell/globals.h"
+#include "services/globals.h"
 
 namespace quillon {
 namespace {

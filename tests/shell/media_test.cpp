@@ -1,8 +1,8 @@
 // Named bitmaps, sound effects and music, typing-box guards and fonts.
 #include "shell_fixture.h"
 
-#include "shell/bitmaps.h"
-#include "shell/typing_boxes.h"
+#include "services/bitmaps.h"
+#include "services/typing_boxes.h"
 
 namespace quillon {
 namespace {

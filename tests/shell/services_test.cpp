@@ -4,7 +4,7 @@
 #include <set>
 
 #include "forms/errors.h"
-#include "shell/services.h"
+#include "services/utilities.h"
 
 namespace quillon {
 namespace {

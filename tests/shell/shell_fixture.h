@@ -13,9 +13,9 @@
 #include "shell/commands.h"
 #include "screen_table.h"
 #include "services/screens.h"
-#include "shell/globals.h"
+#include "services/globals.h"
 #include "shell/main_form.h"
-#include "shell/sounds.h"
+#include "services/sounds.h"
 #include "shell/startup.h"
 #include "testkit/testkit.h"
 

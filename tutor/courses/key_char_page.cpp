@@ -3,17 +3,17 @@
 #include <cstdint>
 
 #include "courses/course_settings.h"
+#include "services/bitmaps.h"
+#include "services/globals.h"
+#include "services/input_methods.h"
+#include "services/picture_boxes.h"
 #include "services/key_table.h"
+#include "services/main_window.h"
+#include "services/program_folder.h"
 #include "services/screen_ids.h"
-#include "shell/bitmaps.h"
-#include "shell/globals.h"
-#include "shell/main_form.h"
-#include "shell/services.h"
-#include "shell/skin.h"
-#include "shell/sounds.h"
-#include "shell/standins.h"
-#include "shell/startup.h"
-#include "shell/typing_boxes.h"
+#include "services/sounds.h"
+#include "services/typing_boxes.h"
+#include "services/utilities.h"
 
 namespace quillon {
 
@@ -54,7 +54,7 @@ const char* const kButtonTips[3] = {"开始", "暂停", "结束"};
 
 bool Key_Char_Buttons_Normal = false;
 
-forms::Form& Main() { return Form_Quillon(); }
+forms::Form& Main() { return Main_Window(); }
 forms::Image& Key_Image(int slot) { return Main().Get<forms::Image>("Image_Character", slot); }
 forms::Image& Button(int i) { return Main().Get<forms::Image>("Image_Key_Char", i); }
 forms::Image& Miss_Image(int i) { return Main().Get<forms::Image>("Image_Key_Char_Miss", i); }
@@ -331,13 +331,13 @@ void Design_Key_Char_Page(forms::Form& form) {
   // The pointer on the page itself takes the buttons' hover looks away.
   page.On_Mouse_Move = [before = page.On_Mouse_Move](int button, int shift, int x, int y) {
     if (before) before(button, shift, x, y);
-    Reset_Key_Char_Button_Picture(Form_Quillon());
+    Reset_Key_Char_Button_Picture(Main_Window());
   };
 
   for (int i = 0; i < kKeyCharMissPictures; ++i) {
     auto& miss = form.Add<forms::Image>("Image_Key_Char_Miss", i, &page);
     miss.Move((46 + 25 * i) * kTwips, 11 * kTwips, 22 * kTwips, 22 * kTwips);
-    miss.On_Mouse_Move = [](int, int, int, int) { Reset_Key_Char_Button_Picture(Form_Quillon()); };
+    miss.On_Mouse_Move = [](int, int, int, int) { Reset_Key_Char_Button_Picture(Main_Window()); };
   }
 
   auto value_label = [&](const char* name, int left, int top, int width, int height) {
@@ -366,9 +366,9 @@ void Design_Key_Char_Page(forms::Form& form) {
     button.Set_Tool_Tip_Text(kButtonTips[i]);
     button.Set_Mouse_Icon(forms::Hand_Cursor());
     button.Set_Enabled(i == 0);
-    button.On_Click = [i] { Image_Key_Char_Click(Form_Quillon(), i); };
-    button.On_Mouse_Move = [i](int, int, int, int) { Image_Key_Char_MouseMove(Form_Quillon(), i); };
-    button.On_Mouse_Leave = [] { Reset_Key_Char_Button_Picture(Form_Quillon()); };
+    button.On_Click = [i] { Image_Key_Char_Click(Main_Window(), i); };
+    button.On_Mouse_Move = [i](int, int, int, int) { Image_Key_Char_MouseMove(Main_Window(), i); };
+    button.On_Mouse_Leave = [] { Reset_Key_Char_Button_Picture(Main_Window()); };
   }
 
   for (int slot = 0; slot <= kLastMainKeySlot; ++slot) {
@@ -406,7 +406,7 @@ void Design_Key_Char_Page(forms::Form& form) {
   user.On_Change = [] { RichText_Char_User_Change(); };
   // Like the surfaces between the buttons, the two boxes take hover looks and left menus away.
   for (forms::Rich_Text_Box* box : {&source, &user})
-    box->On_Mouse_Move = [](int, int, int, int) { Main_Surface_Mouse_Move(Form_Quillon()); };
+    box->On_Mouse_Move = [](int, int, int, int) { Main_Surface_Mouse_Move(); };
   user.On_Key_Down = [](int& key, int shift) { RichText_Char_User_KeyDown(key, shift); };
   user.On_Key_Press = [](int& ascii) {
     if (ascii == '\r' || ascii == '\n') ascii = 0;

@@ -1,12 +1,12 @@
 #include "courses/neighbours_articles.h"
 
 #include "forms/forms.h"
+#include "services/globals.h"
+#include "services/main_window.h"
+#include "services/program_folder.h"
+#include "services/sounds.h"
 #include "services/tutor_settings.h"
-#include "shell/globals.h"
-#include "shell/main_form.h"
-#include "shell/services.h"
-#include "shell/sounds.h"
-#include "shell/startup.h"
+#include "services/utilities.h"
 
 namespace quillon {
 

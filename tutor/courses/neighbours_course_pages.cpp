@@ -1,10 +1,10 @@
 #include "courses/neighbours_course_pages.h"
 
 #include "forms/forms.h"
+#include "services/globals.h"
+#include "services/main_window.h"
 #include "services/tutor_settings.h"
-#include "shell/globals.h"
-#include "shell/main_form.h"
-#include "shell/services.h"
+#include "services/utilities.h"
 
 namespace quillon {
 

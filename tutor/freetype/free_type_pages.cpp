@@ -1,8 +1,8 @@
 #include "freetype/free_type_pages.h"
 
 #include "forms/forms.h"
-#include "shell/globals.h"
-#include "shell/services.h"
+#include "services/globals.h"
+#include "services/utilities.h"
 
 namespace quillon {
 

@@ -1,12 +1,12 @@
 #include "games/game_pages.h"
 
 #include "forms/forms.h"
-#include "shell/bitmaps.h"
+#include "services/bitmaps.h"
+#include "services/globals.h"
+#include "services/main_window.h"
+#include "services/program_folder.h"
 #include "services/screen_ids.h"
-#include "shell/globals.h"
-#include "shell/main_form.h"
-#include "shell/sounds.h"
-#include "shell/startup.h"
+#include "services/sounds.h"
 
 namespace quillon {
 

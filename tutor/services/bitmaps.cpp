@@ -1,7 +1,7 @@
-#include "shell/bitmaps.h"
+#include "services/bitmaps.h"
 
-#include "shell/globals.h"
-#include "shell/main_form.h"
+#include "services/globals.h"
+#include "services/main_window.h"
 
 namespace quillon {
 
@@ -89,7 +89,7 @@ void Fit_Picture_Temp(forms::Image& image) {
 }
 
 forms::Picture_Box& Picture_Temp() {
-  return Form_Quillon().Get<forms::Picture_Box>("Picture_Temp");
+  return Main_Window().Get<forms::Picture_Box>("Picture_Temp");
 }
 
 }  // namespace quillon

@@ -1,4 +1,4 @@
-#include "shell/globals.h"
+#include "services/globals.h"
 
 #include "services/screen_ids.h"
 

@@ -4,7 +4,7 @@
 // Initialize_Global_Variant at start-up and by the screens while the program runs.
 //
 // Conventions: 88 means "none" in every index global; flags are bool; times in seconds are
-// doubles taken from Tick_Seconds() (tutor/shell/services.h), which never wraps.
+// doubles taken from Tick_Seconds() (services/utilities.h), which never wraps.
 
 #include <string>
 #include <vector>

@@ -104,4 +104,7 @@ constexpr int Number(E value) {
   return static_cast<int>(value);
 }
 
+// Shift states of the key events: added together.
+constexpr int kShiftMask = 1, kCtrlMask = 2, kAltMask = 4;
+
 }  // namespace quillon

@@ -1,13 +1,13 @@
-#include "shell/sounds.h"
+#include "services/sounds.h"
 
 #include <windows.h>
 #include <mmsystem.h>
 
 #include "forms/forms.h"
-#include "shell/command_tables.h"
-#include "shell/globals.h"
-#include "shell/main_form.h"
-#include "shell/startup.h"
+#include "services/globals.h"
+#include "services/main_window.h"
+#include "services/program_folder.h"
+#include "services/service_tables.h"
 
 namespace quillon {
 
@@ -28,7 +28,7 @@ void System_Beep() {
 }
 
 forms::Media_Control& Media() {
-  return Form_Quillon().Get<forms::Media_Control>("MMControl_Play_Record");
+  return Main_Window().Get<forms::Media_Control>("MMControl_Play_Record");
 }
 
 // Close, file name, Open, Play: each step runs even when the one before failed. Only a play that

@@ -1,7 +1,7 @@
 #pragma once
 // Sound effects through the system's one-shot player, and music and recordings through the main
 // window's media control MMControl_Play_Record. What is heard follows Sound_On, BG_Music_On,
-// Music_KB_On and Sound_Card_Present (shell/globals.h).
+// Music_KB_On and Sound_Card_Present (services/globals.h).
 
 #include <functional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "shell/typing_boxes.h"
+#include "services/typing_boxes.h"
 
 #include <richedit.h>
 
@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "shell/command_tables.h"
+#include "services/service_tables.h"
 
 namespace quillon {
 

@@ -1,10 +1,10 @@
-#include "shell/services.h"
+#include "services/utilities.h"
 
 #include <cmath>
 #include <random>
 
-#include "forms/pump.h"
 #include "forms/errors.h"
+#include "forms/pump.h"
 
 namespace quillon {
 

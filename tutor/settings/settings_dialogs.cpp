@@ -1,8 +1,8 @@
 #include "settings/settings_dialogs.h"
 
 #include "forms/forms.h"
-#include "shell/main_form.h"
-#include "shell/standins.h"
+#include "services/input_methods.h"
+#include "services/main_window.h"
 
 namespace quillon {
 
@@ -36,7 +36,7 @@ forms::Form& Form_Control() {
 }
 
 forms::Form& Form_System_Set() {
-  static forms::Form* dialog = Make_Dialog("系统设置", [] { Set_Active_Hot_Key(Form_Quillon()); });
+  static forms::Form* dialog = Make_Dialog("系统设置", [] { Set_Active_Hot_Key(Main_Window()); });
   return *dialog;
 }
 

@@ -8,11 +8,10 @@
 #include <vector>
 
 #include "services/screen_ids.h"
+#include "services/service_tables.h"
 
 namespace quillon {
 
-// Shift states of the key events: added together.
-constexpr int kShiftMask = 1, kCtrlMask = 2, kAltMask = 4;
 
 // ---- Command keys of the main window ----
 enum class Hot_Key_Command {
@@ -57,16 +56,6 @@ Reset_Flag_Decision Decide_Reset_Flag(bool exists, const std::string* first_line
 // The first line of a file's content (up to CR or LF).
 std::string First_Line_Of(const std::string& content);
 
-// ---- Typing-box key guards ----
-enum class Key_Guard { Paste_And_Delete, Paste_Delete_And_Backspace, Paste };
-bool Guard_Forbids(Key_Guard guard, int key_code, int shift);
-
-// ---- Font lists of the system-settings dialog ----
-enum class Font_List { English, Chinese, Neither };
-Font_List Classify_Font(const std::string& name, int charset);
-// The display font setting of a kind: key "0"/"1" of "Setting\System\Font" and its default.
-// False for any other kind.
-bool Display_Font_Setting(int font_kind, std::string* key, std::string* default_name);
 
 // ---- Animations ----
 // Steps of the panel slides and the drop-down menus' unrolling for a display of that many bits
@@ -81,14 +70,6 @@ std::vector<int> Slide_In_Positions(int width, float steps);
 // step = height / steps) before it is set to its full height.
 std::vector<int> Unroll_Heights(int height, float steps);
 
-// ---- Picture message boxes ----
-// The button a key released on a box with `buttons` buttons (1 yes; 2 yes/no; 3 yes/retry/no)
-// answers: its index, or -1 for none. Enter and Esc count with any modifiers, Ctrl+Y, Ctrl+R,
-// Ctrl+N and Alt+F4 only with exactly that modifier.
-int Picture_Box_Key_Button(int buttons, int key_code, int shift);
 
-// ---- Sounds ----
-// The key sound under the program folder: "\Music\Sound\type.wav" or the key's note.
-std::string Key_Sound_Path(int key_index, int music_kb_on);
 
 }  // namespace quillon

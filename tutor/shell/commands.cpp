@@ -2,16 +2,16 @@
 
 #include <shellapi.h>
 
-#include "shell/command_tables.h"
+#include "services/globals.h"
 #include "services/lesson_lines.h"
 #include "services/screens.h"
+#include "services/sounds.h"
 #include "services/tutor_settings.h"
+#include "shell/command_tables.h"
 #include "shell/function_bar.h"
-#include "shell/globals.h"
 #include "shell/key_routing.h"
 #include "shell/main_form.h"
 #include "shell/panel_slides.h"
-#include "shell/sounds.h"
 #include "shell/standins.h"
 #include "shell/startup.h"
 

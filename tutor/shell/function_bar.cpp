@@ -3,11 +3,11 @@
 #include <map>
 #include <string>
 
-#include "shell/bitmaps.h"
+#include "services/bitmaps.h"
+#include "services/globals.h"
+#include "services/sounds.h"
+#include "services/utilities.h"
 #include "shell/command_tables.h"
-#include "shell/globals.h"
-#include "shell/services.h"
-#include "shell/sounds.h"
 #include "shell/startup.h"
 
 namespace quillon {

@@ -2,11 +2,11 @@
 
 #include <string>
 
+#include "services/globals.h"
 #include "services/screens.h"
+#include "services/sounds.h"
 #include "shell/command_tables.h"
 #include "shell/commands.h"
-#include "shell/globals.h"
-#include "shell/sounds.h"
 
 namespace quillon {
 

@@ -1,21 +1,19 @@
 #include "shell/main_form.h"
 
+#include "services/bitmaps.h"
+#include "services/globals.h"
 #include "services/screens.h"
-#include "shell/bitmaps.h"
+#include "services/sounds.h"
 #include "shell/command_tables.h"
 #include "shell/commands.h"
 #include "shell/function_bar.h"
-#include "shell/globals.h"
 #include "shell/key_routing.h"
 #include "shell/skin.h"
-#include "shell/sounds.h"
 #include "shell/standins.h"
 #include "shell/startup.h"
 
 namespace quillon {
 
-const char kMainCaption[] = "青岚键坊";
-const char kFormClass[] = "QuillonForm";
 std::string Command_Line_Text;
 
 namespace {
@@ -156,6 +154,7 @@ void Design_Main_Form(forms::Form& form) {
 forms::Form& Form_Quillon() {
   static forms::Form* main = [] {
     auto* f = new forms::Form();
+    Set_Main_Window(*f, Main_Surface_Mouse_Move);
     f->Border = forms::Border_Style::None;
     f->Position = forms::Start_Up_Position::Center_Screen;
     f->Key_Preview = true;
@@ -201,12 +200,6 @@ forms::Form& Form_Flash() {
     return f;
   }();
   return *flash;
-}
-
-forms::Timer& Main_Timer(const char* name) { return Form_Quillon().Get_Timer(name); }
-
-forms::Picture_Box& Panel(int index) {
-  return Form_Quillon().Get<forms::Picture_Box>("Picture_BG", index);
 }
 
 void Form_Quillon_Initialize() { Initialize_Global_Variant(); }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "forms/forms.h"
+#include "services/main_window.h"
 
 namespace quillon {
 
@@ -12,16 +13,7 @@ forms::Form& Form_Quillon();
 forms::Form& Form_Flash();
 
 // Design sizes in twips.
-constexpr int kMainClientWidth = 9600, kMainClientHeight = 7185;
 constexpr int kFlashClientWidth = 6375, kFlashClientHeight = 3600;
-constexpr int kPanelCount = 12;
-constexpr int kPanelTop = 1590;
-extern const char kMainCaption[];  // "青岚键坊"
-extern const char kFormClass[];    // the window class every tutor form shares
-
-// Shortcuts for the main window's controls by name.
-forms::Timer& Main_Timer(const char* name);
-forms::Picture_Box& Panel(int index);  // Picture_BG(index)
 
 // The command-line argument text the program was started with.
 extern std::string Command_Line_Text;

@@ -1,11 +1,11 @@
 #include "shell/panel_slides.h"
 
+#include "services/globals.h"
+#include "services/sounds.h"
+#include "services/utilities.h"
 #include "shell/command_tables.h"
 #include "shell/function_bar.h"
-#include "shell/globals.h"
 #include "shell/main_form.h"
-#include "shell/services.h"
-#include "shell/sounds.h"
 #include "shell/startup.h"
 
 namespace quillon {

@@ -1,6 +1,6 @@
 #include "shell/skin.h"
 
-#include "shell/bitmaps.h"
+#include "services/bitmaps.h"
 #include "shell/function_bar.h"
 
 namespace quillon {

@@ -1,12 +1,13 @@
-#include "shell/picture_boxes.h"
+#include "services/picture_boxes.h"
 
-#include "shell/bitmaps.h"
-#include "shell/command_tables.h"
-#include "shell/globals.h"
-#include "shell/main_form.h"
-#include "shell/services.h"
-#include "shell/sounds.h"
-#include "shell/standins.h"
+#include "services/bitmaps.h"
+#include "services/globals.h"
+#include "services/sounds.h"
+#include "services/utilities.h"
+#include "services/screen_ids.h"
+#include "services/service_tables.h"
+#include "services/main_window.h"
+#include "services/scaling.h"
 
 namespace quillon {
 
