@@ -64,7 +64,13 @@ void Process_Message(MSG& msg) {
       Flush_Lead();
     }
     if (form) {
-      if (!form->Dispatch_Key(msg, Key_Target(form, msg.hwnd))) return;  // swallowed
+      Control* target = Key_Target(form, msg.hwnd);
+      if (!form->Dispatch_Key(msg, target)) return;  // swallowed
+      // A character of the input method: the control types it itself where it can (an ANSI
+      // rich-text box would otherwise take its code for another character).
+      if (msg.message == WM_IME_CHAR && msg.wParam > 0xFF && target &&
+          target->Hwnd() == msg.hwnd && target->Type_Double_Byte(static_cast<unsigned>(msg.wParam)))
+        return;
     }
   }
   TranslateMessage(&msg);

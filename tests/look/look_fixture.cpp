@@ -1,5 +1,7 @@
 #include "look_fixture.h"
 
+#include "services/prompts.h"
+
 #include "services/bitmaps.h"
 #include "services/picture_boxes.h"
 
@@ -32,10 +34,13 @@ Script* g_script = nullptr;
 
 void Close_Every_Box() {
   for (auto kind : {Picture_Box_Kind::Yes, Picture_Box_Kind::YesNo, Picture_Box_Kind::YesRetryNo,
-                    Picture_Box_Kind::Game_YesNo, Picture_Box_Kind::Game_YesRetryNo}) {
+                    Picture_Box_Kind::Game_YesNo, Picture_Box_Kind::Game_YesRetryNo,
+                    Picture_Box_Kind::WubiPin}) {
     forms::Form& box = Picture_Box_Form(kind);
     if (box.Loaded()) PostMessageA(box.Hwnd(), WM_CLOSE, 0, 0);
   }
+  // The ready prompt refuses every close but its own Enter: unloaded by the program instead.
+  if (Form_Begin_Type().Loaded()) forms::Unload(Form_Begin_Type());
 }
 }  // namespace
 

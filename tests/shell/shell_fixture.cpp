@@ -15,6 +15,7 @@ void Shell_Test::SetUp() {
       });
   Set_Exit_Function([this] { ++exits; });
   Set_Beep_Function([this] { ++beeps; });
+  Set_Picture_Box_Function([this](Picture_Box_Kind kind) { picture_boxes.push_back(kind); });
   Outside().Open_Help = [this](HWND, const std::string& file) { helps.push_back(file); };
   Outside().Shell_Open = [this](const std::string& target, int) { shell_opens.push_back(target); };
   Resource_Library_Path = Program_Folder() + "\\Lib\\artpack.dll";
@@ -35,6 +36,7 @@ void Shell_Test::TearDown() {
   forms::Set_Message_Box_Function({});
   Set_Exit_Function({});
   Set_Beep_Function({});
+  Set_Picture_Box_Function({});
   Outside() = Outside_Calls{};
 }
 

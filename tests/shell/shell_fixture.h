@@ -14,6 +14,7 @@
 #include "screen_table.h"
 #include "services/screens.h"
 #include "services/globals.h"
+#include "services/picture_boxes.h"
 #include "shell/main_form.h"
 #include "services/sounds.h"
 #include "shell/startup.h"
@@ -46,6 +47,9 @@ class Shell_Test : public ::testing::Test {
 
   std::vector<std::string> calls;
   std::vector<Box_Record> boxes;
+  // The picture message boxes (and the input-method notice) the code under test showed; they
+  // answer their cancel value without a window. A test of the real boxes sets the function back.
+  std::vector<Picture_Box_Kind> picture_boxes;
   std::vector<std::string> helps, shell_opens;
   int exits = 0;
   int beeps = 0;

@@ -429,14 +429,6 @@ Key_Char_Practice& Key_Char() {
   return practice;
 }
 
-void Set_NumLock_On() {
-  forms::Silent([] {
-    if (GetKeyState(VK_NUMLOCK) & 1) return;
-    keybd_event(VK_NUMLOCK, 0x45, KEYEVENTF_EXTENDEDKEY, 0);
-    keybd_event(VK_NUMLOCK, 0x45, KEYEVENTF_EXTENDEDKEY | KEYEVENTF_KEYUP, 0);
-  });
-}
-
 void Initialize_Key_Char_Page(forms::Form&) { Key_Char().Initialize_Page(); }
 
 void Start_Key_Char_Lesson(forms::Form&) { Key_Char().Start_Lesson(Program_Folder()); }

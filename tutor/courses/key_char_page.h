@@ -28,8 +28,6 @@ void Image_Key_Char_Click(forms::Form& form, int index);
 void Image_Key_Char_MouseMove(forms::Form& form, int index);
 // The buttons' hover looks go (the pause button keeps its paused look while paused).
 void Reset_Key_Char_Button_Picture(forms::Form& form);
-// Switches NumLock on when it is off (the keypad lessons need the keypad's digits).
-void Set_NumLock_On();
 
 // Key image positions on the page (slots 0 to 57) and inside the keypad picture (58 to 73), in
 // twips; a slot without a key has width 0.

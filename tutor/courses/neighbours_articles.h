@@ -1,7 +1,8 @@
 #pragma once
 // The article and dictation practices as the shell sees them until their full versions arrive:
 // the page set-ups read the stored layout, the starts start the clock (dictation also plays its
-// recording); typing is not judged yet.
+// recording once the user is ready, and the end of the recording offers to replay or finish);
+// typing is not judged yet.
 
 namespace forms {
 class Form;

@@ -79,6 +79,13 @@ int Current_Remember_Flag = 0;
 double Practice_Start_Time = 0;
 bool Line_End_Entered = false;
 
+int Char_Position = 0;
+int Text_Length = 0;
+int Typed_Char_Count = 0;
+int Right_Char_Count = 0;
+float Accuracy_Ratio = 1.0f;
+float Progress_Ratio = 0.0f;
+
 int Dialog_Answer = 0;
 int Retry_Dialog_Answer = 0;
 

@@ -22,8 +22,10 @@ class Session_Array {
   void Redim(int upper) { items_.assign(static_cast<size_t>(upper < 1 ? 1 : upper) + 1, T{}); }
   // Keeps the elements, changes the upper bound.
   void Redim_Preserve(int upper) { items_.resize(static_cast<size_t>(upper < 1 ? 1 : upper) + 1); }
-  T& operator()(int i) { return items_.at(static_cast<size_t>(i)); }
-  const T& operator()(int i) const { return items_.at(static_cast<size_t>(i)); }
+  using reference = typename std::vector<T>::reference;  // a proxy for bool
+  using const_reference = typename std::vector<T>::const_reference;
+  reference operator()(int i) { return items_.at(static_cast<size_t>(i)); }
+  const_reference operator()(int i) const { return items_.at(static_cast<size_t>(i)); }
 
  private:
   std::vector<T> items_;
@@ -114,6 +116,16 @@ extern bool Mouse_Game_Stop;
 extern int Current_Remember_Flag;
 extern double Practice_Start_Time;
 extern bool Line_End_Entered;
+
+// ---- Text practice (articles typed in their layouts, dictation, Wubi) ----
+// The next expected position: 1-based within the line in the line practices; the characters
+// passed in the multi-line and dictation layouts; the caret offset in the overwrite layout.
+extern int Char_Position;
+extern int Text_Length;
+extern int Typed_Char_Count;  // a line break counts two
+extern int Right_Char_Count;
+extern float Accuracy_Ratio;  // Right_Char_Count / Typed_Char_Count, 1 while nothing is typed
+extern float Progress_Ratio;  // Char_Position / Text_Length
 
 // ---- Answers of the picture message boxes ----
 extern int Dialog_Answer;        // 0 first button, 1 second

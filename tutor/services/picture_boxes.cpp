@@ -27,33 +27,38 @@ struct Box_Design {
   Box_Button button[3];
   int* answer;         // nullptr: no answer
   bool game;           // the pressed picture is loaded and the wait taken at every action
+  bool space_answers;  // Space, released, is the first button's key too
 };
 
 const Box_Design& Design_Of(Picture_Box_Kind kind) {
   static const Box_Design kYes{"Yes", 4230, 1710, "yes", "Image_Yes", 1,
-                               {{1935, 825, 480, 660, "yes1"}}, nullptr, false};
+                               {{1935, 825, 480, 660, "yes1"}}, nullptr, false, false};
   static const Box_Design kYesNo{"YesNo", 4215, 1710, "yn", "Image_YesNo", 2,
                                  {{735, 840, 465, 615, "yn0"}, {3000, 840, 420, 630, "yn1"}},
-                                 &Dialog_Answer, false};
+                                 &Dialog_Answer, false, false};
   static const Box_Design kYesRetryNo{
       "YesRetryNo", 4230, 1710, "yrn", "Image_YesRetryNo", 3,
       {{690, 855, 570, 555, "yrn0"}, {1950, 855, 465, 555, "yrn1"}, {3015, 825, 420, 630, "yrn2"}},
-      &Retry_Dialog_Answer, false};
+      &Retry_Dialog_Answer, false, false};
   static const Box_Design kGameYesNo{
       "YesNo", 4200, 1710, nullptr, "Image_YesNo", 2,
       {{690, 870, 585, 600, "gamecontinue"}, {2940, 870, 585, 600, "gamecancel"}},
-      &Dialog_Answer, true};
+      &Dialog_Answer, true, false};
   static const Box_Design kGameYesRetryNo{"YesRetryNo", 4215, 1710, nullptr, "Image_YesRetryNo", 3,
                                           {{690, 855, 585, 600, "gamenext"},
                                            {1890, 855, 585, 600, "gamerepeat"},
                                            {2940, 855, 585, 600, "gamecancel"}},
-                                          &Retry_Dialog_Answer, true};
+                                          &Retry_Dialog_Answer, true, false};
+  static const Box_Design kWubiPin{"五笔拼音", 4185, 1695, nullptr, "Image_Yes", 1,
+                                   {{1470, 1140, 1215, 300, "bgwubi_pinyin_yes"}}, nullptr, false,
+                                   true};
   switch (kind) {
     case Picture_Box_Kind::Yes: return kYes;
     case Picture_Box_Kind::YesNo: return kYesNo;
     case Picture_Box_Kind::YesRetryNo: return kYesRetryNo;
     case Picture_Box_Kind::Game_YesNo: return kGameYesNo;
     case Picture_Box_Kind::Game_YesRetryNo: return kGameYesRetryNo;
+    case Picture_Box_Kind::WubiPin: return kWubiPin;
   }
   return kYes;
 }
@@ -64,7 +69,7 @@ struct Box_State {
 };
 
 Box_State& State_Of(Picture_Box_Kind kind) {
-  static Box_State states[5];
+  static Box_State states[6];
   return states[static_cast<int>(kind)];
 }
 
@@ -133,7 +138,8 @@ forms::Form& Make_Box(Picture_Box_Kind kind) {
     if (key == VK_F4 && shift == kAltMask) key = 0;
   };
   f->On_Key_Up = [kind](int& key, int shift) {
-    int index = Picture_Box_Key_Button(Design_Of(kind).count, key, shift);
+    const Box_Design& d = Design_Of(kind);
+    int index = Picture_Box_Key_Button(d.count, key, shift, d.space_answers);
     if (index >= 0) Button_Action(kind, index);
   };
   f->On_Query_Unload = [kind](int&, int mode) {
@@ -167,6 +173,7 @@ forms::Form& Form_YesNo() { return Picture_Box_Form(Picture_Box_Kind::YesNo); }
 forms::Form& Form_YesRetryNo() { return Picture_Box_Form(Picture_Box_Kind::YesRetryNo); }
 forms::Form& Form_Game_YesNo() { return Picture_Box_Form(Picture_Box_Kind::Game_YesNo); }
 forms::Form& Form_Game_YesRetryNo() { return Picture_Box_Form(Picture_Box_Kind::Game_YesRetryNo); }
+forms::Form& Form_WubiPin() { return Picture_Box_Form(Picture_Box_Kind::WubiPin); }
 
 void Show_Form_Yes() { Show_Box(Picture_Box_Kind::Yes, ""); }
 void Show_Form_YesNo() { Show_Box(Picture_Box_Kind::YesNo, ""); }
@@ -175,6 +182,8 @@ void Show_Form_Game_YesNo(const std::string& face) { Show_Box(Picture_Box_Kind::
 void Show_Form_Game_YesRetryNo(const std::string& face) {
   Show_Box(Picture_Box_Kind::Game_YesRetryNo, face);
 }
+
+void Show_Form_WubiPin(const std::string& face) { Show_Box(Picture_Box_Kind::WubiPin, face); }
 
 void Image_Yes_Click() { Button_Action(Picture_Box_Kind::Yes, 0); }
 void Image_YesNo_Click(Picture_Box_Kind kind, int index) { Button_Action(kind, index); }

@@ -7,6 +7,8 @@
 //   Form_YesRetryNo        Retry_Dialog_Answer  0 yes/next, 1 retry, 2 no
 //   Form_Game_YesNo        Dialog_Answer        0 continue, 1 cancel (face drawn by the game)
 //   Form_Game_YesRetryNo   Retry_Dialog_Answer  0 next, 1 repeat, 2 cancel (face drawn by the game)
+//   Form_WubiPin           no answer: the input-method notice (face drawn by the caller); Space
+//                          closes it too
 // A button click plays the click sound, shows the pressed picture, waits 300 ms (handling
 // events), writes its index and closes the box. Keys act when released (Enter, Ctrl+Y, Ctrl+R,
 // Ctrl+N, Esc, Alt+F4). A box closed any other way (a close from the taskbar, WM_CLOSE) answers
@@ -19,13 +21,14 @@
 
 namespace quillon {
 
-enum class Picture_Box_Kind { Yes, YesNo, YesRetryNo, Game_YesNo, Game_YesRetryNo };
+enum class Picture_Box_Kind { Yes, YesNo, YesRetryNo, Game_YesNo, Game_YesRetryNo, WubiPin };
 
 forms::Form& Form_Yes();
 forms::Form& Form_YesNo();
 forms::Form& Form_YesRetryNo();
 forms::Form& Form_Game_YesNo();
 forms::Form& Form_Game_YesRetryNo();
+forms::Form& Form_WubiPin();
 forms::Form& Picture_Box_Form(Picture_Box_Kind kind);
 
 // Shows the box modally and returns when it has closed. The game boxes first get the face the
@@ -35,6 +38,8 @@ void Show_Form_YesNo();
 void Show_Form_YesRetryNo();
 void Show_Form_Game_YesNo(const std::string& face = "");
 void Show_Form_Game_YesRetryNo(const std::string& face = "");
+// The input-method notice with the face that names the missing method ("bgwubi", "bgpinyin").
+void Show_Form_WubiPin(const std::string& face);
 
 // The button actions (the keys run them too).
 void Image_Yes_Click();

@@ -43,13 +43,15 @@ std::string Key_Sound_Path(int key_index, int music_kb_on) {
 
 // ---- Picture message boxes ----
 
-int Picture_Box_Key_Button(int buttons, int key_code, int shift) {
+int Picture_Box_Key_Button(int buttons, int key_code, int shift, bool space_answers) {
   const int last = buttons - 1;  // the box's "no" (the only button of a one-button box)
   switch (key_code) {
     case VK_RETURN:  // any modifiers
       return 0;
     case VK_ESCAPE:  // any modifiers
       return last;
+    case VK_SPACE:  // any modifiers, where the box takes it
+      return space_answers ? 0 : -1;
     case 'Y':  // Ctrl+Y
       return shift == kCtrlMask ? 0 : -1;
     case 'R':  // Ctrl+R: the retry of a three-button box

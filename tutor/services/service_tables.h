@@ -25,8 +25,9 @@ std::string Key_Sound_Path(int key_index, int music_kb_on);
 // ---- Picture message boxes ----
 // The button a key released on a box with `buttons` buttons (1 yes; 2 yes/no; 3 yes/retry/no)
 // answers: its index, or -1 for none. Enter and Esc count with any modifiers, Ctrl+Y, Ctrl+R,
-// Ctrl+N and Alt+F4 only with exactly that modifier.
-int Picture_Box_Key_Button(int buttons, int key_code, int shift);
+// Ctrl+N and Alt+F4 only with exactly that modifier; Space (any modifiers) answers the first
+// button where space_answers says so.
+int Picture_Box_Key_Button(int buttons, int key_code, int shift, bool space_answers = false);
 
 
 }  // namespace quillon

@@ -59,5 +59,14 @@ inline constexpr Int_Setting kWubiTypeMethod{"Setting\\Chinese\\Wubi", "Type Met
 inline constexpr Int_Setting kAuditionIndex{"Setting\\Audition", "Index", 1};
 inline constexpr Int_Setting kAuditionShowSource{"Setting\\Audition", "Show Source", 1};
 inline constexpr Int_Setting kAuditionRemember{"Setting\\Audition\\Remember", "Flag", 1};
+// The chosen input method of each kind: its position in the dialog's list, identifier and text.
+inline constexpr Int_Setting kWubiCodeIndex{"Setting\\Chinese\\Wubi\\Code", "Index", 0};
+inline constexpr Text_Setting kWubiCodeValue{"Setting\\Chinese\\Wubi\\Code", "Value", ""};
+inline constexpr Text_Setting kWubiCodeName{"Setting\\Chinese\\Wubi\\Code", "Name", ""};
+inline constexpr Int_Setting kPinYinCodeIndex{"Setting\\Chinese\\PinYin\\Code", "Index", 0};
+inline constexpr Text_Setting kPinYinCodeValue{"Setting\\Chinese\\PinYin\\Code", "Value", ""};
+inline constexpr Text_Setting kPinYinCodeName{"Setting\\Chinese\\PinYin\\Code", "Name", ""};
+// The position reached in an article typed over its text, under "<language> <category> <method>".
+inline constexpr const char* kArticleTextLenSection = "Setting\\Article\\Remember\\TextLen Index";
 
 }  // namespace quillon

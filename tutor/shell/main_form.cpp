@@ -1,5 +1,6 @@
 #include "shell/main_form.h"
 
+#include "services/article_boxes.h"
 #include "services/bitmaps.h"
 #include "services/globals.h"
 #include "services/screens.h"
@@ -145,6 +146,7 @@ void Design_Main_Form(forms::Form& form) {
 
   auto& media = form.Add<forms::Media_Control>("MMControl_Play_Record");
   media.Tag = "not";
+  Design_Article_Typing_Boxes(form);
 
   for (const Screen& screen : Screens()) Call(screen.design, form);
 }
