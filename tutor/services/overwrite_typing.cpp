@@ -66,6 +66,10 @@ void Step_Back(Overwrite_Box& box) {
 
 }  // namespace
 
+std::unique_ptr<Overwrite_Box> Overwrite_Box_Of(forms::Rich_Text_Box& box) {
+  return std::make_unique<RichText_Overwrite_Box>(box);
+}
+
 Overwrite_Step Overwrite_Key(Overwrite_Box& box, int key_ascii, double now) {
   const int k = key_ascii & 0xFFFF;
   if (k < 32 && k != VK_BACK && k != VK_TAB && k != VK_RETURN) return {};

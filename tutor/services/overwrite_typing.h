@@ -14,6 +14,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 
 #include "forms/forms.h"
@@ -38,6 +39,9 @@ class Overwrite_Box {
   // Unlocks the box that Backspace's key-down locked, by one more key-down (a lone Shift).
   virtual void Unlock_After_Backspace() = 0;
 };
+
+// The typing's view of a rich-text box (RichText_Overwrite on the main window).
+std::unique_ptr<Overwrite_Box> Overwrite_Box_Of(forms::Rich_Text_Box& box);
 
 enum class Overwrite_Sound { None, Key, Wrong, Enter };
 struct Overwrite_Step {
