@@ -41,9 +41,10 @@ RECT Grown(RECT r, int by) {
 POINT Point_Of(LPARAM lp) { return POINT{GET_X_LPARAM(lp), GET_Y_LPARAM(lp)}; }
 
 // Runs the press-tracking loop: `step` gets each message taken while the mouse is captured and
-// answers false to end. WM_QUIT is put back for the outer loop.
+// answers false to end. WM_QUIT is put back for the outer loop. The last mouse position seen
+// goes to lastMouse[0] and [1].
 template <typename Step>
-void Capture_Loop(HWND hwnd, Step step) {
+void Capture_Loop(HWND hwnd, volatile LONG* lastMouse, Step step) {
   SetCapture(hwnd);
   MSG msg;
   while (GetCapture() == hwnd) {
@@ -53,6 +54,10 @@ void Capture_Loop(HWND hwnd, Step step) {
       break;
     }
     if (got == -1) break;
+    if (msg.message == WM_MOUSEMOVE && msg.hwnd == hwnd) {
+      lastMouse[0] = GET_X_LPARAM(msg.lParam);
+      lastMouse[1] = GET_Y_LPARAM(msg.lParam);
+    }
     if (!step(msg)) break;
   }
   if (GetCapture() == hwnd) ReleaseCapture();
@@ -303,7 +308,11 @@ LRESULT CGfxOutBarCtrl::OnPaint(WPARAM, LPARAM) {
   HGDIOBJ oldBitmap = SelectObject(mem, bitmap);
   RECT area = Client_Item_Area();
   const bool itemFolder = !Current_Child();
-  if (itemFolder) Fill(mem, area, m_crBackground);
+  if (itemFolder) {
+    Fill(mem, area, m_crBackground);
+  } else {
+    m_upShown = m_downShown = false;
+  }
   for (int i = 0; i < Folder_Count(); ++i) Draw_Folder(mem, i, Folder_Bar(i), false);
   if (itemFolder) {
     Item_Layout l = Items_Layout();
@@ -403,6 +412,8 @@ void CGfxOutBarCtrl::Repaint_Icon(int item) {
 }
 
 LRESULT CGfxOutBarCtrl::OnMouseMove(WPARAM, LPARAM lp) {
+  m_lastMouse[0] = GET_X_LPARAM(lp);
+  m_lastMouse[1] = GET_Y_LPARAM(lp);
   if (Focus_In_Child()) return 0;
   int index = -1;
   int hit = HitTestPoint(Point_Of(lp), &index);
@@ -592,7 +603,7 @@ void CGfxOutBarCtrl::Track_Folder(int folder) {
   };
   draw(true);
   bool pressed = true;
-  Capture_Loop(m_hWnd, [&](const MSG& msg) {
+  Capture_Loop(m_hWnd, m_lastMouse, [&](const MSG& msg) {
     if (msg.message == WM_MOUSEMOVE && msg.hwnd == m_hWnd) {
       int i = -1;
       bool over = HitTestPoint(Point_Of(msg.lParam), &i) == OUTBAR_HIT_FOLDER && i == folder;
@@ -662,7 +673,7 @@ void CGfxOutBarCtrl::Track_Item(int item, POINT start) {
   Set_Item_Hover(item, true);
   bool dragging = false;
   HCURSOR cursor = nullptr;
-  Capture_Loop(m_hWnd, [&](const MSG& msg) {
+  Capture_Loop(m_hWnd, m_lastMouse, [&](const MSG& msg) {
     if (msg.message == WM_MOUSEMOVE && msg.hwnd == m_hWnd) {
       POINT p = Point_Of(msg.lParam);
       int i = -1;
@@ -773,7 +784,7 @@ void CGfxOutBarCtrl::Track_Arrow(int which) {
   };
   draw(true);
   SetTimer(m_hWnd, kScrollTimer, kScrollPeriod, nullptr);
-  Capture_Loop(m_hWnd, [&](const MSG& msg) {
+  Capture_Loop(m_hWnd, m_lastMouse, [&](const MSG& msg) {
     if (msg.message == WM_TIMER) {
       if (msg.hwnd != m_hWnd || msg.wParam != kScrollTimer) return true;
       POINT p;

@@ -90,6 +90,8 @@ class CGfxOutBarCtrl : public appfw::CWnd {
   RECT Up_Arrow() const { return m_upRect; }
   RECT Down_Arrow() const { return m_downRect; }
   int Drop_Position() const { return m_dropPos; }
+  // Where the control last saw the mouse move (client coordinates).
+  POINT Last_Mouse_Point() const { return POINT{m_lastMouse[0], m_lastMouse[1]}; }
   // The current folder's item layout in client coordinates.
   outbar::Item_Layout Items_Layout() const;
   RECT Client_Item_Area() const;
@@ -150,6 +152,7 @@ class CGfxOutBarCtrl : public appfw::CWnd {
   bool m_upShown = false, m_downShown = false;
   bool m_upPressed = false, m_downPressed = false;
   RECT m_upRect{}, m_downRect{};
+  volatile LONG m_lastMouse[2] = {-1, -1};
   HIMAGELIST m_largeImages = nullptr, m_smallImages = nullptr;
   HCURSOR m_hand = nullptr, m_drag = nullptr, m_noDrop = nullptr;
   HPEN m_markPen = nullptr;

@@ -53,7 +53,8 @@ void Add_Columns(appfw::CListCtrl& list, const Column* columns, size_t count) {
 }
 
 void Size_Columns_To_Contents(appfw::CListCtrl& list, int columns) {
-  for (int i = 0; i < columns; ++i) list.SetColumnWidth(i, LVSCW_AUTOSIZE);
+  // As wide as the widest text, and never narrower than the heading.
+  for (int i = 0; i < columns; ++i) list.SetColumnWidth(i, LVSCW_AUTOSIZE_USEHEADER);
 }
 
 // After a row was removed at `at`: the row now there, or the last one, is selected.
