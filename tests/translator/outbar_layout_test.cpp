@@ -79,7 +79,9 @@ TEST(OutbarLayout, ItemBoxesInBothViews) {
     Item_Boxes b = Boxes(*c.l, c.k);
     EXPECT_TRUE(Same(b.item, c.item)) << c.k << " item " << Text(b.item);
     EXPECT_TRUE(Same(b.icon, c.icon)) << c.k << " icon " << Text(b.icon);
-    if (!c.l->small) EXPECT_TRUE(Same(b.label, c.label)) << c.k << " label " << Text(b.label);
+    if (!c.l->small) {
+      EXPECT_TRUE(Same(b.label, c.label)) << c.k << " label " << Text(b.label);
+    }
   }
   EXPECT_EQ(Slot_Size(Item_Size{{32, 32}, {70, 26}}, false).cx, 70);
   EXPECT_EQ(Slot_Size(Item_Size{{0, 0}, {20, 13}}, true).cy, 13);
