@@ -2,7 +2,9 @@
 
 #include <cstdio>
 #include <set>
+#include <cstring>
 #include <string>
+#include <vector>
 
 #include "appfw/app.h"
 
@@ -202,6 +204,28 @@ const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor, HBRUSH backgrou
   return names.insert(name).first->c_str();
 }
 
+// --- run-time classes ---
+
+namespace {
+
+std::vector<const CRuntimeClass*>& Runtime_Classes() {
+  static std::vector<const CRuntimeClass*> records;
+  return records;
+}
+
+}  // namespace
+
+Runtime_Class_Entry::Runtime_Class_Entry(const CRuntimeClass* record) {
+  Runtime_Classes().push_back(record);
+}
+
+const CRuntimeClass* CRuntimeClass::FromName(const char* name) {
+  for (const CRuntimeClass* r : Runtime_Classes()) {
+    if (name && strcmp(r->m_lpszClassName, name) == 0) return r;
+  }
+  return nullptr;
+}
+
 // --- dialogs ---
 
 CDialog::CDialog(UINT templateId, CWnd* parent) : m_templateId(templateId), m_pParent(parent) {}
@@ -221,7 +245,15 @@ void CDialog::EndDialog(INT_PTR result) {
 }
 
 BOOL CDialog::OnInitDialog() {
+  UpdateData(FALSE);
+  return TRUE;
+}
+
+BOOL CDialog::UpdateData(BOOL saveAndValidate) {
+  bool outer = m_bSaveAndValidate;
+  m_bSaveAndValidate = saveAndValidate != FALSE;
   DoDataExchange();
+  m_bSaveAndValidate = outer;
   return TRUE;
 }
 

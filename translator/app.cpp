@@ -2,6 +2,7 @@
 
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstring>
 
 #include "options.h"
@@ -11,6 +12,35 @@
 
 char g_szAppDir[MAX_PATH];
 BOOL g_bRestart = FALSE;
+
+std::string App_Path(const char* tail) { return std::string(g_szAppDir) + tail; }
+
+std::string Read_File_Bytes(const std::string& path, bool* opened, size_t limit) {
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (opened) *opened = f != INVALID_HANDLE_VALUE;
+  if (f == INVALID_HANDLE_VALUE) return std::string();
+  std::string bytes;
+  char buffer[65536];
+  DWORD got = 0;
+  while (bytes.size() < limit) {
+    DWORD want = static_cast<DWORD>(std::min<size_t>(sizeof buffer, limit - bytes.size()));
+    if (!ReadFile(f, buffer, want, &got, nullptr) || got == 0) break;
+    bytes.append(buffer, got);
+  }
+  CloseHandle(f);
+  return bytes;
+}
+
+bool Write_File_Bytes(const std::string& path, const std::string& bytes) {
+  HANDLE f = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  BOOL ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+  CloseHandle(f);
+  return ok && written == bytes.size();
+}
 
 const char kSingleInstanceMutex[] = "Larkmoor Wordbridge";
 

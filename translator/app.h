@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 
 #include "appfw/app.h"
 
@@ -10,6 +11,14 @@ class CTransBar;
 
 // The program folder: the current directory at start-up, without a trailing backslash.
 extern char g_szAppDir[MAX_PATH];
+// A path under the program folder: the folder followed by `tail` ("\\lib\\User.dct").
+std::string App_Path(const char* tail);
+// The first `limit` bytes of a file (all of them without a limit); empty when it cannot be
+// read, and then *opened (when given) is false.
+std::string Read_File_Bytes(const std::string& path, bool* opened = nullptr,
+                            size_t limit = static_cast<size_t>(-1));
+// Writes a file whole, replacing it; false when it cannot be written.
+bool Write_File_Bytes(const std::string& path, const std::string& bytes);
 // Set when the user accepted a restart for the new bar style; read once at exit.
 extern BOOL g_bRestart;
 

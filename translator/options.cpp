@@ -8,10 +8,6 @@ const char kOptionSection[] = "Option";
 
 namespace {
 
-// Hot keys: the modifier mask (Alt 1, Ctrl 2, Shift 4) in the high word, the key in the low.
-constexpr int kCtrl = 2 << 16;
-constexpr int kShift = 4 << 16;
-
 // What a stored value may be. A value outside its kind reads as the option's default, so that
 // a damaged or hand-edited value never stops the program from starting, and the default is
 // what exit writes back in its place.
@@ -38,11 +34,12 @@ const Int_Option kLoadOrder[] = {
     {"AutoHideBar", &TransOptions::AutoHideBar, 0, Kind::Flag},
     {"CurrentCode", &TransOptions::CurrentCode, -1, Kind::Text_Code},
     {"ProfDictID", &TransOptions::ProfDictID, -1, Kind::Record},
-    {"TransHotkey", &TransOptions::TransHotkey, kCtrl | VK_F9, Kind::Hot_Key},
-    {"RestoreEnglishHotkey", &TransOptions::RestoreEnglishHotkey, kCtrl | VK_F10, Kind::Hot_Key},
-    {"InterfaceHotkey", &TransOptions::InterfaceHotkey, kCtrl | VK_F11, Kind::Hot_Key},
-    {"DictHotkey", &TransOptions::DictHotkey, kCtrl | kShift | VK_F1, Kind::Hot_Key},
-    {"PackageHotkey", &TransOptions::PackageHotkey, kCtrl | VK_F8, Kind::Hot_Key},
+    {"TransHotkey", &TransOptions::TransHotkey, kDefaultTransHotkey, Kind::Hot_Key},
+    {"RestoreEnglishHotkey", &TransOptions::RestoreEnglishHotkey, kDefaultRestoreEnglishHotkey,
+     Kind::Hot_Key},
+    {"InterfaceHotkey", &TransOptions::InterfaceHotkey, kDefaultInterfaceHotkey, Kind::Hot_Key},
+    {"DictHotkey", &TransOptions::DictHotkey, kDefaultDictHotkey, Kind::Hot_Key},
+    {"PackageHotkey", &TransOptions::PackageHotkey, kDefaultPackageHotkey, Kind::Hot_Key},
     {"BackgroundImageID", &TransOptions::BackgroundImageID, kCompactBarBackground,
      Kind::Background},
     {"UseDFKC", &TransOptions::UseDFKC, 0, Kind::Flag},

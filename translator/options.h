@@ -27,6 +27,14 @@ struct TransOptions {
   int ShowNavBar = 0;
 };
 
+// The hot keys' defaults: the key in the low word, the modifier mask (Alt 1, Ctrl 2, Shift 4)
+// in the high word.
+constexpr int kDefaultTransHotkey = (2 << 16) | VK_F9;
+constexpr int kDefaultRestoreEnglishHotkey = (2 << 16) | VK_F10;
+constexpr int kDefaultInterfaceHotkey = (2 << 16) | VK_F11;
+constexpr int kDefaultDictHotkey = (6 << 16) | VK_F1;
+constexpr int kDefaultPackageHotkey = (2 << 16) | VK_F8;
+
 // The two bar styles ("InterfaceStyle") and their backgrounds ("BackgroundImageID").
 constexpr int kCompactBarStyle = 0;
 constexpr int kShapedBarStyle = 1;

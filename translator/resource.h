@@ -36,9 +36,42 @@
 // Dialogs and their controls.
 #define IDD_ABOUTBOX 100
 #define IDC_CREDITS 1000
-#define IDD_SETTINGS_SHEET 300
 #define IDD_PACKAGE_EDITOR 301
 #define IDC_PACKAGE_PATH 1001
+
+// The settings sheet: its caption, pages, the word dialog and their controls.
+#define IDS_SETTINGS_CAPTION 109   // "青岚墨译设置"
+#define IDS_SAVE_USER_DICT 57672   // "用户词库已经修改，是否保存？"
+#define IDD_TRANS_SETTING 110
+#define IDD_DICT_SETTING 111
+#define IDD_USER_WORD 188
+#define IDD_USER_PAGE 190
+#define IDB_DICT_BOOKS 164         // two 16-pixel books: closed, open
+#define IDC_HOTKEY_DICT 1000
+#define IDC_HOTKEY_TRANS 1001
+#define IDC_HOTKEY_INTERFACE 1002
+#define IDC_MENU_BILINGUAL 1003
+#define IDC_MENU_CHINESE 1004      // the first of the menu-style radio pair
+#define IDC_HOTKEY_RESTORE 1005
+#define IDC_DEFAULT_HOTKEYS 1037
+#define IDC_DICT_LIST 1008
+#define IDC_DICT_ADD 1009
+#define IDC_DICT_DELETE 1010
+#define IDC_DICT_SELECT 1011
+#define IDC_DICT_DESELECT 1012
+#define IDC_USE_USER_DICT 1030
+#define IDC_USER_LIST 1031
+#define IDC_USER_MODIFY 1033
+#define IDC_USER_ADD 1034
+#define IDC_USER_DELETE 1035
+#define IDC_WORD_TEXT 1034
+#define IDC_WORD_PART 1035
+#define IDC_WORD_MEANING 1036
+
+// The outlook-bar control's cursors.
+#define IDC_OUTBAR_HAND 3010
+#define IDC_OUTBAR_DRAG 1320
+#define IDC_OUTBAR_NODROP 268
 
 // Tray icon.
 #define IDC_TRAY_ICON_WND 9999

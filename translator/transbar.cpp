@@ -6,13 +6,12 @@
 
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "about.h"
 #include "app.h"
 #include "appfw/app.h"
 #include "options.h"
+#include "settingsheet.h"
 #include "resource.h"
 #include "trhook32.h"
 #include "trhook95.h"
@@ -47,17 +46,7 @@ bool Of_Other_Process(HWND window) {
   return pid != GetCurrentProcessId();
 }
 
-std::string App_Path(const char* tail) { return std::string(g_szAppDir) + tail; }
-
 std::string Dict_List_Path() { return App_Path("\\lib\\wbseclib.lst"); }
-
-std::string Read_Whole(const std::string& path, bool* opened = nullptr) {
-  std::ifstream in(path, std::ios::binary);
-  if (opened) *opened = static_cast<bool>(in);
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  return bytes.str();
-}
 
 bool File_Exists(const std::string& path) {
   DWORD attributes = GetFileAttributesA(path.c_str());
@@ -670,7 +659,7 @@ void CTransBar::OnSettingsPopup() {
   if (dicts) {
     int chosen = g_TransOptions.ProfDictID;
     if (chosen == -1) CheckMenuItem(dicts, ID_NO_PROF_DICT, MF_BYCOMMAND | MF_CHECKED);
-    std::string bytes = Read_Whole(Dict_List_Path());
+    std::string bytes = Read_File_Bytes(Dict_List_Path());
     for (const Dict_Menu_Item& item : Dict_Menu_Items(Parse_Dict_List(bytes), chosen)) {
       AppendMenuA(dicts, MF_STRING | (item.checked ? MF_CHECKED : 0), item.id,
                   item.name.c_str());
@@ -701,12 +690,11 @@ void CTransBar::Choose_Prof_Dict(int index) {
 }
 
 BOOL CTransBar::ValidateDictList() {
-  std::vector<DictListRecord> records = Parse_Dict_List(Read_Whole(Dict_List_Path()));
+  std::vector<DictListRecord> records = Parse_Dict_List(Read_File_Bytes(Dict_List_Path()));
   bool kept = Keep_Existing_Dicts(records, [](const std::string& name) {
     return File_Exists(App_Path("\\lib\\") + name);
   });
-  std::ofstream out(Dict_List_Path(), std::ios::binary | std::ios::trunc);
-  out << Dict_List_Bytes(records);
+  Write_File_Bytes(Dict_List_Path(), Dict_List_Bytes(records));
   return kept ? TRUE : FALSE;
 }
 
@@ -714,7 +702,7 @@ BOOL CTransBar::ValidateDictList() {
 
 void CTransBar::OnSettingsSheet() {
   m_autoHideArmed = false;
-  appfw::CDialog sheet(IDD_SETTINGS_SHEET, this);
+  CSettingSheet sheet(this);
   if (sheet.DoModal() == IDOK) {
     const TransOptions& o = g_TransOptions;
     Unregister_Hot_Keys();
@@ -734,7 +722,7 @@ BOOL CTransBar::FindPackageFile(char* path, size_t size) {
   if (!path || !path[0] || !g_szAppDir[0]) return FALSE;
   std::string package = App_Path("\\DIC\\") + Exe_Base_Name(path) + ".lvd";
   bool opened = false;
-  Read_Whole(package, &opened);
+  Read_File_Bytes(package, &opened);
   if (!opened || package.size() >= size) return FALSE;
   memcpy(path, package.c_str(), package.size() + 1);
   return TRUE;

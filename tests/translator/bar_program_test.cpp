@@ -588,14 +588,14 @@ TEST_F(TranslatorBar, SettingsSheetOkPassesTheSettingsOnCancelDoesNotAndMissingP
   ASSERT_NE(bar, nullptr);
   size_t startUp = Log().size();
   PostMessageA(bar, WM_COMMAND, 32797, 0);
-  HWND sheet = Wait_Box("系统设置");
+  HWND sheet = Wait_Box("青岚墨译设置");
   ASSERT_NE(sheet, nullptr);
   PostMessageA(sheet, WM_COMMAND, IDCANCEL, 0);
   ASSERT_TRUE(testkit::Wait_Until([&] { return !IsWindow(sheet); }));
   EXPECT_EQ(Log().size(), startUp);
 
   PostMessageA(bar, WM_COMMAND, 32797, 0);
-  sheet = Wait_Box("系统设置");
+  sheet = Wait_Box("青岚墨译设置");
   ASSERT_NE(sheet, nullptr);
   PostMessageA(sheet, WM_COMMAND, IDOK, 0);
   ASSERT_TRUE(testkit::Wait_Until([&] { return Log().size() == startUp + 3; }));

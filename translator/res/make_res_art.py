@@ -17,6 +17,11 @@ bar205.bmp  the shaped bar's background, 249 x 72: the active look in rows 0-35,
             look in rows 36-71.
 bar129.bmp  the compact bar's background, 198 x 27 (the gripper is drawn by the program).
 point.cur   the cursor over the buttons: a pointing brush tip.
+books164.bmp the dictionary list's two 16 x 16 pictures on white (see-through): a closed
+            book (not in use) and an open book (in use).
+outbar_hand.cur, outbar_drag.cur, outbar_nodrop.cur
+            the outlook bar's cursors: a pointing hand over folder bars (hot spot 6,0), an
+            item being carried (11,8) and a barred circle where it cannot go (17,15).
 """
 
 import io
@@ -222,14 +227,19 @@ def compact_background():
 
 def cursor_bytes():
     """A 32 x 32 cursor: a brush tip pointing up-left, hot spot at its point."""
-    s = 32
-    img = Image.new("RGBA", (s, s), (0, 0, 0, 0))
+    img = Image.new("RGBA", (32, 32), (0, 0, 0, 0))
     d = ImageDraw.Draw(img)
     body = [(1, 1), (12, 5), (8, 8), (19, 19), (16, 22), (5, 11), (2, 14)]
     d.polygon([(x + 1, y + 1) for x, y in body], fill=(0, 0, 0, 110))
     d.polygon(body, fill=TEAL_DARK + (255,), outline=INK + (255,))
     d.polygon([(1, 1), (6, 3), (3, 6)], fill=ACCENT + (255,))
     d.line((10, 10, 17, 17), fill=TEAL_LIGHT + (255,))
+    return cursor_file(img, (1, 1))
+
+
+def cursor_file(img, hot):
+    """A .cur file of one 32 x 32 RGBA picture; pixels under half opacity are see-through."""
+    s = 32
     px = img.load()
     xor = bytearray()
     mask = bytearray()
@@ -251,11 +261,71 @@ def cursor_bytes():
     header = (40).to_bytes(4, "little") + s.to_bytes(4, "little") + (2 * s).to_bytes(4, "little")
     header += (1).to_bytes(2, "little") + (32).to_bytes(2, "little") + bytes(24)
     image = header + bytes(xor) + bytes(mask)
-    hot = (1, 1)
     out = (0).to_bytes(2, "little") + (2).to_bytes(2, "little") + (1).to_bytes(2, "little")
     out += bytes((s, s, 0, 0)) + hot[0].to_bytes(2, "little") + hot[1].to_bytes(2, "little")
     out += len(image).to_bytes(4, "little") + (22).to_bytes(4, "little")
     return out + image
+
+
+def hand_cursor():
+    """A pointing hand, the index finger's tip at (6, 0)."""
+    img = Image.new("RGBA", (32, 32), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    ink, skin = INK + (255,), WHITE + (255,)
+    d.rounded_rectangle((4, 0, 8, 14), 2, fill=skin, outline=ink)          # index finger
+    for x, top in ((8, 6), (12, 7), (16, 8)):
+        d.rounded_rectangle((x, top, x + 4, 15), 2, fill=skin, outline=ink)  # other fingers
+    d.rounded_rectangle((1, 9, 5, 17), 2, fill=skin, outline=ink)          # thumb
+    d.rounded_rectangle((3, 12, 20, 24), 4, fill=skin, outline=ink)        # palm
+    d.rectangle((5, 11, 18, 13), fill=skin)
+    d.line((6, 2, 6, 12), fill=TEAL_LIGHT + (255,))
+    return cursor_file(img, (6, 0))
+
+
+def drag_cursor():
+    """An arrow carrying a small item card, the arrow's point at (11, 8)."""
+    img = Image.new("RGBA", (32, 32), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    ink = INK + (255,)
+    d.rectangle((12, 16, 27, 27), fill=PAPER + (255,), outline=ink)
+    d.rectangle((14, 18, 19, 22), fill=TEAL + (255,))
+    d.line((21, 19, 25, 19), fill=ink)
+    d.line((21, 22, 25, 22), fill=ink)
+    arrow = [(11, 8), (11, 24), (15, 20), (18, 27), (20, 26), (17, 19), (23, 19)]
+    d.polygon(arrow, fill=WHITE + (255,), outline=ink)
+    return cursor_file(img, (11, 8))
+
+
+def nodrop_cursor():
+    """A red barred circle centred on (17, 15)."""
+    img = Image.new("RGBA", (32, 32), (0, 0, 0, 0))
+    d = ImageDraw.Draw(img)
+    cx, cy, r = 17, 15, 9
+    d.ellipse((cx - r - 1, cy - r - 1, cx + r + 1, cy + r + 1), fill=INK + (255,))
+    d.ellipse((cx - r + 2, cy - r + 2, cx + r - 2, cy + r - 2), fill=(0, 0, 0, 0))
+    d.ellipse((cx - r, cy - r, cx + r, cy + r), outline=RED + (255,), width=3)
+    d.line((cx - 6, cy - 6, cx + 6, cy + 6), fill=RED + (255,), width=3)
+    return cursor_file(img, (17, 15))
+
+
+def books():
+    """Two 16 x 16 pictures on white: a closed book, then an open one."""
+    img = Image.new("RGB", (32, 16), WHITE)
+    d = ImageDraw.Draw(img)
+    # Closed: a cover with a spine and the page edges.
+    d.rectangle((3, 2, 12, 13), fill=TEAL_DARK, outline=INK)
+    d.rectangle((3, 2, 4, 13), fill=INK)
+    d.line((5, 13, 12, 13), fill=PAPER)
+    d.rectangle((7, 5, 10, 7), fill=ACCENT)
+    # Open: two pages spread from the spine.
+    x = 16
+    d.polygon([(x + 1, 4), (x + 7, 5), (x + 7, 14), (x + 1, 13)], fill=PAPER, outline=INK)
+    d.polygon([(x + 8, 5), (x + 14, 4), (x + 14, 13), (x + 8, 14)], fill=PAPER, outline=INK)
+    for y in (7, 9, 11):
+        d.line((x + 3, y, x + 6, y + 1), fill=TEAL)
+        d.line((x + 9, y + 1, x + 12, y), fill=TEAL)
+    d.line((x + 7, 3, x + 8, 3), fill=ACCENT)
+    return img
 
 
 def write_if_changed(path, data):
@@ -296,6 +366,10 @@ def main(outdir):
     for name, img in bars.items():
         write_if_changed(os.path.join(outdir, name), bmp_bytes(img))
     write_if_changed(os.path.join(outdir, "point.cur"), cursor_bytes())
+    write_if_changed(os.path.join(outdir, "books164.bmp"), bmp_bytes(books()))
+    write_if_changed(os.path.join(outdir, "outbar_hand.cur"), hand_cursor())
+    write_if_changed(os.path.join(outdir, "outbar_drag.cur"), drag_cursor())
+    write_if_changed(os.path.join(outdir, "outbar_nodrop.cur"), nodrop_cursor())
 
 
 if __name__ == "__main__":

@@ -146,6 +146,32 @@ LRESULT CALLBACK AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPara
 const char* AfxRegisterWndClass(UINT classStyle, HCURSOR cursor = nullptr,
                                 HBRUSH background = nullptr, HICON icon = nullptr);
 
+// A run-time class record: a window class's name and how to make an instance of it, found by
+// the name. DECLARE_DYNCREATE(cls) in the class and IMPLEMENT_DYNCREATE(cls) in its source file
+// give the class its record, `cls::classRecord`.
+struct CRuntimeClass {
+  const char* m_lpszClassName;
+  CWnd* (*m_pfnCreateObject)();
+  // A new instance (delete it when done), or null.
+  CWnd* CreateObject() const { return m_pfnCreateObject ? m_pfnCreateObject() : nullptr; }
+  // The record of a class with that name, or null.
+  static const CRuntimeClass* FromName(const char* name);
+};
+// Enters a record into the list FromName searches (IMPLEMENT_DYNCREATE does it).
+struct Runtime_Class_Entry {
+  explicit Runtime_Class_Entry(const CRuntimeClass* record);
+};
+#define DECLARE_DYNCREATE(cls)                       \
+ public:                                             \
+  static const ::appfw::CRuntimeClass classRecord;   \
+  static ::appfw::CWnd* CreateObject();              \
+                                                     \
+ private:
+#define IMPLEMENT_DYNCREATE(cls)                                                   \
+  ::appfw::CWnd* cls::CreateObject() { return new cls; }                         \
+  const ::appfw::CRuntimeClass cls::classRecord{#cls, &cls::CreateObject};       \
+  static const ::appfw::Runtime_Class_Entry cls##_runtime_entry(&cls::classRecord);
+
 // A static control (taken over from a dialog template).
 class CStatic : public CWnd {};
 
@@ -159,9 +185,14 @@ class CDialog : public CWnd {
   virtual INT_PTR DoModal();
   void EndDialog(INT_PTR result);
 
-  // Called once the controls exist; the base binds controls through DoDataExchange.
+  // Called once the controls exist; the base binds controls and shows the members' values
+  // through DoDataExchange.
   virtual BOOL OnInitDialog();
+  // Binds controls and moves values between members and controls (the DDX_ helpers), in the
+  // direction m_bSaveAndValidate says: false shows the members, true takes the controls' data.
   virtual void DoDataExchange() {}
+  // Runs DoDataExchange in one direction; TRUE.
+  BOOL UpdateData(BOOL saveAndValidate = TRUE);
   virtual void OnOK() { EndDialog(IDOK); }
   virtual void OnCancel() { EndDialog(IDCANCEL); }
 
@@ -169,10 +200,12 @@ class CDialog : public CWnd {
 
   UINT m_templateId;
   CWnd* m_pParent;
+  bool m_bSaveAndValidate = false;
 
- private:
+ protected:
   // A handled message's value goes to DWLP_MSGRESULT, except for the messages whose value
   // the dialog procedure returns itself (colours, item comparison and keys, drag icon).
+  // WM_INITDIALOG's lParam is the dialog object.
   static INT_PTR CALLBACK Dialog_Proc(HWND, UINT, WPARAM, LPARAM);
 };
 

@@ -1,0 +1,134 @@
+"""Builds Lingvane's professional dictionaries into a "lib" folder and lists them, none in use,
+in its wbseclib.lst.
+
+usage: make_dicts.py LIBDIR
+
+The pairing tool: English texts paired with their Simplified-Chinese translations, cleaned
+(access keys, shortcuts, trailing ellipses and colons go), then written in the dictionary file
+layout of outside/include/dct_format.h. `pairs_from_gettext` reads any gettext catalogue pair;
+`write_dct` writes any list of pairs, so other dictionaries and packages are made the same way.
+
+"国家与语言": country, language and currency names from the iso-codes catalogues.
+"""
+
+import gettext
+import os
+import re
+import struct
+import sys
+import xml.etree.ElementTree as ET
+
+ISO_XML = "/usr/share/xml/iso-codes"
+ISO_MO = "/usr/share/locale/zh_CN/LC_MESSAGES"
+
+DCT_MAGIC = 0x04935343
+HEADER_SIZE = 148
+TEXT_SIZE = 128
+
+
+def clean(text):
+    """A menu or label text without its access key, shortcut, ellipsis or final colon."""
+    text = text.split("\t")[0]
+    text = re.sub(r"\(&\w\)", "", text)      # Chinese style: 文件(&F)
+    text = text.replace("&&", "\0").replace("&", "").replace("\0", "&")
+    text = re.sub(r"(\.\.\.|…)$", "", text.strip())
+    text = re.sub(r"[:：]$", "", text)
+    return text.strip()
+
+
+def encodable(text):
+    try:
+        text.encode("gbk")
+        return True
+    except UnicodeEncodeError:
+        return False
+
+
+def pairs_from_gettext(english_texts, catalogue):
+    """(English, Chinese) for each English text the catalogue translates."""
+    out = []
+    for en in english_texts:
+        zh = catalogue.gettext(en)
+        if zh and zh != en:
+            out.append((en, zh))
+    return out
+
+
+def tidy(pairs):
+    """Cleaned, GBK-encodable pairs, one per English text (the first wins), in file order."""
+    seen = {}
+    for en, zh in pairs:
+        en, zh = clean(en), clean(zh)
+        if not en or not zh or en == zh or not encodable(zh) or not en.isascii():
+            continue
+        seen.setdefault(en.lower(), (en, zh))
+    return [seen[k] for k in sorted(seen, key=lambda k: k.encode("ascii"))]
+
+
+def write_dct(path, name, description, pairs):
+    """Writes a dictionary file: header, pair table, texts."""
+    text = (name + ";" + description).encode("gbk")
+    assert len(name.encode("gbk")) <= 15 and len(text) < TEXT_SIZE
+    table_size = 8 * len(pairs)
+    blob = bytearray()
+    table = bytearray()
+    base = HEADER_SIZE + table_size
+    for en, zh in pairs:
+        e = en.encode("gbk") + b"\0"
+        c = zh.encode("gbk") + b"\0"
+        table += struct.pack("<ii", base + len(blob), base + len(blob) + len(e))
+        blob += e + c
+    header = struct.pack("<iiiii", DCT_MAGIC, len(pairs), HEADER_SIZE, table_size + len(blob),
+                         1) + text.ljust(TEXT_SIZE, b"\0")
+    data = header + bytes(table) + bytes(blob)
+    write_if_changed(path, data)
+
+
+def list_record(file_name, name):
+    return (file_name.encode("gbk").ljust(16, b"\0") + name.encode("gbk").ljust(16, b"\0") +
+            struct.pack("<i", 0))
+
+
+def write_if_changed(path, data):
+    if os.path.exists(path) and open(path, "rb").read() == data:
+        return
+    with open(path, "wb") as f:
+        f.write(data)
+
+
+def iso_names(xml_file, tag, attribute="name"):
+    root = ET.parse(os.path.join(ISO_XML, xml_file)).getroot()
+    return [e.get(attribute) for e in root.iter(tag) if e.get(attribute)]
+
+
+def catalogue(domain):
+    with open(os.path.join(ISO_MO, domain + ".mo"), "rb") as f:
+        return gettext.GNUTranslations(f)
+
+
+def countries_and_languages():
+    pairs = []
+    for xml_file, tag, domain in (("iso_3166-1.xml", "iso_3166_entry", "iso_3166-1"),
+                                  ("iso_639-2.xml", "iso_639_2_entry", "iso_639-2"),
+                                  ("iso_4217.xml", "iso_4217_entry", "iso_4217")):
+        names = iso_names(xml_file, tag)
+        if xml_file.startswith("iso_3166"):
+            names += iso_names(xml_file, tag, "official_name")
+        pairs += pairs_from_gettext(names, catalogue(domain))
+    return tidy(pairs)
+
+
+def main(lib):
+    os.makedirs(lib, exist_ok=True)
+    dictionaries = [
+        ("Nations.dct", "国家与语言", "国家和地区、语言及货币的名称", countries_and_languages()),
+    ]
+    records = b""
+    for file_name, name, description, pairs in dictionaries:
+        write_dct(os.path.join(lib, file_name), name, description, pairs)
+        records += list_record(file_name, name)
+    write_if_changed(os.path.join(lib, "wbseclib.lst"), records)
+
+
+if __name__ == "__main__":
+    main(sys.argv[1])
