@@ -59,5 +59,15 @@ inline constexpr Int_Setting kWubiTypeMethod{"Setting\\Chinese\\Wubi", "Type Met
 inline constexpr Int_Setting kAuditionIndex{"Setting\\Audition", "Index", 1};
 inline constexpr Int_Setting kAuditionShowSource{"Setting\\Audition", "Show Source", 1};
 inline constexpr Int_Setting kAuditionRemember{"Setting\\Audition\\Remember", "Flag", 1};
+// English words: the list (0 to 7), words per group and review lines per round (1 to 99), the
+// next character highlighted, and whether a start resumes the remembered progress.
+inline constexpr Int_Setting kWordLesson{"Setting\\English\\Word", "Lesson", 3};
+inline constexpr Int_Setting kWordWordsNum{"Setting\\English\\Word", "Words Num", 5};
+inline constexpr Int_Setting kWordLinesNum{"Setting\\English\\Word", "Lines Num", 4};
+inline constexpr Int_Setting kWordCursorPrompt{"Setting\\English\\Word", "Cursor Prompt", 1};
+inline constexpr Int_Setting kWordRemember{"Setting\\English\\Word\\Remember", "Flag", 1};
+// The words' progress: one value per list, named by the list number.
+inline constexpr char kWordStudyedNumSection[] = "Setting\\English\\Word\\Remember\\Studyed Num";
+inline constexpr char kWordBeginPosSection[] = "Setting\\English\\Word\\Remember\\Begin Pos";
 
 }  // namespace quillon
