@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
 
 #include "courses/word_list.h"
@@ -144,6 +146,49 @@ TEST_F(WordList, UpperCaseIsLoweredButDoubleByteCharactersKeepTheirBytes) {
 
 TEST(WordListPath, IsTheListNumberUnderEnglishWord) {
   EXPECT_EQ(Word_List_Path("C:\\QL", 3), "C:\\QL\\English\\Word\\3.txt");
+}
+
+}  // namespace
+}  // namespace quillon
+
+namespace quillon {
+namespace {
+
+// The eight lists the program folder ships, read entry by entry with the real reader.
+TEST(ShippedWordLists, AreWellFormedLargeEnoughAndRepeatNoWord) {
+  Initialize_Key_Table();
+  const int kLeast[8] = {200, 400, 400, 500, 400, 300, 300, 300};
+  std::map<std::string, int> first_list;
+  for (int lesson = 0; lesson < 8; ++lesson) {
+    const std::string path = Word_List_Path(testkit::Tutor_Folder(), lesson);
+    const std::string bytes = testkit::Read_File(path);
+    ASSERT_GE(bytes.size(), 2u) << path;
+    EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n") << path;
+    int entries = 0;
+    int32_t position = 1;
+    for (;;) {
+      const Word_Line line = Read_Word_Line(path, position);
+      ASSERT_TRUE(line.Ok()) << line.Message();
+      ++entries;
+      const std::string word = Joined(line.word);
+      const std::string explanation = Joined(line.explanation);
+      // Single words in lower case: letters, and a hyphen or apostrophe inside a word.
+      EXPECT_TRUE(std::all_of(word.begin(), word.end(), [](char c) {
+        return (c >= 'a' && c <= 'z') || c == '-' || c == '\'';
+      })) << word;
+      EXPECT_TRUE(word.front() >= 'a' && word.front() <= 'z') << word;
+      EXPECT_EQ(explanation.find('#'), std::string::npos) << word;
+      // The stored line is lower case already, so the reader gives it back as it stands.
+      const std::string stored = bytes.substr(static_cast<size_t>(position - 1),
+                                              word.size() + 1 + explanation.size());
+      EXPECT_EQ(stored, word + "#" + explanation);
+      const auto [at, fresh] = first_list.emplace(word, lesson);
+      EXPECT_TRUE(fresh) << word << " in list " << lesson << " and list " << at->second;
+      if (line.last) break;
+      position = line.next_position;
+    }
+    EXPECT_GE(entries, kLeast[lesson]) << path;
+  }
 }
 
 }  // namespace
