@@ -144,6 +144,7 @@ class Page_View : public Word_View {
 
   void Open_Review(const std::string& line, bool cursor_prompt) override {
     Learn_Box().Set_Enabled(false);
+    Review_Panel().Z_Order(0);  // over the learn boxes
     Review_Panel().Set_Visible(true);
     Fill_Source(Review_Source(), line, cursor_prompt);
     Open_Typing_Box(Review_Box(), static_cast<int>(line.size()));
