@@ -3,6 +3,7 @@
 #include "courses/key_char_page.h"
 #include "courses/neighbours_articles.h"
 #include "courses/neighbours_course_pages.h"
+#include "courses/word_page.h"
 #include "forms/forms.h"
 #include "freetype/free_type_pages.h"
 #include "games/game_pages.h"
@@ -63,7 +64,8 @@ std::vector<Screen> All_Screens() {
   row({.name = "words", .kind = Exercise_Kind::Words, .panel = Panel_Id::Words,
        .openings = {{English_Type_Item::Words}},
        .page = Initialize_Word_Page, .shown = Start_Word_Lesson,
-       .keys = {Start_Key::None, Screen_Keys::Note_Ctrl, Screen_Keys::Note_Ctrl}});
+       .keys = {Start_Key::None, Screen_Keys::Note_Ctrl, Screen_Keys::Note_Ctrl},
+       .tick = Update_Word_Time_And_Speed, .design = Design_Word_Page});
   row({.name = "English article", .kind = Exercise_Kind::English_Article, .panel = Panel_Id::Article,
        .openings = {{English_Type_Item::Article, Choose_English_Article}},
        .page = Initialize_English_Article_Page, .shown = Start_English_Article_Lesson,

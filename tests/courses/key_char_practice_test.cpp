@@ -12,32 +12,11 @@
 #include <vector>
 
 #include "courses/key_char_practice.h"
+#include "courses/memory_settings.h"
 #include "services/key_table.h"
 
 namespace quillon {
 namespace {
-
-class Memory_Settings : public Course_Settings {
- public:
-  std::string Read(const std::string& section, const std::string& name,
-                   const std::string& default_value) override {
-    auto it = values.find(section + "|" + name);
-    return it == values.end() ? default_value : it->second;
-  }
-  void Write(const std::string& section, const std::string& name,
-             const std::string& value) override {
-    if (read_only) throw std::runtime_error("拒绝访问");
-    values[section + "|" + name] = value;
-    ++writes;
-  }
-  std::string Get(const std::string& section, const std::string& name) {
-    auto it = values.find(section + "|" + name);
-    return it == values.end() ? "<none>" : it->second;
-  }
-  std::map<std::string, std::string> values;
-  int writes = 0;
-  bool read_only = false;
-};
 
 // Records what the practice asks of its page, one short text per call.
 class Recording_View : public Key_Char_View {

@@ -18,13 +18,6 @@ void Start_Clock() {
 
 }  // namespace
 
-void Initialize_Word_Page(forms::Form&) { Exercise_Running = false; }
-
-void Start_Word_Lesson(forms::Form&) {
-  Start_Clock();
-  Panel_Keys_Enabled = true;
-}
-
 void Initialize_Wubi_Page(forms::Form&) {
   Exercise_Running = false;
   Current_Type_Method = Read(kWubiTypeMethod);

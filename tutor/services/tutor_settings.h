@@ -68,5 +68,15 @@ inline constexpr Text_Setting kPinYinCodeValue{"Setting\\Chinese\\PinYin\\Code",
 inline constexpr Text_Setting kPinYinCodeName{"Setting\\Chinese\\PinYin\\Code", "Name", ""};
 // The position reached in an article typed over its text, under "<language> <category> <method>".
 inline constexpr const char* kArticleTextLenSection = "Setting\\Article\\Remember\\TextLen Index";
+// English words: the list (0 to 7), words per group and review lines per round (1 to 99), the
+// next character highlighted, and whether a start resumes the remembered progress.
+inline constexpr Int_Setting kWordLesson{"Setting\\English\\Word", "Lesson", 3};
+inline constexpr Int_Setting kWordWordsNum{"Setting\\English\\Word", "Words Num", 5};
+inline constexpr Int_Setting kWordLinesNum{"Setting\\English\\Word", "Lines Num", 4};
+inline constexpr Int_Setting kWordCursorPrompt{"Setting\\English\\Word", "Cursor Prompt", 1};
+inline constexpr Int_Setting kWordRemember{"Setting\\English\\Word\\Remember", "Flag", 1};
+// The words' progress: one value per list, named by the list number.
+inline constexpr char kWordStudyedNumSection[] = "Setting\\English\\Word\\Remember\\Studyed Num";
+inline constexpr char kWordBeginPosSection[] = "Setting\\English\\Word\\Remember\\Begin Pos";
 
 }  // namespace quillon
