@@ -279,7 +279,7 @@ void Flex_Grid::Paint_Grid(HDC dc, const RECT& client) {
       const Cell& cl = cells[static_cast<size_t>(c)];
       if (!cl.text.empty()) {
         RECT text = cell;
-        InflateRect(&text, -3, -1);
+        InflateRect(&text, -1, 0);
         UINT flags = DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS;
         switch (cl.alignment) {
           case Cell_Alignment::Center_Center: flags |= DT_CENTER | DT_VCENTER; break;

@@ -128,6 +128,7 @@ void Design_Record_Page(forms::Form& form) {
     grid.Set_Cols(kColumns);
     grid.Set_Rows(2);
     grid.Set_Font("宋体", 9);
+    grid.Set_Row_Height(225);  // a ranking shows its eight rows without scrolling
     grid.Set_Visible(i == 0);
     grid.On_Click = [i] { MSFlexGrid_Record_Click(Main_Window(), i); };
     grid.On_Mouse_Down = [](int, int, int, int) { Main_Surface_Mouse_Move(); };

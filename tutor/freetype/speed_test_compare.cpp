@@ -17,15 +17,16 @@ std::vector<std::wstring> Compare_Text_Lines(const std::string& bytes) {
     MultiByteToWideChar(CP_ACP, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(), n);
   }
   std::vector<std::wstring> lines;
+  lines.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), L'\n') +
+                                    std::count(text.begin(), text.end(), L'\r') + 1));
   size_t at = 0;
   while (at < text.size()) {
     size_t end = text.find_first_of(L"\r\n", at);
     if (end == std::wstring::npos) end = text.size();
     if (end > at) {
       if (static_cast<int>(lines.size()) >= kCompareMaxLines) throw forms::Runtime_Error(6, "Overflow");
-      std::wstring line = text.substr(at, std::min<size_t>(end - at, kCompareLineChars));
+      std::wstring& line = lines.emplace_back(text, at, std::min<size_t>(end - at, kCompareLineChars));
       std::replace(line.begin(), line.end(), L'\t', L' ');
-      lines.push_back(std::move(line));
     }
     at = end;
     if (at < text.size() && text[at] == L'\r') ++at;

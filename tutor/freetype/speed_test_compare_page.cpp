@@ -282,8 +282,9 @@ void Design_In_Speed_Test_Page(forms::Form& form) {
       box.Set_Multi_Line(false);
       box.Set_Scroll_Bars(0);
       box.Set_Border(false);
-      box.Move(1605, top, 7380, 270);
-      box.Set_Font("宋体", 12);
+      box.Move(1605, top - 15, 7380, 300);
+      // 10.5 points in 300 twips: a line of the display font shows whole.
+      box.Set_Font("宋体", 10.5);
       return box;
     };
     forms::Rich_Text_Box& source = line("RichText_Source_In_Speed_Test", kSourceTops[pair]);
@@ -319,7 +320,7 @@ void Design_In_Speed_Test_Page(forms::Form& form) {
   };
   constexpr Value_Label kLabels[] = {{"Label_In_Speed_Test_Time_Info", 285, 2670, 225, 10.5},
                                      {"Label_In_Speed_Test_Char_Num", 285, 3450, 240, 12},
-                                     {"Label_IST_Right_or_Wrong_Rate", 300, 4230, 240, 12},
+                                     {"Label_IST_Right_or_Wrong_Rate", 300, 4230, 240, 10.5},
                                      {"Label_Source_Char_Num", 300, 4980, 240, 12}};
   for (const Value_Label& v : kLabels) {
     auto& l = form.Add<forms::Label>(v.name, -1, &page);

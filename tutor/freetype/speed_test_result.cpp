@@ -68,15 +68,16 @@ void Design(forms::Form& form) {
   struct Field {
     const char* name;
     int left, top, width;
+    double points;  // the date and time line is the longest: it must fit on one line
   };
-  constexpr Field kFields[] = {{"Label_Speed_Test_Rate", 1560, 1185, 3015},
-                               {"Label_Speed_Test_Char_Num", 1515, 1680, 3060},
-                               {"Label_Speed_Test_RightWrong_Rate", 1365, 2130, 3195},
-                               {"Label_Speed_Test_Type_Time", 1365, 2580, 3300}};
+  constexpr Field kFields[] = {{"Label_Speed_Test_Rate", 1560, 1185, 3015, 12},
+                               {"Label_Speed_Test_Char_Num", 1515, 1680, 3060, 12},
+                               {"Label_Speed_Test_RightWrong_Rate", 1365, 2130, 3195, 12},
+                               {"Label_Speed_Test_Type_Time", 1365, 2580, 3300, 10.5}};
   for (const Field& f : kFields) {
     auto& label = form.Add<forms::Label>(f.name);
     label.Move(f.left, f.top, f.width, 300);
-    label.Set_Font("宋体", 12);
+    label.Set_Font("宋体", f.points);
     label.Set_Fore_Color(kInk);
     label.Set_Back_Style(0);
   }
