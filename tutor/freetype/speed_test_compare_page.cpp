@@ -44,7 +44,6 @@ namespace {
 
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr int kCtrl = 2, kShift = 1;
 const char kIdleTip[] = "请点击左边按钮开始速度测试 ...";
 constexpr int kSourceTops[kComparePairs] = {240, 1140, 2010, 2895, 3795, 4665};
@@ -322,14 +321,8 @@ void Design_In_Speed_Test_Page(forms::Form& form) {
                                      {"Label_In_Speed_Test_Char_Num", 285, 3450, 240, 12},
                                      {"Label_IST_Right_or_Wrong_Rate", 300, 4230, 240, 10.5},
                                      {"Label_Source_Char_Num", 300, 4980, 240, 12}};
-  for (const Value_Label& v : kLabels) {
-    auto& l = form.Add<forms::Label>(v.name, -1, &page);
-    l.Move(v.left, v.top, 840, v.height);
-    l.Set_Alignment(2);
-    l.Set_Back_Style(0);
-    l.Set_Fore_Color(kBlue);
-    l.Set_Font("宋体", v.size);
-  }
+  for (const Value_Label& v : kLabels)
+    Add_Value_Label(form, page, v.name, v.left, v.top, v.height, v.size);
 }
 
 void Initialize_In_Speed_Test_Page(forms::Form&) {

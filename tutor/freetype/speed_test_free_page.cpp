@@ -18,7 +18,6 @@ namespace quillon {
 
 namespace {
 
-constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr int kCtrl = 2;
 const char kIdleTip[] = "请点击左边按钮开始速度测试 ...";
 const char kRunningTip[] = "按快捷键Ctrl+Enter结束速度测试！";
@@ -174,16 +173,8 @@ void Design_Out_Speed_Test_Page(forms::Form& form) {
   button.On_Click = [] { Out_Speed_Test_Button_Click(Main_Window()); };
   button.On_Mouse_Move = [](int, int, int, int) { forms::Guarded([] { Hover_Picture(); }); };
 
-  auto label = [&](const char* name, int top, int height, double size) {
-    auto& l = form.Add<forms::Label>(name, -1, &page);
-    l.Move(285, top, 840, height);
-    l.Set_Alignment(2);
-    l.Set_Back_Style(0);
-    l.Set_Fore_Color(kBlue);
-    l.Set_Font("宋体", size);
-  };
-  label("Label_Out_Speed_Test_Time_Info", 2685, 225, 10.5);
-  label("Label_Out_Speed_Test_Char_Num", 3465, 240, 12);
+  Add_Value_Label(form, page, "Label_Out_Speed_Test_Time_Info", 285, 2685, 225, 10.5);
+  Add_Value_Label(form, page, "Label_Out_Speed_Test_Char_Num", 285, 3465, 240, 12);
 }
 
 void Initialize_Out_Speed_Test_Page(forms::Form&) {
