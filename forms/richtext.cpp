@@ -70,13 +70,6 @@ void Rich_Text_Box::Create_Window() {
   SendMessageA(h, EM_SETEVENTMASK, 0, ENM_CHANGE);
   SendMessageA(h, EM_EXLIMITTEXT, 0, max_length_ > 0 ? max_length_ : 0x7FFFFFFE);
   if (font_) SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-  if (!multi_line_) {
-    // A single line has no scroll bars (the 1.0 box's emulation gives it a vertical one).
-    SetWindowLongPtrA(h, GWL_STYLE,
-                      GetWindowLongPtrA(h, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_VSCROLL | WS_HSCROLL));
-    SendMessageA(h, EM_SHOWSCROLLBAR, SB_VERT, FALSE);
-    SendMessageA(h, EM_SHOWSCROLLBAR, SB_HORZ, FALSE);
-  }
   Attach_Window(h);
   last_text_ = Text();
 }
