@@ -153,6 +153,7 @@ LRESULT Form::Window_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case WM_ACTIVATE:
       if (LOWORD(wp) != WA_INACTIVE) {
+        activated_from_ = reinterpret_cast<HWND>(lp);
         LRESULT r = DefWindowProcA(hwnd, msg, wp, lp);
         // Back to the control that had the focus when the form was last active.
         Control* last = last_focus_;

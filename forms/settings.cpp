@@ -208,6 +208,23 @@ std::vector<std::pair<std::string, std::string>> Get_All_Settings(const std::str
   return out;
 }
 
+std::vector<std::string> Get_Setting_Sections(const std::string& application,
+                                              const std::string& section) {
+  std::vector<std::string> out;
+  if (application.empty() || section.empty()) return out;
+  Key k;
+  if (!k.Open(Section_Path(application, section), KEY_ENUMERATE_SUB_KEYS)) return out;
+  char name[256];
+  for (DWORD i = 0;; ++i) {
+    DWORD size = sizeof name;
+    if (RegEnumKeyExA(k.Get(), i, name, &size, nullptr, nullptr, nullptr, nullptr) !=
+        ERROR_SUCCESS)
+      break;
+    out.emplace_back(name, size);
+  }
+  return out;
+}
+
 bool Parse_Setting_Int(std::string_view text, int& value) {
   const size_t first = text.find_first_not_of(" \t");
   if (first == std::string_view::npos) return false;

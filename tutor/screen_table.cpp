@@ -6,6 +6,7 @@
 #include "courses/word_page.h"
 #include "forms/forms.h"
 #include "freetype/free_type_pages.h"
+#include "freetype/speed_test_pages.h"
 #include "games/game_pages.h"
 #include "services/screens.h"
 #include "services/tutor_settings.h"
@@ -106,13 +107,15 @@ std::vector<Screen> All_Screens() {
        .start = Start_Frog_Game, .keys = {Start_Key::Enter, Screen_Keys::None, Screen_Keys::All}});
   row({.name = "paper test", .kind = Exercise_Kind::Speed_Test, .panel = Panel_Id::Out_Test,
        .openings = {{Speed_Test_Item::Out_Test}},
-       .page = Initialize_Out_Speed_Test_Page, .tick = Update_Out_Speed_Test_Time});
+       .page = Initialize_Out_Speed_Test_Page, .tick = Update_Out_Speed_Test_Time,
+       .design = Design_Out_Speed_Test_Page});
   row({.name = "screen test", .kind = Exercise_Kind::Speed_Test, .panel = Panel_Id::In_Test,
        .openings = {{Speed_Test_Item::In_Test}},
-       .page = Initialize_In_Speed_Test_Page, .tick = Update_In_Speed_Test_Time});
+       .page = Initialize_In_Speed_Test_Page, .tick = Update_In_Speed_Test_Time,
+       .design = Design_In_Speed_Test_Page});
   row({.name = "records", .kind = Exercise_Kind::Speed_Test, .panel = Panel_Id::Records,
        .openings = {{Other_Function_Item::Records}},
-       .page = Initialize_Record_Grid, .shown = Load_Records});
+       .page = Initialize_Record_Grid, .shown = Load_Records, .design = Design_Record_Page});
   row({.name = "free typing", .kind = Exercise_Kind::Free_Type, .panel = Panel_Id::Free_Type,
        .openings = {{Menu_Entry{}}},  // the function bar's free-typing button
        .page = Initialize_Free_Type_Page, .start = Start_Free_Type, .keys = kEnterStarts});

@@ -1,6 +1,6 @@
 #pragma once
-// Free typing, the two speed tests and the records as the shell sees them until their full
-// versions arrive: the page set-ups leave the page idle, free typing starts on Enter.
+// Free typing as the shell sees it until its full version arrives: the page set-up leaves the
+// page idle, free typing starts on Enter.
 
 namespace forms {
 class Form;
@@ -10,11 +10,5 @@ namespace quillon {
 
 void Initialize_Free_Type_Page(forms::Form& form);
 void Start_Free_Type(forms::Form& form);
-void Initialize_Out_Speed_Test_Page(forms::Form& form);
-void Initialize_In_Speed_Test_Page(forms::Form& form);
-void Update_Out_Speed_Test_Time(forms::Form& form);
-void Update_In_Speed_Test_Time(forms::Form& form);
-void Initialize_Record_Grid(forms::Form& form);
-void Load_Records(forms::Form& form);
 
 }  // namespace quillon

@@ -79,4 +79,12 @@ inline constexpr Int_Setting kWordRemember{"Setting\\English\\Word\\Remember", "
 inline constexpr char kWordStudyedNumSection[] = "Setting\\English\\Word\\Remember\\Studyed Num";
 inline constexpr char kWordBeginPosSection[] = "Setting\\English\\Word\\Remember\\Begin Pos";
 
+// ---- Speed tests ----
+// The most records a speed-test list keeps (the function-settings dialog offers 1 to 9999).
+inline constexpr Int_Setting kMaxRecord{"Setting\\Test", "Max Record", 100};
+// 1: the compare-text test marks the next expected character of the source line.
+inline constexpr Int_Setting kTestCursorPrompt{"Setting\\Test\\Remember", "Flag", 1};
+// The name saved with the last new speed-test record: the result window's preset.
+inline constexpr Text_Setting kResultName{"Setting\\Test\\Remember", "Result Name", ""};
+
 }  // namespace quillon

@@ -85,6 +85,9 @@ class Form : public Container {
   bool Loaded() const { return hwnd_ != nullptr; }
   bool Visible() const;
   bool Is_Modal() const { return modal_depth_ > 0; }
+  // The window that was active before this form's last activation (null when it belonged to
+  // another program's thread or there was none); valid inside On_Activate.
+  HWND Activated_From() const { return activated_from_; }
   HWND Hwnd() const { return hwnd_; }
   HWND Container_Hwnd() const override { return hwnd_; }
 
@@ -168,6 +171,7 @@ class Form : public Container {
   int modal_depth_ = 0;
   bool unloading_ = false;
   HCURSOR cursor_ = nullptr;
+  HWND activated_from_ = nullptr;
   Control* last_focus_ = nullptr;
   std::string caption_;
   int design_left_ = 0, design_top_ = 0, design_width_ = 4800, design_height_ = 3600;

@@ -5,9 +5,12 @@
 // members ending in "_", constants kCamelCase.
 #include "forms/control.h"
 #include "forms/errors.h"
+#include "forms/flex_grid.h"
 #include "forms/form.h"
+#include "forms/format.h"
 #include "forms/media.h"
 #include "forms/picture.h"
+#include "forms/printing.h"
 #include "forms/pump.h"
 #include "forms/richtext.h"
 #include "forms/sendkeys.h"

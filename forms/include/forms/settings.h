@@ -27,6 +27,9 @@ void Delete_Setting(const std::string& application, const std::string& section);
 // Key and value pairs of a section, in written order (empty when the section is missing).
 std::vector<std::pair<std::string, std::string>> Get_All_Settings(const std::string& application,
                                                                   const std::string& section);
+// Names of the sections directly under a section, in no particular order (empty when missing).
+std::vector<std::string> Get_Setting_Sections(const std::string& application,
+                                              const std::string& section);
 // The registry path of an application's settings under HKEY_CURRENT_USER.
 std::string Settings_Key_Path(const std::string& application);
 
@@ -60,6 +63,9 @@ class Tutor_Settings {
   static void Delete_Section(const std::string& section) { Delete_Setting(Application, section); }
   static std::vector<std::pair<std::string, std::string>> Get_All(const std::string& section) {
     return Get_All_Settings(Application, section);
+  }
+  static std::vector<std::string> Get_Sections(const std::string& section) {
+    return Get_Setting_Sections(Application, section);
   }
 };
 
