@@ -17,6 +17,7 @@
 #include "freetype/speed_test_records.h"
 #include "freetype/speed_test_result.h"
 #include "screen_table.h"
+#include "services/prompts.h"
 #include "services/globals.h"
 #include "services/main_window.h"
 #include "services/program_folder.h"
@@ -108,6 +109,7 @@ class Result_Helper {
 
 class Speed_Tests : public ::testing::Test {
  protected:
+  int ready_prompts = 0;  // the ready prompt, answered without its window
   void SetUp() override {
     Set_Program_Folder(testkit::Tutor_Folder());
     Resource_Library_Path = testkit::Tutor_Folder() + "\\Lib\\artpack.dll";
@@ -118,6 +120,7 @@ class Speed_Tests : public ::testing::Test {
       return IDOK;
     });
     Set_Exit_Function([] {});
+    Set_Begin_Type_Function([this] { ++ready_prompts; });
     Sound_Card_Present = false;
     Sound_On = 1;
     BG_Music_On = 0;
@@ -135,6 +138,7 @@ class Speed_Tests : public ::testing::Test {
     forms::Tutor_Settings::Delete_Section(kTest);
     forms::Set_Message_Box_Function({});
     Set_Exit_Function({});
+    Set_Begin_Type_Function({});
   }
   void Open(Menu_Entry item, Panel_Id panel) {
     Do_Menu_Item(Main(), item);
@@ -176,6 +180,7 @@ TEST_F(Speed_Tests, FreeTextCountsEveryCharacterRefusesPastesAndEndsOnCtrlEnterI
 
   Click(Get<forms::Image>("Image_Out_Speed_Test"), 285, 300);
   ASSERT_TRUE(Out_Test_Is_Running());
+  EXPECT_EQ(ready_prompts, 1);
   ASSERT_TRUE(Pump_Until([&] { return box.Has_Focus(); }));
   EXPECT_EQ(Caption("Label_Out_Speed_Test_Time_Info"), "00:00");
   EXPECT_EQ(Caption("Label_Out_Speed_Test_Char_Num"), "0");
@@ -371,6 +376,7 @@ TEST_F(Speed_Tests, CompareTextJudgesRealKeysOnAShippedSampleAndEndsIntoList0) {
   Open(Speed_Test_Item::In_Test, Panel_Id::In_Test);
   Click(Get<forms::Image>("Image_In_Speed_Test"), 285, 300);
   EXPECT_EQ(asked_folder, testkit::Tutor_Folder() + "\\Samples");
+  EXPECT_EQ(ready_prompts, 1);
   forms::Rich_Text_Box& source0 = Get<forms::Rich_Text_Box>("RichText_Source_In_Speed_Test", 0);
   EXPECT_EQ(source0.Text(), lines[0]);
   EXPECT_EQ(Get<forms::Rich_Text_Box>("RichText_Source_In_Speed_Test", 3).Text(), "");
