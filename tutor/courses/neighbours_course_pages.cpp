@@ -25,11 +25,4 @@ void Start_Word_Lesson(forms::Form&) {
   Panel_Keys_Enabled = true;
 }
 
-void Initialize_Wubi_Page(forms::Form&) {
-  Exercise_Running = false;
-  Current_Type_Method = Read(kWubiTypeMethod);
-}
-
-void Start_Wubi_Lesson(forms::Form&) { Start_Clock(); }
-
 }  // namespace quillon

@@ -1,6 +1,6 @@
 #pragma once
-// The words and Wubi pages as the shell sees them until the courses bring their full versions:
-// each page set-up leaves its page idle, each start starts the clock.
+// The words page as the shell sees it until the course brings its full version: the page set-up
+// leaves the page idle, the start starts the clock.
 
 namespace forms {
 class Form;
@@ -10,7 +10,5 @@ namespace quillon {
 
 void Initialize_Word_Page(forms::Form& form);
 void Start_Word_Lesson(forms::Form& form);
-void Initialize_Wubi_Page(forms::Form& form);
-void Start_Wubi_Lesson(forms::Form& form);
 
 }  // namespace quillon
