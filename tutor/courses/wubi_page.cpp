@@ -208,7 +208,7 @@ void Design_Wubi_Page(forms::Form& form) {
     l.Set_Alignment(2);
     return &l;
   };
-  forms::Label* heading = label("Label_Wubi_Course_Name", -1, 12, 100, 310, 16);
+  forms::Label* heading = label("Label_Wubi_Course_Name", -1, 26, 100, 280, 16);
   heading->Set_Fore_Color(kTealDark);
   heading->Set_Alignment(0);
   forms::Label* hint = label("Label_Wubi_Code_Info", -1, 503, 160, 110, 24);
@@ -226,7 +226,7 @@ void Design_Wubi_Page(forms::Form& form) {
     b.Set_Multi_Line(false);
     b.Set_Scroll_Bars(0);
     b.Set_Border(false);
-    place(b, 52, top + 3, 426, 20);
+    place(b, 52, top + 1, 426, 24);
     b.On_Mouse_Move = [](int, int, int, int) { Main_Surface_Mouse_Move(); };
     return b;
   };
