@@ -2,8 +2,8 @@
 
 #include "courses/key_char_page.h"
 #include "courses/neighbours_articles.h"
-#include "courses/neighbours_course_pages.h"
 #include "courses/word_page.h"
+#include "courses/wubi_page.h"
 #include "forms/forms.h"
 #include "freetype/free_type_pages.h"
 #include "freetype/speed_test_pages.h"
@@ -82,7 +82,8 @@ std::vector<Screen> All_Screens() {
   row({.name = "Wubi", .kind = Exercise_Kind::Wubi, .panel = Panel_Id::Wubi_Lines,
        .choose_panel = Choose_Wubi_Panel,
        .openings = {{Chinese_Type_Item::Wubi, Choose_Wubi_Folder, Switch_To_Wubi_IME, true}},
-       .page = Initialize_Wubi_Page, .shown = Start_Wubi_Lesson});
+       .page = Initialize_Wubi_Page, .shown = Start_Wubi_Lesson,
+       .tick = Update_Wubi_Time_And_Speed, .design = Design_Wubi_Page});
   row({.name = "PinYin", .kind = Exercise_Kind::PinYin, .panel = Panel_Id::Article,
        .openings = {{Chinese_Type_Item::PinYin, Choose_Chinese_Article, Switch_To_PinYin_IME}},
        .page = Initialize_PinYin_Page, .shown = Start_PinYin_Lesson,
