@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "appfw/app.h"
+#include "ddraw_watch.h"
 #include "freeze.h"
 #include "hooklogic.h"
 #include "shared_data.h"
@@ -165,6 +166,7 @@ void KeyboardAction(int code, WPARAM wParam, LPARAM lParam, DWORD pid) {
 
 // Likewise only a message being removed from the queue.
 void GetMsgAction(WPARAM wParam, LPARAM lParam, DWORD pid) {
+  Watch_DirectDraw();
   if ((wParam & PM_REMOVE) && Is_Mouse_Chord(reinterpret_cast<const MSG*>(lParam)))
     Start_Freeze(pid, kTriggerMouseChord);
 }
@@ -227,6 +229,7 @@ void RaiseCompWnd(HWND window) {
 void CbtAction(int code, WPARAM wParam, LPARAM lParam, DWORD pid) {
   switch (code) {
     case HCBT_CREATEWND:
+      Watch_DirectDraw();
       if (Now(g_shared.bGameActive)) LoadGamePlugin();
       break;
     case HCBT_DESTROYWND:
@@ -424,7 +427,10 @@ BOOL WINAPI SetGameActiveFlag(BOOL active) {
 }
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
-  if (reason == DLL_PROCESS_ATTACH) g_module = instance;
+  if (reason == DLL_PROCESS_ATTACH) {
+    g_module = instance;
+    theApp.m_hInstance = instance;  // the freeze dialog's template lives here
+  }
   return TRUE;
 }
 

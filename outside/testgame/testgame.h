@@ -5,6 +5,12 @@
 // Command line: /ddraw (load ddraw.dll at start), /peek (look at each message without removing
 // it before reading it), /title:<text> (main window title, default "hookgame"), /x:<n> /y:<n>.
 // Extra windows are titled "hookgame extra <n>" (n from 1).
+//
+// /ddraw:<mode> plays a real DirectDraw game: "8" full screen at the desktop's size in 8 bits
+// with a palette, "8n" the same without a palette object, "16" and "32" in those depths, "win"
+// a window of its own drawn on the desktop's primary surface. It draws a moving picture on a
+// timer, hides the cursor in full screen, keeps a counter thread running and a second thread
+// suspended once (their handles kept, as games do), and counts the messages a freeze withholds.
 
 #include <windows.h>
 
@@ -15,13 +21,23 @@ constexpr UINT kQuery = WM_APP + 2;         // sent; wParam: what to return
 constexpr UINT kCreateWindow = WM_APP + 3;  // posted; creates a visible extra window
 constexpr UINT kActivate = WM_APP + 4;      // posted; wParam window (0: main) to the foreground
 constexpr UINT kQuit = WM_APP + 5;          // posted; ends the program
+constexpr UINT kHold = WM_APP + 6;          // sent; wParam 1 stops the picture, 0 moves it on
 
 enum Query : WPARAM {
   kKeyUps = 0,
   kPings = 1,
   kExtraWindows = 2,
   kDirectDrawLoaded = 3,
-  kMainHasFocus = 4,  // the main window is active and has the keyboard focus
+  kMainHasFocus = 4,    // the main window is active and has the keyboard focus
+  kFrames = 5,          // pictures drawn
+  kCounter = 6,         // the counter thread's count
+  kWithheld = 7,        // paint, erase, frame paint, timer, cursor and activation messages seen
+  kScreenSum = 8,       // checksum of the visible pixels of the primary surface (-1: no lock)
+  kPaletteSum = 9,      // checksum of the screen palette's entries (0: no palette)
+  kSuspendCounts = 10,  // counter thread's suspend count, plus the second thread's times 256
+  kRButtonUps = 11,     // WM_RBUTTONUP with wParam 0 and lParam 0
+  kCursorCount = 12,    // the cursor display count of the main thread
+  kDepth = 13,          // bits per pixel of the DirectDraw screen (0: none)
 };
 
 }  // namespace testgame

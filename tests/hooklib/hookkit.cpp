@@ -112,49 +112,95 @@ Library::~Library() {
   if (ClearWinHooks) ClearWinHooks();
 }
 
-// --- Freeze_Log ---------------------------------------------------------------------------
+// --- Dictionary --------------------------------------------------------------------------
 
-Freeze_Log::Freeze_Log() {
-  map_ = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0,
-                            sizeof(trhook95::FreezeLog), trhook95::kFreezeLogName);
-  if (!map_) return;
-  log_ = static_cast<trhook95::FreezeLog*>(
-      MapViewOfFile(map_, FILE_MAP_WRITE, 0, 0, sizeof(trhook95::FreezeLog)));
-  if (log_) {
-    // A mapping left by an earlier watcher of the same name starts again from nothing.
-    ZeroMemory(const_cast<trhook95::FreezeLog*>(log_), sizeof(trhook95::FreezeLog));
+Dictionary::Dictionary(const Run_Folder& folder, bool paused, bool dismiss)
+    : record_(folder.Path() + "\\dictionary.log") {
+  DeleteFileA(record_.c_str());
+  std::string exe = testkit::Translator_Folder() + "\\lexomarmini\\vordex.exe";
+  std::string args = std::string("-s ") + (paused ? "-p " : "") + "/record:" + record_;
+  process_ = std::make_unique<testkit::Process>(exe, args, folder.Path());
+  Window();
+  if (dismiss) {
+    watcher_ = std::thread([this] {
+      while (!stop_) {
+        HWND w = window_;
+        if (w && IsWindowVisible(w) && !IsIconic(w)) Minimise();
+        Sleep(100);
+      }
+    });
   }
 }
 
-Freeze_Log::~Freeze_Log() {
-  if (log_) UnmapViewOfFile(const_cast<trhook95::FreezeLog*>(log_));
-  if (map_) CloseHandle(map_);
+Dictionary::~Dictionary() {
+  stop_ = true;
+  if (watcher_.joinable()) watcher_.join();
+  Close();
+  process_->Wait_Exit(std::chrono::seconds(5));
 }
 
-trhook95::FreezeLogEntry Freeze_Log::Entry(LONG i) const {
-  trhook95::FreezeLogEntry e{};
-  if (!log_ || i < 0 || i >= trhook95::kFreezeLogCapacity || i >= log_->count) return e;
-  testkit::Wait_Until([&] { return log_->entries[i].processId != 0; }, std::chrono::seconds(5));
-  e.processId = log_->entries[i].processId;
-  e.threadId = log_->entries[i].threadId;
-  e.triggerKind = log_->entries[i].triggerKind;
-  e.hasDirectDrawCreate = log_->entries[i].hasDirectDrawCreate;
-  e.inFreeze = log_->entries[i].inFreeze;
-  return e;
-}
+namespace {
 
-std::string Freeze_Log::Describe() const {
-  std::string text;
-  for (LONG i = 0; i < Count() && i < trhook95::kFreezeLogCapacity; ++i) {
-    trhook95::FreezeLogEntry e = Entry(i);
-    text += "[process " + std::to_string(e.processId) + " thread " + std::to_string(e.threadId) +
-            " kind " + std::to_string(e.triggerKind) + "] ";
+struct Class_Search {
+  DWORD pid;
+  const char* className;
+  bool visibleOnly;
+  HWND found;
+};
+
+BOOL CALLBACK Find_Class_Of(HWND w, LPARAM lp) {
+  auto* search = reinterpret_cast<Class_Search*>(lp);
+  DWORD pid = 0;
+  GetWindowThreadProcessId(w, &pid);
+  char name[64];
+  if (pid == search->pid && GetClassNameA(w, name, sizeof name) &&
+      std::string(name) == search->className && (!search->visibleOnly || IsWindowVisible(w))) {
+    search->found = w;
+    return FALSE;
   }
-  return text;
+  return TRUE;
 }
 
-bool Freeze_Log::Wait_For_Count(LONG n) const {
-  return testkit::Wait_Until([&] { return Count() >= n; });
+HWND Window_Of_Class(DWORD pid, const char* className, bool visibleOnly) {
+  Class_Search search{pid, className, visibleOnly, nullptr};
+  EnumWindows(Find_Class_Of, reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+}  // namespace
+
+HWND Dictionary::Window() {
+  if (!window_)
+    testkit::Wait_Until(
+        [&] { return (window_ = Window_Of_Class(process_->Id(), "VORDEXWND", false)) != nullptr; });
+  return window_;
+}
+
+std::vector<std::string> Dictionary::Record() const { return testkit::Read_Lines(record_); }
+
+int Dictionary::Shows() const {
+  int shows = 0;
+  for (const std::string& line : Record())
+    if (line.rfind("command 40008 ", 0) == 0) ++shows;
+  return shows;
+}
+
+bool Dictionary::Wait_Shows(int n) const {
+  return testkit::Wait_Until([&] { return Shows() >= n; });
+}
+
+void Dictionary::Minimise() {
+  if (window_) PostMessageA(window_, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+}
+
+void Dictionary::Close() {
+  if (window_) PostMessageA(window_, WM_CLOSE, 0, 0);
+}
+
+bool Freeze_Showing(DWORD pid) { return Window_Of_Class(pid, "#32770", true) != nullptr; }
+
+bool Wait_Freeze_Over(DWORD pid) {
+  return testkit::Wait_Until([&] { return !Freeze_Showing(pid); });
 }
 
 // --- Comp_Window --------------------------------------------------------------------------
@@ -252,6 +298,12 @@ bool Game::Bring_To_Front() {
     if (GetForegroundWindow() != main_) SetForegroundWindow(main_);
     return false;
   });
+}
+
+bool Game::Wait_Drawing() {
+  if (!Main()) return false;
+  LRESULT frames = Query(testgame::kFrames);
+  return frames >= 0 && testkit::Wait_Until([&] { return Query(testgame::kFrames) >= frames + 10; });
 }
 
 // --- Input and windows ----------------------------------------------------------------------

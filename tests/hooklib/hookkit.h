@@ -1,16 +1,17 @@
 #pragma once
 
 // Helpers of the hook library tests: a private copy of trhook95.dll in a fresh folder (so its
-// shared data starts from the library's initial values), its exports and shared record, the
-// freeze-trigger log, a comparison window, and stand-in games in processes of their own.
+// shared data starts from the library's initial values), its exports and shared record, a
+// comparison window, the dictionary stand-in, and stand-in games in processes of their own.
 
 #include <windows.h>
 
+#include <atomic>
 #include <memory>
 #include <string>
+#include <thread>
 #include <vector>
 
-#include "freeze_log.h"
 #include "shared_data.h"
 #include "testgame.h"
 #include "testkit/testkit.h"
@@ -69,22 +70,36 @@ class Library {
   DWORD gdataSize_ = 0;
 };
 
-// The triggers recorded by the library's freeze entry point while this object lives.
-class Freeze_Log {
+// The dictionary stand-in vordex.exe, started hidden (as the translator starts it), recording
+// what it receives. Every freeze that reaches it sends it one "command 40008".
+class Dictionary {
  public:
-  Freeze_Log();
-  ~Freeze_Log();
-  LONG Count() const { return log_ ? log_->count : -1; }
-  // Entry i once it is complete (waits for the writer), or a zero entry.
-  trhook95::FreezeLogEntry Entry(LONG i) const;
-  bool Wait_For_Count(LONG n) const;
-  // The entries, for failure messages.
-  std::string Describe() const;
+  // `paused`: word capture starts paused. `dismiss`: a watcher minimises the window whenever
+  // a freeze has brought it up, as a user would, so that each freeze ends by itself.
+  Dictionary(const Run_Folder& folder, bool paused, bool dismiss);
+  ~Dictionary();
+  Dictionary(const Dictionary&) = delete;
+  Dictionary& operator=(const Dictionary&) = delete;
+  HWND Window();  // waits
+  std::vector<std::string> Record() const;
+  int Shows() const;  // freezes that brought it up
+  bool Wait_Shows(int n) const;
+  // The user's minimise and close.
+  void Minimise();
+  void Close();
 
  private:
-  HANDLE map_ = nullptr;
-  volatile trhook95::FreezeLog* log_ = nullptr;
+  std::string record_;
+  std::unique_ptr<testkit::Process> process_;
+  HWND window_ = nullptr;
+  std::atomic<bool> stop_{false};
+  std::thread watcher_;
 };
+
+// A freeze dialog of the process is on the screen.
+bool Freeze_Showing(DWORD pid);
+// Waits for a freeze of the process to be over (its dialog gone and the game answering).
+bool Wait_Freeze_Over(DWORD pid);
 
 // A visible window of the test process playing the translator's comparison window: counts
 // WM_COMPWND_TARGETGONE.
@@ -119,6 +134,9 @@ class Game {
   bool Post(UINT msg, WPARAM wp = 0, LPARAM lp = 0);
   // Waits for the game's main window to be the foreground window with the keyboard focus.
   bool Bring_To_Front();
+  // A DirectDraw game: waits until it has drawn a few more pictures (the library then knows
+  // its DirectDraw object).
+  bool Wait_Drawing();
   testkit::Process& Process() { return *process_; }
 
  private:

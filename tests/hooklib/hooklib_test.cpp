@@ -264,7 +264,7 @@ TEST_F(HookLib, TransListSwitchesGamesByPosition) {
 
 TEST_F(HookLib, HooksLeftByAnEndedTranslatorDoNotBlockANewStart) {
   // A translator that installed the hooks and ended without removing them.
-  hookkit::Freeze_Log log;
+  hookkit::Dictionary dict(run, false, true);
   ASSERT_EQ(hookkit::Run_Driver(lib, "init"), 1u);
   EXPECT_TRUE(Hooks_Installed());
   EXPECT_NE(shared->dwTranslatorPid, GetCurrentProcessId());
@@ -283,10 +283,13 @@ TEST_F(HookLib, HooksLeftByAnEndedTranslatorDoNotBlockANewStart) {
   ASSERT_TRUE(game.Sync());
   EXPECT_EQ(comp.Target_Gone_Count(), 1);
   // Only the new hooks act: whatever the ended translator left is gone.
-  Game ddrawGame(run, "hookgame.exe", "/ddraw", "ddrawgame");
+  Game ddrawGame(run, "hookgame.exe", "/ddraw:win", "ddrawgame");
+  ASSERT_TRUE(ddrawGame.Wait_Drawing());
   ASSERT_TRUE(ddrawGame.Post(WM_LBUTTONUP, MK_RBUTTON, MAKELPARAM(10, 10)));
+  EXPECT_TRUE(dict.Wait_Shows(1));
+  ASSERT_TRUE(hookkit::Wait_Freeze_Over(ddrawGame.Id()));
   ASSERT_TRUE(ddrawGame.Sync());
-  EXPECT_EQ(log.Count(), 1) << log.Describe();
+  EXPECT_EQ(dict.Shows(), 1);
 }
 
 TEST_F(HookLib, HooksOfARunningTranslatorStillBlockASecondStart) {
@@ -465,13 +468,15 @@ class HookTriggers : public HookLib {
     Key(VK_SHIFT, false);
     Key(VK_CONTROL, false);
   }
-  hookkit::Freeze_Log log;
+  // Every freeze reaches the dictionary, which is dismissed at once.
+  hookkit::Dictionary dict{run, false, true};
   Comp_Window comp{600, 500, 100, 80};
 };
 
 TEST_F(HookTriggers, HotKeyReleaseFreezesADirectDrawProgramOnce) {
   ASSERT_EQ(Init(GetCurrentProcessId(), comp.Handle_Slot()), TRUE);
-  Game game(run, "hookgame.exe", "/ddraw");
+  Game game(run, "hookgame.exe", "/ddraw:win");
+  ASSERT_TRUE(game.Wait_Drawing());
   ASSERT_TRUE(game.Bring_To_Front());
 
   // Released with Alt also down (released last, so Ctrl+Shift alone is never held).
@@ -491,31 +496,31 @@ TEST_F(HookTriggers, HotKeyReleaseFreezesADirectDrawProgramOnce) {
   Key(VK_F1, false);
   Key(VK_CONTROL, false);
   ASSERT_TRUE(hookkit::Wait_Key_Ups(game, 7));
-  EXPECT_EQ(log.Count(), 0) << log.Describe();
+  EXPECT_EQ(dict.Shows(), 0);
 
-  // Ctrl+Shift+F1: pressing does nothing, the release freezes.
+  // Ctrl+Shift+F1: pressing does nothing, the release freezes (the dictionary then has the
+  // keyboard, so the modifiers' releases go to it).
   Key(VK_CONTROL, true);
   Key(VK_SHIFT, true);
   hookkit::Typing_Pause();
   Key(VK_F1, true);
   hookkit::Typing_Pause();
   Key(VK_F1, false);
-  EXPECT_TRUE(log.Wait_For_Count(1));
+  EXPECT_TRUE(dict.Wait_Shows(1));
   Key(VK_SHIFT, false);
   Key(VK_CONTROL, false);
-  ASSERT_TRUE(hookkit::Wait_Key_Ups(game, 10));
-  ASSERT_EQ(log.Count(), 1) << log.Describe();
-  trhook95::FreezeLogEntry e = log.Entry(0);
-  EXPECT_EQ(e.processId, game.Id());
-  EXPECT_EQ(e.triggerKind, 0u);
-  EXPECT_EQ(e.hasDirectDrawCreate, 1u);
-  EXPECT_EQ(e.inFreeze, 1u);
+  ASSERT_TRUE(hookkit::Wait_Key_Ups(game, 8));
+  ASSERT_TRUE(hookkit::Wait_Freeze_Over(game.Id()));
+  ASSERT_TRUE(game.Sync());
+  EXPECT_EQ(dict.Shows(), 1);
+  EXPECT_EQ(game.Query(testgame::kRButtonUps), 0);  // nothing extra after the hot key
 }
 
 TEST_F(HookTriggers, AModifierPressedEarlierButReleasedDoesNotCount) {
   ASSERT_EQ(Init(GetCurrentProcessId(), comp.Handle_Slot()), TRUE);
   lib.SetLexomarHotKey(kCtrlF1);
-  Game game(run, "hookgame.exe", "/ddraw");
+  Game game(run, "hookgame.exe", "/ddraw:win");
+  ASSERT_TRUE(game.Wait_Drawing());
   ASSERT_TRUE(game.Bring_To_Front());
   // Shift and Alt tapped before the hotkey: pressed since the last query, but up now.
   Key(VK_SHIFT, true);
@@ -527,16 +532,17 @@ TEST_F(HookTriggers, AModifierPressedEarlierButReleasedDoesNotCount) {
   hookkit::Typing_Pause();
   Key(VK_F1, true);
   Key(VK_F1, false);
-  EXPECT_TRUE(log.Wait_For_Count(1));
+  EXPECT_TRUE(dict.Wait_Shows(1));
   Key(VK_CONTROL, false);
-  ASSERT_TRUE(hookkit::Wait_Key_Ups(game, 4));
-  EXPECT_EQ(log.Count(), 1) << log.Describe();
+  ASSERT_TRUE(hookkit::Wait_Key_Ups(game, 3));
+  ASSERT_TRUE(hookkit::Wait_Freeze_Over(game.Id()));
+  EXPECT_EQ(dict.Shows(), 1);
 }
 
 TEST_F(HookTriggers, MouseChordFreezesOnlyWithTheRightButtonAloneHeld) {
   ASSERT_EQ(Init(GetCurrentProcessId(), comp.Handle_Slot()), TRUE);
-  Game game(run, "hookgame.exe", "/ddraw");
-  ASSERT_NE(game.Main(), nullptr);
+  Game game(run, "hookgame.exe", "/ddraw:win");
+  ASSERT_TRUE(game.Wait_Drawing());
   struct Case {
     UINT message;
     WPARAM keys;
@@ -547,15 +553,15 @@ TEST_F(HookTriggers, MouseChordFreezesOnlyWithTheRightButtonAloneHeld) {
   };
   for (const Case& c : noChord) game.Post(c.message, c.keys, MAKELPARAM(10, 10));
   ASSERT_TRUE(game.Sync());
-  EXPECT_EQ(log.Count(), 0) << log.Describe();
+  EXPECT_EQ(dict.Shows(), 0);
 
   game.Post(WM_LBUTTONUP, MK_RBUTTON, MAKELPARAM(10, 10));
+  ASSERT_TRUE(dict.Wait_Shows(1));
+  ASSERT_TRUE(hookkit::Wait_Freeze_Over(game.Id()));
   ASSERT_TRUE(game.Sync());
-  ASSERT_EQ(log.Count(), 1) << log.Describe();
-  trhook95::FreezeLogEntry e = log.Entry(0);
-  EXPECT_EQ(e.processId, game.Id());
-  EXPECT_EQ(e.triggerKind, 1u);
-  EXPECT_EQ(e.hasDirectDrawCreate, 1u);
+  EXPECT_EQ(dict.Shows(), 1);
+  // The chord's freeze ends with one right-button release for the game.
+  EXPECT_EQ(game.Query(testgame::kRButtonUps), 1);
 
   // With the real mouse: the right button released while the left is held does nothing; the
   // left released while the right is held freezes.
@@ -571,35 +577,43 @@ TEST_F(HookTriggers, MouseChordFreezesOnlyWithTheRightButtonAloneHeld) {
   hookkit::Mouse_Button(true, true);
   hookkit::Mouse_Button(true, false);
   hookkit::Mouse_Button(false, false);
-  EXPECT_TRUE(log.Wait_For_Count(2));
+  EXPECT_TRUE(dict.Wait_Shows(2));
+  ASSERT_TRUE(hookkit::Wait_Freeze_Over(game.Id()));
   ASSERT_TRUE(game.Sync());
-  EXPECT_EQ(log.Count(), 2) << log.Describe();
+  EXPECT_EQ(dict.Shows(), 2);
+  EXPECT_EQ(game.Query(testgame::kRButtonUps), 2);
 }
 
 TEST_F(HookTriggers, APeekedAndThenReadTriggerFreezesOnce) {
   ASSERT_EQ(Init(GetCurrentProcessId(), comp.Handle_Slot()), TRUE);
-  Game game(run, "hookgame.exe", "/ddraw /peek");
+  Game game(run, "hookgame.exe", "/ddraw:win /peek");
+  ASSERT_TRUE(game.Wait_Drawing());
   ASSERT_TRUE(game.Bring_To_Front());
   game.Post(WM_LBUTTONUP, MK_RBUTTON, MAKELPARAM(10, 10));
+  ASSERT_TRUE(dict.Wait_Shows(1));
+  ASSERT_TRUE(hookkit::Wait_Freeze_Over(game.Id()));
   ASSERT_TRUE(game.Sync());
-  EXPECT_EQ(log.Count(), 1) << log.Describe();
+  EXPECT_EQ(dict.Shows(), 1);
+  ASSERT_TRUE(game.Bring_To_Front());
   LRESULT keyUps = game.Query(testgame::kKeyUps);
   Key(VK_CONTROL, true);
   Key(VK_SHIFT, true);
   hookkit::Typing_Pause();
   Key(VK_F1, true);
   Key(VK_F1, false);
-  EXPECT_TRUE(log.Wait_For_Count(2));
+  EXPECT_TRUE(dict.Wait_Shows(2));
   Key(VK_SHIFT, false);
   Key(VK_CONTROL, false);
-  ASSERT_TRUE(hookkit::Wait_Key_Ups(game, keyUps + 3));
-  EXPECT_EQ(log.Count(), 2) << log.Describe();
-  EXPECT_EQ(log.Entry(1).triggerKind, 0u);
+  ASSERT_TRUE(hookkit::Wait_Key_Ups(game, keyUps + 1));
+  ASSERT_TRUE(hookkit::Wait_Freeze_Over(game.Id()));
+  ASSERT_TRUE(game.Sync());
+  EXPECT_EQ(dict.Shows(), 2);
+  EXPECT_EQ(game.Query(testgame::kRButtonUps), 1);  // the chord's only
 }
 
 TEST_F(HookTriggers, NoFreezeWithoutDirectDrawNorInTheTranslatorsProcess) {
   Game plain(run, "hookgame.exe", "", "plain");
-  Game translator(run, "hookgame.exe", "/ddraw", "translator");
+  Game translator(run, "hookgame.exe", "/ddraw:win", "translator");
   ASSERT_NE(translator.Main(), nullptr);
   ASSERT_EQ(Init(translator.Id(), comp.Handle_Slot()), TRUE);
   // The program started last takes the foreground when it starts: let that happen first.
@@ -614,14 +628,15 @@ TEST_F(HookTriggers, NoFreezeWithoutDirectDrawNorInTheTranslatorsProcess) {
     ASSERT_TRUE(g->Sync());
     ASSERT_TRUE(hookkit::Wait_Key_Ups(*g, keyUps + 3));
   }
-  EXPECT_EQ(log.Count(), 0) << log.Describe();
+  EXPECT_EQ(dict.Shows(), 0);
 
   // The same input in another DirectDraw program freezes it.
-  Game game(run, "hookgame.exe", "/ddraw");
-  ASSERT_NE(game.Main(), nullptr);
+  Game game(run, "hookgame.exe", "/ddraw:win");
+  ASSERT_TRUE(game.Wait_Drawing());
   game.Post(WM_LBUTTONUP, MK_RBUTTON, MAKELPARAM(10, 10));
-  ASSERT_TRUE(game.Sync());
-  EXPECT_EQ(log.Count(), 1) << log.Describe();
+  EXPECT_TRUE(dict.Wait_Shows(1));
+  ASSERT_TRUE(hookkit::Wait_Freeze_Over(game.Id()));
+  EXPECT_EQ(dict.Shows(), 1);
 }
 
 // --- Game plug-in --------------------------------------------------------------------------
