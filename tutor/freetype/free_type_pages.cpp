@@ -6,17 +6,6 @@
 
 namespace quillon {
 
-void Initialize_Free_Type_Page(forms::Form&) {
-  Exercise_Running = false;
-  Panel_Keys_Enabled = true;
-}
-
-void Start_Free_Type(forms::Form&) {
-  Exercise_Running = true;
-  Panel_Keys_Enabled = false;
-  Practice_Start_Time = Tick_Seconds();
-}
-
 void Initialize_Out_Speed_Test_Page(forms::Form&) { Exercise_Running = false; }
 void Initialize_In_Speed_Test_Page(forms::Form&) { Exercise_Running = false; }
 void Update_Out_Speed_Test_Time(forms::Form&) {}

@@ -1,6 +1,6 @@
 #pragma once
-// Free typing, the two speed tests and the records as the shell sees them until their full
-// versions arrive: the page set-ups leave the page idle, free typing starts on Enter.
+// The two speed tests and the records as the shell sees them until their full versions arrive:
+// the page set-ups leave the page idle.
 
 namespace forms {
 class Form;
@@ -8,8 +8,6 @@ class Form;
 
 namespace quillon {
 
-void Initialize_Free_Type_Page(forms::Form& form);
-void Start_Free_Type(forms::Form& form);
 void Initialize_Out_Speed_Test_Page(forms::Form& form);
 void Initialize_In_Speed_Test_Page(forms::Form& form);
 void Update_Out_Speed_Test_Time(forms::Form& form);

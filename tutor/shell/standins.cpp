@@ -5,6 +5,7 @@
 #include "services/tutor_settings.h"
 #include "shell/bitmaps.h"
 #include "shell/command_tables.h"
+#include "shell/commands.h"
 #include "shell/globals.h"
 #include "shell/main_form.h"
 #include "shell/services.h"
@@ -181,6 +182,23 @@ void Clear_Active_Hot_Key(forms::Form& form) {
   forms::Guarded([&] {
     if (form.Hwnd()) SendMessageA(form.Hwnd(), WM_SETHOTKEY, 0, 0);
     if (Activation().target == form.Hwnd()) Unregister_Activation_Key();
+  });
+}
+
+// ---- Context menu ----
+
+void Show_Main_Context_Menu(forms::Form& form) {
+  forms::Guarded([&] {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, 1, "最小化");
+    AppendMenuA(menu, MF_STRING, 2, "退出系统");
+    POINT at{};
+    GetCursorPos(&at);
+    const UINT chosen =
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, form.Hwnd(), nullptr);
+    DestroyMenu(menu);
+    if (chosen == 1) Do_Function_Module(form, Function_Button::Minimise);
+    if (chosen == 2) Do_Function_Module(form, Function_Button::Exit);
   });
 }
 

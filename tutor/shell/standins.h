@@ -27,6 +27,10 @@ void Show_Form_WubiPin();
 forms::Form& Form_About();
 void Close_About(forms::Form& main_form);
 
+// ---- Context menu ----
+// The main window's context menu at the pointer (minimise, exit); the right button chooses too.
+void Show_Main_Context_Menu(forms::Form& form);
+
 // ---- Keyboard layouts, input methods and the window hot key ----
 void Switch_To_English_Layout();
 void Switch_To_Wubi_IME();

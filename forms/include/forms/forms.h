@@ -4,13 +4,16 @@
 // Show_Modal). Our own names in forms/ and tutor/: Capitalized_Snake for types and functions,
 // members ending in "_", constants kCamelCase.
 #include "forms/control.h"
+#include "forms/dialogs.h"
 #include "forms/errors.h"
 #include "forms/form.h"
+#include "forms/mapi.h"
 #include "forms/media.h"
 #include "forms/picture.h"
 #include "forms/pump.h"
 #include "forms/richtext.h"
 #include "forms/sendkeys.h"
 #include "forms/settings.h"
+#include "forms/shapes.h"
 #include "forms/timer.h"
 #include "forms/units.h"
