@@ -64,7 +64,11 @@ def curve_ground(img):
 
 @picture_file("Lib/zylr2.jpg", *CURVE_SIZE)
 def curve_background(img):
-    return curve_ground(img)
+    """The ground with the three curve buttons at rest."""
+    curve_ground(img)
+    for (x, y, w, h), glyph in CURVE_BUTTONS:
+        button(img, (x, y, x + w - 1, y + h - 1), "normal", glyph=glyph, radius=5)
+    return img
 
 
 def _register_curve(index):

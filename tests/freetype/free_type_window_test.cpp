@@ -177,6 +177,11 @@ TEST_F(Free_Type_Pad, EnterStartsTimingRunsFromTheFirstChangeNetOfPausesAndEndDr
   EXPECT_TRUE(Image_Free_Type(Free_Type_Button::Start).Enabled());
   EXPECT_FALSE(Image_Free_Type(Free_Type_Button::Pause).Enabled());
   Shot("free-type-idle");
+  // Hovering a button shows its hover look and, after a moment, its tooltip.
+  testkit::Mouse_To(Center_Of(Image_Free_Type(Free_Type_Button::Start)), Forms_Pump);
+  Pump_For(1200);
+  EXPECT_EQ(Image_Free_Type(Free_Type_Button::Start).Tag, "free1");
+  Shot("free-type-tooltip");
 
   // Enter on the page starts an armed run: no line break, no clock yet.
   Type({VK_RETURN});

@@ -54,7 +54,8 @@ std::vector<Label_Template> Label_Templates() {
   labels.push_back({"Label_00", -1, 525, 4440, 450, "(0,0)", 0});
   labels.push_back({"Label_X_Time", -1, 6450, 4170, 420, "时间", 0});
   labels.push_back({"Label_Minute_Unit", -1, 6840, 4170, 480, "(分)", 0});
-  labels.push_back({"Label_Y_Speed", -1, 435, 75, 1800, "打字速度 (字/分)", 0});
+  // The speed axis title stands right of the axis's arrow, clear of it.
+  labels.push_back({"Label_Y_Speed", -1, 975, 60, 1800, "打字速度 (字/分)", 0});
   return labels;
 }
 
@@ -150,7 +151,7 @@ void Design_Speed_Curve(forms::Form& form, forms::Picture_Box& draw) {
     button.On_Mouse_Move = [i](int, int, int, int) { Show_Curve_Button_Hover(i); };
   }
   auto& read_out = form.Add<forms::Label>("Label_Mouse_Move", -1, &draw);
-  read_out.Move(1770, 300, 4290, 240);
+  read_out.Move(2850, 330, 3210, 240);
   read_out.Set_Font(kChartFont, kChartPoints);
   read_out.Set_Fore_Color(RGB(0, 64, 128));
   for (const Line_Template& t : Line_Templates()) {
@@ -172,7 +173,7 @@ void Design_Speed_Curve(forms::Form& form, forms::Picture_Box& draw) {
   info.Set_Font(kChartFont, kChartPoints);
   info.Set_Visible(false);
   auto& average = form.Add<forms::Label>("Label_Average_Speed", -1, &draw);
-  average.Move(2400, 0, 3840, 300);
+  average.Move(2850, 0, 3150, 300);
   average.Set_Fore_Color(GetSysColor(COLOR_HIGHLIGHT));
   average.Set_Font(kChartFont, 12);
   average.Set_Visible(false);

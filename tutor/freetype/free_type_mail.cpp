@@ -236,7 +236,7 @@ void Design_Mail_Window(forms::Form& form) {
     face.Tag = "not";
   }
   // The pictures come from the resource library once the window exists.
-  form.On_Load = [&form, pictures] {
+  form.On_Load = [&form] {
     for (int i = 0; i < 6; ++i) {
       auto& face = form.Get<forms::Image>("Image_Option_Face", i);
       Load_Resource_Picture_To_Image(face, pictures[i]);
