@@ -100,6 +100,8 @@ void Common_Dialog::Show_Font(HWND owner) {
 }
 
 void Common_Dialog::Show_Printer(HWND owner) {
+  // Without any printer the system's dialog has nothing to offer: say so at once.
+  if (Default_Printer_Name().empty()) throw Runtime_Error(482, "Printer error");
   PRINTDLGA pd{};
   pd.lStructSize = sizeof pd;
   pd.hwndOwner = owner;

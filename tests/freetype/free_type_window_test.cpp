@@ -515,3 +515,38 @@ TEST_F(Mail_Window, ResizingReLaysTheControlsInProportionWithoutDrift) {
 
 }  // namespace
 }  // namespace quillon
+
+namespace quillon {
+namespace {
+
+// This desktop has no printer: both prints say so in their own words, and a coefficient that is
+// not a number is refused before any printer is asked.
+TEST_F(Free_Type_Pad, PrintingWithoutAPrinterOrWithABadCoefficientSaysSo) {
+  if (!forms::Default_Printer_Name().empty()) GTEST_SKIP() << "a printer is installed here";
+  Enter_Pad();
+  Type({VK_RETURN});
+  Type_Text("print me");
+  Pump_For(1100);
+  Type({VK_CONTROL, VK_RETURN});
+  ASSERT_TRUE(Pump_Until([] { return !Exercise_Running; }));
+  const struct {
+    const char* coefficient;
+    const char* box;
+  } rows[] = {{"2", "错误: Printer error!"}, {"x2", "错误: Type mismatch!"}};
+  for (const auto& r : rows) {
+    boxes.clear();
+    forms::Tutor_Settings::Save("Setting\\Free Type", "PaintPicture Coefficient", r.coefficient);
+    Click(Image_PictureDraw_SPC(static_cast<int>(Curve_Button::Print)));
+    ASSERT_EQ(boxes.size(), 1u) << r.coefficient;
+    EXPECT_EQ(boxes[0], r.box);
+  }
+  boxes.clear();
+  Click(Image_Free_Type(Free_Type_Button::Send_Panel));
+  Click(Image_Free_Type(Free_Type_Button::Print));
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_EQ(boxes[0], "无法打印: Printer error !");
+  EXPECT_TRUE(Picture_BG_Send().Visible());  // nothing printed: the panel stays
+}
+
+}  // namespace
+}  // namespace quillon

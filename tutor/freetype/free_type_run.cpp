@@ -97,7 +97,8 @@ void Start_Free_Type(forms::Form&) {
     Set_Pause_Look(false);
     Enable(Free_Type_Button::Pause, false);
     Enable(Free_Type_Button::End, true);
-    editor.Set_Focus();
+    // A hidden main window cannot give the editor the focus; its next activation does.
+    if (IsWindowVisible(Free_Type_Form().Hwnd())) editor.Set_Focus();
   } catch (...) {
     forms::Show_Error_Box(forms::Current_Error_Text());
     forms::Silent([] { Enable(Free_Type_Button::Start, false); });

@@ -31,7 +31,8 @@ class Common_Dialog {
   std::string Font_Name;
   double Font_Size = 0;
   bool Font_Bold = false, Font_Italic = false, Font_Strike_Thru = false, Font_Underline = false;
-  // Print dialog: the printer's device context after a confirmed dialog with PD_RETURNDC (the
+  // Print dialog (Runtime_Error 482 "Printer error" when the system has no printer): the
+  // printer's device context after a confirmed dialog with PD_RETURNDC (the
   // caller deletes it with DeleteDC).
   HDC hDC = nullptr;
 
