@@ -37,6 +37,19 @@ def main(outdir):
                 f.write(data)
         # Resource names are looked up without regard to case; they are stored upper case.
         lines.append(f'{name.upper()} BITMAP "{name}.bmp"')
+    # The picture files of the program folder, under OUTDIR/files/.
+    for path, (w, h, _) in sorted(registry.FILES.items()):
+        img = registry.render_file(path)
+        if img.size != (w, h):
+            raise SystemExit(f"{path}: drawn {img.size}, wanted {(w, h)}")
+        target = os.path.join(outdir, "files", *path.split("/"))
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        buf = io.BytesIO()
+        fmt = "JPEG" if path.lower().endswith((".jpg", ".jpeg")) else "BMP"
+        img.convert("RGB").save(buf, format=fmt, quality=92)
+        if not os.path.exists(target) or open(target, "rb").read() != buf.getvalue():
+            with open(target, "wb") as f:
+                f.write(buf.getvalue())
     script = "\n".join(lines) + "\n"
     rc = os.path.join(outdir, "artpack.rc")
     if not os.path.exists(rc) or open(rc).read() != script:

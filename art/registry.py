@@ -3,6 +3,7 @@
 from artkit import canvas
 
 BITMAPS = {}
+FILES = {}  # picture files of the program folder: path -> (width, height, drawing)
 
 
 def bitmap(name, width, height):
@@ -18,6 +19,24 @@ def bitmap(name, width, height):
 
 def render(name):
     w, h, fn = BITMAPS[name.lower()]
+    img = canvas(w, h)
+    out = fn(img)
+    return out if out is not None else img
+
+
+def picture_file(path, width, height):
+    """Registers the decorated function as the drawing of a picture file of the program folder
+    (a path such as "Lib/zylr2.jpg"; its extension chooses the format)."""
+    def wrap(fn):
+        if path in FILES:
+            raise ValueError("picture file drawn twice: " + path)
+        FILES[path] = (width, height, fn)
+        return fn
+    return wrap
+
+
+def render_file(path):
+    w, h, fn = FILES[path]
     img = canvas(w, h)
     out = fn(img)
     return out if out is not None else img

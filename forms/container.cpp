@@ -1,8 +1,10 @@
 #include "forms/control.h"
+#include "forms/errors.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
+#include <vector>
 
 #include "forms/form.h"
 #include "forms/units.h"
@@ -141,6 +143,81 @@ HDC Container::Surface_Dc() {
   if (!Container_Hwnd()) Owner_Form().Load();
   Ensure_Surface();
   return surface_dc_;
+}
+
+namespace {
+
+// The visible part of a surface as bottom-up 24-bit rows.
+struct Surface_Bits {
+  BITMAPINFOHEADER info{};
+  std::vector<BYTE> bits;
+};
+
+Surface_Bits Read_Surface(HDC dc, int w, int h) {
+  Surface_Bits out;
+  out.info.biSize = sizeof out.info;
+  out.info.biWidth = w;
+  out.info.biHeight = h;
+  out.info.biPlanes = 1;
+  out.info.biBitCount = 24;
+  out.info.biCompression = BI_RGB;
+  const DWORD stride = ((w * 3 + 3) / 4) * 4;
+  out.bits.resize(static_cast<size_t>(stride) * h);
+  // GetDIBits needs a bitmap that no DC holds: copy the visible part into one of its own.
+  HDC copy_dc = CreateCompatibleDC(dc);
+  HBITMAP copy = CreateCompatibleBitmap(dc, w, h);
+  HGDIOBJ old = SelectObject(copy_dc, copy);
+  BitBlt(copy_dc, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+  SelectObject(copy_dc, old);
+  const int rows = GetDIBits(copy_dc, copy, 0, h, out.bits.data(),
+                             reinterpret_cast<BITMAPINFO*>(&out.info), DIB_RGB_COLORS);
+  DeleteObject(copy);
+  DeleteDC(copy_dc);
+  if (rows != h) out.bits.clear();
+  return out;
+}
+
+}  // namespace
+
+void Container::Save_Surface_Bitmap(const std::string& path) {
+  HDC dc = Surface_Dc();
+  RECT client{};
+  if (HWND h = Container_Hwnd()) GetClientRect(h, &client);
+  const int w = std::max<int>(1, client.right), h = std::max<int>(1, client.bottom);
+  if (!dc) throw Runtime_Error(75, "Path/File access error");
+  const Surface_Bits image = Read_Surface(dc, w, h);
+  if (image.bits.empty()) throw Runtime_Error(75, "Path/File access error");
+  BITMAPFILEHEADER file{};
+  file.bfType = 0x4D42;
+  file.bfOffBits = sizeof file + sizeof image.info;
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(image.bits.size());
+  HANDLE out = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                           FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (out == INVALID_HANDLE_VALUE) throw Runtime_Error(75, "Path/File access error");
+  DWORD written = 0;
+  bool ok = WriteFile(out, &file, sizeof file, &written, nullptr) && written == sizeof file;
+  ok = ok && WriteFile(out, &image.info, sizeof image.info, &written, nullptr) &&
+       written == sizeof image.info;
+  ok = ok && WriteFile(out, image.bits.data(), static_cast<DWORD>(image.bits.size()), &written,
+                       nullptr) &&
+       written == image.bits.size();
+  CloseHandle(out);
+  if (!ok) throw Runtime_Error(75, "Path/File access error");
+}
+
+void Container::Draw_Surface_To(HDC target, int x, int y, int w, int h) {
+  HDC dc = Surface_Dc();
+  RECT client{};
+  if (HWND hwnd = Container_Hwnd()) GetClientRect(hwnd, &client);
+  if (!dc || !target || client.right <= 0 || client.bottom <= 0)
+    throw Runtime_Error(482, "Printer error");
+  const Surface_Bits image = Read_Surface(dc, client.right, client.bottom);
+  if (image.bits.empty()) throw Runtime_Error(482, "Printer error");
+  SetStretchBltMode(target, COLORONCOLOR);
+  if (StretchDIBits(target, x, y, w, h, 0, 0, client.right, client.bottom, image.bits.data(),
+                    reinterpret_cast<const BITMAPINFO*>(&image.info), DIB_RGB_COLORS,
+                    SRCCOPY) == 0)
+    throw Runtime_Error(482, "Printer error");
 }
 
 void Container::Refresh_Surface() {
@@ -361,8 +438,10 @@ LRESULT Container::Container_Message(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, 
       bool over = self ? hit == nullptr : hit == target;
       if (!self && target) {
         if (target->On_Mouse_Up) Fire([&] { target->On_Mouse_Up(button, shift, x, y); });
-        if (button == 1 && over && detail::Control_Alive(target) && target->On_Click)
-          Fire(target->On_Click);
+        if (button == 1 && over && detail::Control_Alive(target)) {
+          target->Before_Click();
+          if (target->On_Click) Fire(target->On_Click);
+        }
       } else {
         Self_Mouse(Mouse_Up, button, shift, x, y);
         if (button == 1 && over) Self_Mouse(Mouse_Click, button, shift, x, y);

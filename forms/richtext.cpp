@@ -13,6 +13,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <vector>
 
 #include "forms/errors.h"
 #include "forms/form.h"
@@ -71,6 +72,8 @@ void Rich_Text_Box::Create_Window() {
   SendMessageA(h, EM_EXLIMITTEXT, 0, max_length_ > 0 ? max_length_ : 0x7FFFFFFE);
   if (font_) SendMessageA(h, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
   Attach_Window(h);
+  SetWindowSubclass(h, &Rich_Text_Box::Menu_Proc, 1, reinterpret_cast<DWORD_PTR>(this));
+  if (back_color_ != GetSysColor(COLOR_WINDOW)) SendMessageA(h, EM_SETBKGNDCOLOR, 0, back_color_);
   last_text_ = Text();
 }
 
@@ -251,7 +254,10 @@ void Rich_Text_Box::Set_Fore_Color(COLORREF color) {
   Send(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&cf));
 }
 
-void Rich_Text_Box::Set_Back_Color(COLORREF color) { Send(EM_SETBKGNDCOLOR, 0, color); }
+void Rich_Text_Box::Set_Back_Color(COLORREF color) {
+  back_color_ = color;
+  Send(EM_SETBKGNDCOLOR, 0, color);
+}
 
 bool Rich_Text_Box::Type_Double_Byte(unsigned code) {
   // The box's ANSI window would take the two bytes as two characters: type the character here.
@@ -275,6 +281,200 @@ void Rich_Text_Box::Check_Change() {
   last_text_ = std::move(now);
   detail::Busy busy(form_);
   if (On_Change) detail::Fire(On_Change);
+}
+
+// ---- Formats, files, printing and the edit menu ----
+
+Rich_Text_Box::Char_Format Rich_Text_Box::Sel_Format() const {
+  CHARFORMATA cf{};
+  cf.cbSize = sizeof cf;
+  cf.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_STRIKEOUT | CFM_UNDERLINE |
+              CFM_COLOR;
+  Send(EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+  Char_Format f;
+  f.known = cf.dwMask;
+  f.name = cf.szFaceName;
+  f.size = cf.yHeight / 20.0;
+  f.bold = (cf.dwEffects & CFE_BOLD) != 0;
+  f.italic = (cf.dwEffects & CFE_ITALIC) != 0;
+  f.strike_thru = (cf.dwEffects & CFE_STRIKEOUT) != 0;
+  f.underline = (cf.dwEffects & CFE_UNDERLINE) != 0;
+  f.color = (cf.dwEffects & CFE_AUTOCOLOR) ? GetSysColor(COLOR_WINDOWTEXT) : cf.crTextColor;
+  return f;
+}
+
+void Rich_Text_Box::Set_Sel_Format(const Char_Format& f) {
+  CHARFORMATA cf{};
+  cf.cbSize = sizeof cf;
+  cf.dwMask = f.known & (CFM_FACE | CFM_SIZE | CFM_BOLD | CFM_ITALIC | CFM_STRIKEOUT |
+                         CFM_UNDERLINE | CFM_COLOR);
+  if (cf.dwMask & CFM_FACE) {
+    cf.dwMask |= CFM_CHARSET;
+    cf.bCharSet = DEFAULT_CHARSET;
+    lstrcpynA(cf.szFaceName, f.name.c_str(), LF_FACESIZE);
+  }
+  cf.yHeight = static_cast<LONG>(f.size * 20 + 0.5);
+  cf.dwEffects = (f.bold ? CFE_BOLD : 0) | (f.italic ? CFE_ITALIC : 0) |
+                 (f.strike_thru ? CFE_STRIKEOUT : 0) | (f.underline ? CFE_UNDERLINE : 0);
+  cf.crTextColor = f.color;
+  Send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&cf));
+}
+
+namespace {
+
+DWORD CALLBACK Stream_Out_To_File(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+  auto* out = reinterpret_cast<std::ofstream*>(cookie);
+  out->write(reinterpret_cast<const char*>(buffer), size);
+  *done = size;
+  return out->good() ? 0 : 1;
+}
+
+struct Stream_Source {
+  const std::string* bytes;
+  size_t at;
+};
+
+DWORD CALLBACK Stream_In_From_Text(DWORD_PTR cookie, LPBYTE buffer, LONG size, LONG* done) {
+  auto* src = reinterpret_cast<Stream_Source*>(cookie);
+  const size_t left = src->bytes->size() - src->at;
+  const size_t n = std::min(left, static_cast<size_t>(size));
+  std::memcpy(buffer, src->bytes->data() + src->at, n);
+  src->at += n;
+  *done = static_cast<LONG>(n);
+  return 0;
+}
+
+}  // namespace
+
+void Rich_Text_Box::Save_File(const std::string& path, bool rtf) const {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) throw Runtime_Error(75, "Path/File access error");
+  if (rtf && hwnd_) {
+    EDITSTREAM stream{};
+    stream.dwCookie = reinterpret_cast<DWORD_PTR>(&out);
+    stream.pfnCallback = Stream_Out_To_File;
+    Send(EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    if (stream.dwError) throw Runtime_Error(75, "Path/File access error");
+  } else {
+    const std::string text = Text();
+    out.write(text.data(), static_cast<std::streamsize>(text.size()));
+  }
+  out.close();
+  if (!out) throw Runtime_Error(75, "Path/File access error");
+}
+
+void Rich_Text_Box::Load_Rich_File(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) throw Runtime_Error(53, "File not found");
+  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (!hwnd_) return;
+  Stream_Source source{&bytes, 0};
+  EDITSTREAM stream{};
+  stream.dwCookie = reinterpret_cast<DWORD_PTR>(&source);
+  stream.pfnCallback = Stream_In_From_Text;
+  // An RTF reader takes a file without an RTF header as plain text.
+  const bool is_rtf = bytes.compare(0, 5, "{\\rtf") == 0;
+  Send(EM_STREAMIN, is_rtf ? SF_RTF : SF_TEXT, reinterpret_cast<LPARAM>(&stream));
+  Check_Change();
+}
+
+int Rich_Text_Box::Quick_Length() const {
+  if (!hwnd_) return Char_Count(last_text_);
+  GETTEXTLENGTHEX how{GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, 1200};
+  return static_cast<int>(Send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&how), 0));
+}
+
+void Rich_Text_Box::Sel_Print(HDC printer, const std::string& document_name) {
+  if (!printer || !hwnd_) throw Runtime_Error(482, "Printer error");
+  CHARRANGE range{0, -1};
+  Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+  if (range.cpMax <= range.cpMin) range = {0, static_cast<LONG>(Send(WM_GETTEXTLENGTH))};
+  DOCINFOA doc{};
+  doc.cbSize = sizeof doc;
+  doc.lpszDocName = document_name.c_str();
+  if (StartDocA(printer, &doc) <= 0) throw Runtime_Error(482, "Printer error");
+  const int dpi_x = GetDeviceCaps(printer, LOGPIXELSX), dpi_y = GetDeviceCaps(printer, LOGPIXELSY);
+  const int page_w = GetDeviceCaps(printer, HORZRES) * 1440 / std::max(1, dpi_x);
+  const int page_h = GetDeviceCaps(printer, VERTRES) * 1440 / std::max(1, dpi_y);
+  FORMATRANGE fr{};
+  fr.hdc = fr.hdcTarget = printer;
+  fr.rcPage = {0, 0, page_w, page_h};
+  fr.rc = {720, 720, std::max(1440, page_w - 720), std::max(1440, page_h - 720)};
+  fr.chrg = range;
+  bool ok = true;
+  do {
+    if (StartPage(printer) <= 0) {
+      ok = false;
+      break;
+    }
+    const LONG next = static_cast<LONG>(Send(EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&fr)));
+    if (EndPage(printer) <= 0) {
+      ok = false;
+      break;
+    }
+    if (next <= fr.chrg.cpMin) break;  // nothing more fits: never loop for ever
+    fr.chrg.cpMin = next;
+  } while (fr.chrg.cpMin < range.cpMax);
+  Send(EM_FORMATRANGE, FALSE, 0);
+  if (!ok) {
+    AbortDoc(printer);
+    throw Runtime_Error(482, "Printer error");
+  }
+  EndDoc(printer);
+}
+
+void Rich_Text_Box::Show_Verb_Menu(int x, int y) {
+  enum { Undo = 1, Cut, Copy, Paste, Remove, Select_All };
+  CHARRANGE sel{0, 0};
+  Send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&sel));
+  const bool has_sel = sel.cpMax > sel.cpMin, editable = !locked_;
+  HMENU menu = CreatePopupMenu();
+  auto item = [&](UINT id, const char* text, bool on) {
+    AppendMenuA(menu, MF_STRING | (on ? 0 : MF_GRAYED), id, text);
+  };
+  item(Undo, "撤消(&U)", editable && Send(EM_CANUNDO));
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  item(Cut, "剪切(&T)", editable && has_sel);
+  item(Copy, "复制(&C)", has_sel);
+  item(Paste, "粘贴(&P)", editable && Send(EM_CANPASTE, 0));
+  item(Remove, "删除(&D)", editable && has_sel);
+  AppendMenuA(menu, MF_SEPARATOR, 0, nullptr);
+  item(Select_All, "全选(&A)", true);
+  const UINT chosen = TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, hwnd_, nullptr);
+  DestroyMenu(menu);
+  switch (chosen) {
+    case Undo: Send(EM_UNDO); break;
+    case Cut: Send(WM_CUT); break;
+    case Copy: Send(WM_COPY); break;
+    case Paste: Send(WM_PASTE); break;
+    case Remove: Send(WM_CLEAR); break;
+    case Select_All: Select(0, Text_Length()); break;
+    default: break;
+  }
+  if (chosen && detail::Control_Alive(this)) Check_Change();
+}
+
+LRESULT CALLBACK Rich_Text_Box::Menu_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR,
+                                          DWORD_PTR self) {
+  if (msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(hwnd, &Rich_Text_Box::Menu_Proc, 1);
+    return DefSubclassProc(hwnd, msg, wp, lp);
+  }
+  auto* box = reinterpret_cast<Rich_Text_Box*>(self);
+  if (msg == WM_CONTEXTMENU && detail::Control_Alive(box) && box->hwnd_ == hwnd) {
+    if (!box->auto_verb_menu_) return 0;
+    int x = static_cast<short>(LOWORD(lp)), y = static_cast<short>(HIWORD(lp));
+    if (x == -1 && y == -1) {
+      POINT caret{0, 0};
+      GetCaretPos(&caret);
+      ClientToScreen(hwnd, &caret);
+      x = caret.x;
+      y = caret.y;
+    }
+    box->Show_Verb_Menu(x, y);
+    return 0;
+  }
+  return DefSubclassProc(hwnd, msg, wp, lp);
 }
 
 }  // namespace forms

@@ -5,8 +5,8 @@
 #include "courses/word_page.h"
 #include "courses/wubi_page.h"
 #include "forms/forms.h"
-#include "freetype/free_type_pages.h"
 #include "freetype/speed_test_pages.h"
+#include "freetype/free_type_screen.h"
 #include "games/game_pages.h"
 #include "services/screens.h"
 #include "services/tutor_settings.h"
@@ -119,7 +119,8 @@ std::vector<Screen> All_Screens() {
        .page = Initialize_Record_Grid, .shown = Load_Records, .design = Design_Record_Page});
   row({.name = "free typing", .kind = Exercise_Kind::Free_Type, .panel = Panel_Id::Free_Type,
        .openings = {{Menu_Entry{}}},  // the function bar's free-typing button
-       .page = Initialize_Free_Type_Page, .start = Start_Free_Type, .keys = kEnterStarts});
+       .page = Initialize_Free_Type_Page, .start = Start_Free_Type_By_Key, .keys = kEnterStarts,
+       .design = Design_Free_Type_Page});
   row({.name = "settings",
        .commands = {{Screen_Command::Show_Form_Control, Show_Form_Control},
                     {Screen_Command::Show_Form_System_Set, Show_Form_System_Set}}});

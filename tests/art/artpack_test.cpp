@@ -76,6 +76,19 @@ const Expected_Bitmap kBitmaps[] = {
     {"bgrecord2", 197, 28}, {"jc", 631, 372}, {"pg", 629, 371}, {"pg3", 490, 303}, {"ds", 631, 371},
     {"qw", 629, 373}, {"qw3", 551, 265},
     {"jc2", 552, 353}, {"pg2", 552, 353}, {"ds2", 552, 353}, {"qw2", 552, 353},
+    // Free typing: the toolbar looks, the curve buttons and the mail window
+    {"free1", 30, 31}, {"free2", 30, 31}, {"free3", 30, 31}, {"free4", 30, 31}, {"free5", 30, 31},
+    {"free6", 30, 31}, {"free7", 85, 27}, {"free8", 85, 27}, {"free9", 85, 27}, {"free10", 85, 27},
+    {"free11", 85, 27}, {"free12", 85, 27}, {"free13", 85, 27}, {"free14", 85, 27},
+    {"free15", 85, 27}, {"free16", 85, 27}, {"free17", 85, 27}, {"free18", 85, 27},
+    {"free19", 16, 17}, {"free20", 16, 17}, {"free21", 86, 27}, {"free22", 86, 27},
+    {"free23", 86, 27}, {"free24", 86, 27}, {"free25", 86, 27}, {"free26", 86, 27},
+    {"free27", 86, 27}, {"free28", 86, 27}, {"free29", 86, 27}, {"free30", 86, 27},
+    {"free31", 86, 27}, {"free32", 86, 27}, {"free33", 86, 27}, {"free34", 86, 27},
+    {"mailbcc", 90, 30}, {"mailcancel", 107, 35}, {"mailcc", 90, 30}, {"mailclip", 90, 30},
+    {"mailsend", 107, 35}, {"mailsubject", 32, 19}, {"mailto", 90, 30}, {"switch20", 22, 22},
+    {"switch21", 22, 22}, {"switch22", 22, 22}, {"switch23", 22, 22}, {"switch24", 22, 22},
+    {"switch25", 22, 22},
 };
 
 class Artpack : public ::testing::Test {

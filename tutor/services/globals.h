@@ -31,10 +31,10 @@ class Session_Array {
   std::vector<T> items_;
 };
 
-// One sample of free typing's speed curve.
+// One sample of free typing's speed curve: elapsed minutes net of pauses, characters per minute.
 struct Speed_Sample {
-  double Seconds = 0;
-  int Char_Count = 0;
+  float Minutes = 0;
+  float Speed = 0;
 };
 
 // ---- Set by Ini_System ----

@@ -1,5 +1,7 @@
 #include "services/main_window.h"
 
+#include <windows.h>
+
 namespace quillon {
 
 const char kMainCaption[] = "青岚键坊";
@@ -9,7 +11,7 @@ namespace {
 
 struct Registered_Main_Window {
   forms::Form* form = nullptr;
-  void (*surface_mouse_move)(forms::Form&) = nullptr;
+  Main_Window_Hooks hooks;
 };
 
 Registered_Main_Window& Registered() {
@@ -19,8 +21,8 @@ Registered_Main_Window& Registered() {
 
 }  // namespace
 
-void Set_Main_Window(forms::Form& form, void (*surface_mouse_move)(forms::Form&)) {
-  Registered() = {&form, surface_mouse_move};
+void Set_Main_Window(forms::Form& form, Main_Window_Hooks hooks) {
+  Registered() = {&form, hooks};
 }
 
 forms::Form& Main_Window() {
@@ -34,8 +36,31 @@ forms::Picture_Box& Panel(int index) {
   return Main_Window().Get<forms::Picture_Box>("Picture_BG", index);
 }
 
-void Main_Surface_Mouse_Move() {
-  if (Registered().surface_mouse_move) Registered().surface_mouse_move(Main_Window());
+namespace {
+
+void Run_Hook(void (*hook)(forms::Form&)) {
+  if (hook) hook(Main_Window());
+}
+
+}  // namespace
+
+void Main_Surface_Mouse_Move() { Run_Hook(Registered().hooks.surface_mouse_move); }
+void Main_Close_PopMenu() { Run_Hook(Registered().hooks.close_menus); }
+void Main_Context_Menu() { Run_Hook(Registered().hooks.context_menu); }
+
+void Activate_Window_By_Caption(const std::string& title) {
+  forms::Guarded([&] {
+    HWND window = FindWindowA(kFormClass, title.c_str());
+    if (!window) return;
+    ShowWindow(window, SW_SHOWNORMAL);
+    SetForegroundWindow(window);
+    // A restore that is still being processed can leave another window in front: ask again.
+    for (int tries = 0; tries < 20 && GetForegroundWindow() != window; ++tries) {
+      Sleep(25);
+      BringWindowToTop(window);
+      SetForegroundWindow(window);
+    }
+  });
 }
 
 }  // namespace quillon

@@ -4,6 +4,8 @@
 // registers it here when it does; the screens run inside that window's events, so the window is
 // there whenever they ask for it.
 
+#include <string>
+
 #include "forms/forms.h"
 
 namespace quillon {
@@ -15,9 +17,16 @@ constexpr int kPanelTop = 1590;
 extern const char kMainCaption[];  // "青岚键坊"
 extern const char kFormClass[];    // the window class every tutor form shares
 
-// The shell, when it makes its main window: the window, and what a pointer move over the
-// window's bare surfaces does (the function bar's and the menus' leave reset).
-void Set_Main_Window(forms::Form& form, void (*surface_mouse_move)(forms::Form&));
+// What the shell does for the screens' surfaces: a pointer move over a bare surface (the function
+// bar's and the menus' leave reset), a press (the open drop-down menu closes) and a right press
+// (the main window's context menu at the pointer).
+struct Main_Window_Hooks {
+  void (*surface_mouse_move)(forms::Form&) = nullptr;
+  void (*close_menus)(forms::Form&) = nullptr;
+  void (*context_menu)(forms::Form&) = nullptr;
+};
+// The shell, when it makes its main window.
+void Set_Main_Window(forms::Form& form, Main_Window_Hooks hooks);
 
 // The main window. Throws forms::Runtime_Error before the shell has made it.
 forms::Form& Main_Window();
@@ -26,5 +35,12 @@ forms::Timer& Main_Timer(const char* name);
 forms::Picture_Box& Panel(int index);  // Picture_BG(index)
 // A pointer move over a screen's own bare surface: the same leave reset as the main window's.
 void Main_Surface_Mouse_Move();
+// A press on a screen's surface: the open drop-down menu closes.
+void Main_Close_PopMenu();
+// A right press on a screen's surface: the main window's context menu.
+void Main_Context_Menu();
+
+// Brings the tutor window with that caption to the front, restored.
+void Activate_Window_By_Caption(const std::string& title);
 
 }  // namespace quillon

@@ -156,7 +156,7 @@ void Design_Main_Form(forms::Form& form) {
 forms::Form& Form_Quillon() {
   static forms::Form* main = [] {
     auto* f = new forms::Form();
-    Set_Main_Window(*f, Main_Surface_Mouse_Move);
+    Set_Main_Window(*f, {Main_Surface_Mouse_Move, Close_PopMenu, Show_Main_Context_Menu});
     f->Border = forms::Border_Style::None;
     f->Position = forms::Start_Up_Position::Center_Screen;
     f->Key_Preview = true;

@@ -7,6 +7,7 @@
 #include "services/tutor_settings.h"
 #include "services/utilities.h"
 #include "shell/command_tables.h"
+#include "shell/commands.h"
 #include "shell/main_form.h"
 #include "shell/startup.h"
 
@@ -52,6 +53,23 @@ void Close_About(forms::Form& main_form) {
     Play_Music(BG_Music_File);
     if (Current_Panel == Number(Panel_Id::Police) && Exercise_Running) Main_Timer("Timer_Game_Police").Set_Enabled(true);
     main_form.Show();
+  });
+}
+
+// ---- Context menu ----
+
+void Show_Main_Context_Menu(forms::Form& form) {
+  forms::Guarded([&] {
+    HMENU menu = CreatePopupMenu();
+    AppendMenuA(menu, MF_STRING, 1, "最小化");
+    AppendMenuA(menu, MF_STRING, 2, "退出系统");
+    POINT at{};
+    GetCursorPos(&at);
+    const UINT chosen =
+        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, form.Hwnd(), nullptr);
+    DestroyMenu(menu);
+    if (chosen == 1) Do_Function_Module(form, Function_Button::Minimise);
+    if (chosen == 2) Do_Function_Module(form, Function_Button::Exit);
   });
 }
 

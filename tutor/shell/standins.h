@@ -20,4 +20,8 @@ namespace quillon {
 forms::Form& Form_About();
 void Close_About(forms::Form& main_form);
 
+// ---- Context menu ----
+// The main window's context menu at the pointer (minimise, exit); the right button chooses too.
+void Show_Main_Context_Menu(forms::Form& form);
+
 }  // namespace quillon

@@ -59,21 +59,6 @@ bool Form_Flash_Initialize() {
   return false;
 }
 
-void Activate_Window_By_Caption(const std::string& title) {
-  forms::Guarded([&] {
-    HWND window = FindWindowA(kFormClass, title.c_str());
-    if (!window) return;
-    ShowWindow(window, SW_SHOWNORMAL);
-    SetForegroundWindow(window);
-    // A restore that is still being processed can leave another window in front: ask again.
-    for (int tries = 0; tries < 20 && GetForegroundWindow() != window; ++tries) {
-      Sleep(25);
-      BringWindowToTop(window);
-      SetForegroundWindow(window);
-    }
-  });
-}
-
 // ---- Reset flag file ----
 
 void Write_Reset_Flag_File(const std::string& path) {

@@ -35,7 +35,6 @@ void Remove_Private_Fonts();
 void Set_System_Menu(forms::Form& form);
 void Show_Registered_User(forms::Form& form);
 int Get_Color_Depth();
-void Activate_Window_By_Caption(const std::string& title);
 // Ends the program at once (after switching back to US English, stopping every sound and
 // removing the private fonts).
 void Exit_System(forms::Form& form);

@@ -90,6 +90,7 @@ class Control {
   virtual void Create_Window() {}
   virtual void Paint(HDC dc) {}  // windowless controls: draw at Pixel_Rect() on dc
   virtual bool Clicks_From_Mouse() const { return true; }
+  virtual void Before_Click() {}  // a windowless control's own part of a click
   // A double-byte character typed into the control; true when the control took it itself.
   virtual bool Type_Double_Byte(unsigned code) { return false; }
   virtual bool Handle_Command(int code) { return false; }
@@ -138,6 +139,13 @@ class Container {
   // Memory DC of the surface: draw on it, then Refresh(). Valid while the container exists.
   HDC Surface_Dc();
   void Refresh_Surface();
+
+  // The surface as a 24-bit Windows bitmap file; throws Runtime_Error 75 when it cannot be
+  // written.
+  void Save_Surface_Bitmap(const std::string& path);
+  // Copies the whole surface onto another device context at (x, y), stretched to w x h of its
+  // units (a printer's page, for example).
+  void Draw_Surface_To(HDC dc, int x, int y, int w, int h);
 
   // Width and height of the client area in twips.
   int Scale_Width() const;
@@ -212,6 +220,10 @@ class Label : public Control {
   void Set_Back_Style(int style);
   void Set_Alignment(int alignment);
   COLORREF Fore_Color() const { return fore_; }
+  const std::string& Font_Name() const { return font_name_; }
+  double Font_Size() const { return font_size_; }
+  bool Font_Bold() const { return bold_; }
+  int Alignment() const { return alignment_; }
   bool Windowless() const override { return true; }
   void Paint(HDC dc) override;
   ~Label() override;

@@ -4,10 +4,12 @@
 // Show_Modal). Our own names in forms/ and tutor/: Capitalized_Snake for types and functions,
 // members ending in "_", constants kCamelCase.
 #include "forms/control.h"
+#include "forms/dialogs.h"
 #include "forms/errors.h"
 #include "forms/flex_grid.h"
 #include "forms/form.h"
 #include "forms/format.h"
+#include "forms/mapi.h"
 #include "forms/media.h"
 #include "forms/picture.h"
 #include "forms/printing.h"
@@ -15,5 +17,6 @@
 #include "forms/richtext.h"
 #include "forms/sendkeys.h"
 #include "forms/settings.h"
+#include "forms/shapes.h"
 #include "forms/timer.h"
 #include "forms/units.h"

@@ -7,6 +7,9 @@
 // never for a colour or selection change; it fires once per change, also for changes made by
 // the program.
 
+#include <windows.h>
+#include <richedit.h>
+
 #include <functional>
 #include <string>
 
@@ -58,6 +61,35 @@ class Rich_Text_Box : public Control {
   void Set_Hide_Selection(bool hide) { hide_selection_ = hide; }
   void Set_Border(bool border) { border_ = border; }
 
+  // The selection's character format. `known` holds the CFM_ bits whose value is the same all
+  // over the selection (a selection that mixes fonts has no one face, for example).
+  struct Char_Format {
+    std::string name;
+    double size = 0;  // points
+    bool bold = false, italic = false, strike_thru = false, underline = false;
+    COLORREF color = 0;
+    DWORD known = 0;
+  };
+  Char_Format Sel_Format() const;
+  // Applies the fields whose CFM_ bit is in `format.known` to the selection.
+  void Set_Sel_Format(const Char_Format& format);
+  COLORREF Back_Color() const { return back_color_; }
+
+  // The whole content to a file as RTF or as plain text (the text as Text() gives it); throws
+  // Runtime_Error 75 "Path/File access error" when the file cannot be written.
+  void Save_File(const std::string& path, bool rtf) const;
+  // Loads an RTF file (or any file through the box's RTF reader); throws 53 when missing.
+  void Load_Rich_File(const std::string& path);
+  // Prints the selection, or the whole content when nothing is selected, to a printer device
+  // context as one document, page after page; throws Runtime_Error 482 "Printer error".
+  void Sel_Print(HDC printer, const std::string& document_name = "Document");
+
+  // The right-button edit menu (undo, cut, copy, paste, delete, select all); on by default.
+  void Set_Auto_Verb_Menu(bool on) { auto_verb_menu_ = on; }
+  bool Auto_Verb_Menu() const { return auto_verb_menu_; }
+  // Characters of the text as the box counts them (a line break two), without reading it.
+  int Quick_Length() const;
+
   std::function<void()> On_Change;
 
   // Internal.
@@ -73,6 +105,10 @@ class Rich_Text_Box : public Control {
   int max_length_ = 0;
   bool multi_line_ = true, hide_selection_ = true, border_ = true;
   int scroll_bars_ = 2;
+  bool auto_verb_menu_ = true;
+  COLORREF back_color_ = GetSysColor(COLOR_WINDOW);
+  void Show_Verb_Menu(int x, int y);
+  static LRESULT CALLBACK Menu_Proc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
   HFONT font_ = nullptr;
   std::string font_name_ = "宋体";
   double font_size_ = 9;
