@@ -48,7 +48,8 @@ class Rich_Text_Box : public Control {
 
   void Set_Font(const std::string& name, double point_size, bool bold = false);
   const std::string& Font_Name() const { return font_name_; }
-  double Font_Size() const { return font_size_; }
+  double Font_Size() const override { return font_size_; }
+  void Set_Font_Size(double points) override { Set_Font(font_name_, points); }
   std::string Sel_Font_Name() const;  // face of the selection's first character
   void Set_Sel_Font_Name(const std::string& name);
   void Set_Fore_Color(COLORREF color);  // colour of the whole text
