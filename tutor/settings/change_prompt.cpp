@@ -5,6 +5,7 @@
 #include "services/globals.h"
 #include "services/main_window.h"
 #include "services/scaling.h"
+#include "services/screen_ids.h"
 #include "services/sounds.h"
 #include "services/utilities.h"
 #include "settings/form_control.h"

@@ -5,6 +5,7 @@
 #include "services/input_methods.h"
 #include "services/main_window.h"
 #include "services/scaling.h"
+#include "services/screen_ids.h"
 #include "services/sounds.h"
 #include "services/tutor_settings.h"
 #include "services/typing_boxes.h"

@@ -3,6 +3,9 @@
 // by the user fires On_Scroll (the scroll code) and On_Change; Set_Value fires On_Change when the
 // value changes.
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include "forms/control.h"
 
 namespace forms {

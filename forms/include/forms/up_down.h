@@ -4,6 +4,9 @@
 // Min), steps it by one within Min..Max, writes it into the box and fires On_Change, so the box
 // and the arrows always show the same number afterwards.
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <string>
 
 #include "forms/control.h"
