@@ -36,6 +36,9 @@ void Close_Every_Box() {
     forms::Form& box = Picture_Box_Form(kind);
     if (box.Loaded()) PostMessageA(box.Hwnd(), WM_CLOSE, 0, 0);
   }
+  // And every other window of the tutor that is up over the main window (dialogs, About box).
+  for (forms::Form* f : forms::Loaded_Forms())
+    if (f != &Form_Quillon() && f->Visible()) PostMessageA(f->Hwnd(), WM_CLOSE, 0, 0);
 }
 }  // namespace
 
