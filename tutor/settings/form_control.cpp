@@ -98,14 +98,19 @@ struct Designer {
     auto& box = f.Add<forms::Rich_Text_Box>(name, -1, page);
     box.Set_Multi_Line(false);
     box.Set_Scroll_Bars(0);
+    box.Apply_Style();
     const int width = 180 + 135 * key.characters;
     box.Move(left + 1900, top, width, 300);
     box.Set_Font(kFont, kFontSize);
-    box.Set_Max_Length(key.characters);
     box.Set_Text(std::to_string(key.setting.fallback));
-    box.On_Key_Down = [&box](int& key_code, int shift) { Block_Paste_Keys(box, key_code, shift); };
-    box.On_Key_Press = [](int& ascii) {
-      if (ascii < '0' || ascii > '9') ascii = 0;
+    box.On_Key_Down = [&box](int& key_code, int shift) {
+      Block_Paste_Keys(box, key_code, shift);
+      if (key_code == VK_BACK) key_code = 0;  // the box deletes it on the press: no Backspace
+    };
+    // Digits only, and no more than the box holds (a selection is replaced).
+    box.On_Key_Press = [&box, characters = key.characters](int& ascii) {
+      if (ascii < '0' || ascii > '9' || box.Text_Length() - box.Sel_Length() >= characters)
+        ascii = 0;
     };
     box.On_Lost_Focus = [&box] {
       const std::string text = box.Text();
@@ -519,6 +524,7 @@ forms::Form& Form_Control() {
     f->On_Design = [f] {
       Design(*f);
       auto& temp = f->Add<forms::Image>("Image_Temp");
+      temp.Move(0, 0, kTabWidth / 3, kTabRowHeight);  // the size of a tab's picture
       temp.Set_Visible(false);
       temp.Tag = "not";
       f->Get<forms::Command_Button>("Command_Stop_Play_Record").On_Click = Stop_Play_Record;

@@ -156,6 +156,7 @@ void Design(forms::Form& f) {
     auto& box = f.Add<forms::Rich_Text_Box>(names[i]);
     box.Set_Multi_Line(false);
     box.Set_Scroll_Bars(0);
+    box.Apply_Style();
     box.Move(places[i][0], places[i][1], 1140, 270);
     box.Set_Font("宋体", 9);
     const char* name = names[i];

@@ -87,6 +87,14 @@ void Design(forms::Form& f) {
     label.Set_Fore_Color(RGB(128, 128, 0));
     label.Set_Font("宋体", 9);
   }
+  // The opening runs from the message loop once the activation is over, so that showing the box
+  // returns at once (the box is not modal) and the zoom and credits run among other events.
+  auto& opening = f.Add_Timer("Timer_Open", 1, false);
+  opening.Tag = "not";
+  opening.On_Timer = [&f, &opening] {
+    opening.Set_Enabled(false);
+    Form_Activate(f);
+  };
   auto& ok = f.Add<forms::Command_Button>("Command_Close");
   ok.Move(6855, 2475, 570, 285);
   ok.Set_Text("OK");
@@ -186,7 +194,9 @@ forms::Form& Form_About() {
         f->Set_Topmost(true);
       });
     };
-    f->On_Activate = [f] { Form_Activate(*f); };
+    f->On_Activate = [f] {
+      if (!State().opened && !State().closing) f->Get_Timer("Timer_Open").Set_Enabled(true);
+    };
     f->On_Key_Down = [](int& key, int shift) {
       if (key == VK_F4 && shift == kAltMask) key = 0;  // closes on release, with the zoom
     };

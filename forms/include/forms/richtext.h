@@ -58,6 +58,9 @@ class Rich_Text_Box : public Control {
   void Set_Scroll_Bars(int bars) { scroll_bars_ = bars; }  // 0 none, 1 h, 2 v, 3 both
   void Set_Hide_Selection(bool hide) { hide_selection_ = hide; }
   void Set_Border(bool border) { border_ = border; }
+  // The four settings above shape the box's window when it is made; a box made already takes them
+  // here (its window is made again, keeping its text, limit and font).
+  void Apply_Style();
 
   std::function<void()> On_Change;
 
