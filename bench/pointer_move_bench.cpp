@@ -4,12 +4,16 @@
 #include <windows.h>
 
 #include <chrono>
+#include <algorithm>
 #include <cstdio>
+#include <string>
 
 #include "forms/forms.h"
 #include "screen_table.h"
 #include "services/globals.h"
 #include "services/main_window.h"
+#include "services/screen_ids.h"
+#include "services/program_folder.h"
 #include "shell/main_form.h"
 
 namespace {
@@ -26,6 +30,10 @@ double Micros_Per_Move(HWND target, int moves) {
 
 int main() {
   using namespace quillon;
+  char exe[MAX_PATH];
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  std::string folder = exe;
+  Set_Program_Folder(folder.substr(0, folder.rfind('\\')));
   Register_All_Screens();
   forms::Form& main = Form_Quillon();
   main.Load();
