@@ -167,7 +167,7 @@ def xtsz_ground():
     label(img, (90, 129), "激活热键：", size=12, fill=INK, anchor="rm")
     label(img, (90, 156), "关闭热键：", size=12, fill=INK, anchor="rm")
     label(img, (253, 129), "背景音乐", size=12, fill=INK, anchor="lm")
-    label(img, (253, 156), "音效", size=12, fill=INK, anchor="lm")
+    label(img, (252, 156), "音效", size=10, fill=INK, anchor="lm")
     label(img, (289, 157), "琴键音", size=12, fill=INK, anchor="lm")
     label(img, (180, 129), "按下组合键", size=9, fill=GREY, anchor="lm")
     d.rectangle((0, 0, XTSZ_W - 1, XTSZ_H - 1), outline=TEAL_DARK)
