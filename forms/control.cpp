@@ -135,6 +135,10 @@ void Control::Set_Visible(bool visible) {
   }
 }
 
+void Control::Set_Font_Size(double) {
+  throw Runtime_Error(438, "Object doesn't support this property or method");
+}
+
 void Control::Set_Enabled(bool enabled) {
   enabled_ = enabled;
   if (hwnd_) EnableWindow(hwnd_, enabled);

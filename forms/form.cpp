@@ -243,6 +243,7 @@ void Form::Load() {
   }
   hwnd_ = hwnd;
   positioned_ = false;
+  keys_pressed_.reset();
   Ensure_Surface();
   auto& order = Load_Order();
   order.erase(std::remove(order.begin(), order.end(), this), order.end());
@@ -650,7 +651,12 @@ bool Form::Dispatch_Key(MSG& msg, Control* target) {
       const bool down = msg.message == WM_KEYDOWN || msg.message == WM_SYSKEYDOWN;
       int key = static_cast<int>(msg.wParam);
       auto& form_handler = down ? On_Key_Down : On_Key_Up;
-      if (to_form && form_handler) Fire([&] { form_handler(key, shift); });
+      bool own = true;
+      if (key >= 0 && key < 256) {
+        own = down || keys_pressed_.test(static_cast<size_t>(key));
+        keys_pressed_.set(static_cast<size_t>(key), down);
+      }
+      if (to_form && form_handler && (own || !Own_Key_Ups)) Fire([&] { form_handler(key, shift); });
       if (key == 0) return false;
       if (target && detail::Control_Alive(target)) {
         auto& handler = down ? target->On_Key_Down : target->On_Key_Up;

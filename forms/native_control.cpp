@@ -70,6 +70,9 @@ std::string Native_Control::Text() const {
 void Native_Control::Set_Font(const std::string& name, double point_size, bool bold) {
   if (font_) DeleteObject(font_);
   font_ = Make_Font(name, point_size, bold);
+  font_name_ = name;
+  font_size_ = point_size;
+  bold_ = bold;
   if (hwnd_) SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), TRUE);
 }
 

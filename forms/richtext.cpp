@@ -77,6 +77,18 @@ void Rich_Text_Box::Create_Window() {
   last_text_ = Text();
 }
 
+void Rich_Text_Box::Apply_Style() {
+  if (!hwnd_) return;
+  const std::string text = Text();
+  HWND old = hwnd_;
+  hwnd_ = nullptr;
+  detail::Unbind_Control_Window(old);
+  DestroyWindow(old);
+  Create_Window();
+  SetWindowTextA(hwnd_, text.c_str());
+  last_text_ = text;
+}
+
 std::string Rich_Text_Box::Text() const {
   if (!hwnd_) return last_text_;
   // The length may come in characters: leave room for two bytes a character.

@@ -61,7 +61,8 @@ std::vector<Screen> All_Screens() {
        .start = Start_Key_Char_Practice,
        .keys = {Start_Key::Any, Screen_Keys::None, Screen_Keys::Note_Ctrl},
        .key_press = Key_Char_Key_Press, .key_up = Ask_Key_Char_Line_Retry,
-       .tick = Update_Key_Char_Time_And_Speed, .design = Design_Key_Char_Page});
+       .tick = Update_Key_Char_Time_And_Speed, .design = Design_Key_Char_Page,
+       .page_reset = Reset_Key_Char_Button_Picture});
   row({.name = "words", .kind = Exercise_Kind::Words, .panel = Panel_Id::Words,
        .openings = {{English_Type_Item::Words}},
        .page = Initialize_Word_Page, .shown = Start_Word_Lesson,

@@ -41,6 +41,9 @@ void Close_Every_Box() {
   }
   // The ready prompt refuses every close but its own Enter: unloaded by the program instead.
   if (Form_Begin_Type().Loaded()) forms::Unload(Form_Begin_Type());
+  // And every other window of the tutor that is up over the main window (dialogs, About box).
+  for (forms::Form* f : forms::Loaded_Forms())
+    if (f != &Form_Quillon() && f->Visible()) PostMessageA(f->Hwnd(), WM_CLOSE, 0, 0);
 }
 }  // namespace
 

@@ -104,6 +104,7 @@ void Shell_Test::Record_All_Entries() {
   };
   for (const Entry_Name& e : entries) Screen_Named(e.screen)->*e.entry = rec(e.name);
   Screen_Named("keys")->key_press = rec_key("Key_Char_Key_Press");
+  Screen_Named("keys")->page_reset = rec("Reset_Key_Char_Button_Picture");
   Screen_Named("balloons")->key_down = rec_key("Apple_Game_Key_Down");
   Screen_Named("mouse")->key_down = rec_key("Mouse_Game_Key_Down");
   Screen_Named("frog")->key_down = rec_key("Frog_Game_Key_Down");

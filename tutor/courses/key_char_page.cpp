@@ -8,6 +8,7 @@
 #include "services/input_methods.h"
 #include "services/picture_boxes.h"
 #include "services/key_table.h"
+#include "services/main_commands.h"
 #include "services/main_window.h"
 #include "services/program_folder.h"
 #include "services/screen_ids.h"
@@ -328,11 +329,6 @@ void RichText_Char_User_LostFocus() {
 
 void Design_Key_Char_Page(forms::Form& form) {
   forms::Picture_Box& page = form.Get<forms::Picture_Box>("Picture_BG", Number(Panel_Id::Keys));
-  // The pointer on the page itself takes the buttons' hover looks away.
-  page.On_Mouse_Move = [before = page.On_Mouse_Move](int button, int shift, int x, int y) {
-    if (before) before(button, shift, x, y);
-    Reset_Key_Char_Button_Picture(Main_Window());
-  };
 
   for (int i = 0; i < kKeyCharMissPictures; ++i) {
     auto& miss = form.Add<forms::Image>("Image_Key_Char_Miss", i, &page);
@@ -390,6 +386,17 @@ void Design_Key_Char_Page(forms::Form& form) {
   auto& input = form.Add<forms::Picture_Box>("Picture_Input", -1, &page);
   input.Move(0, 0, 9495, 1305);
   input.Set_Visible(false);
+  // The keys, the keypad and the input panel are bare surfaces of the main window: a pointer move
+  // takes the hover looks away, a right press opens the context menu.
+  std::vector<forms::Control*> surfaces = form.Array("Image_Character");
+  surfaces.push_back(&pad);
+  surfaces.push_back(&input);
+  for (forms::Control* c : surfaces) {
+    c->On_Mouse_Move = [](int, int, int, int) { Main_Surface_Mouse_Move(); };
+    c->On_Mouse_Down = [](int button, int, int, int) {
+      if (button == forms::kRightButton) Main_Context_Menu();
+    };
+  }
   auto& source = form.Add<forms::Rich_Text_Box>("RichText_Char_Source", -1, &input);
   source.Set_Multi_Line(false);
   source.Set_Scroll_Bars(0);

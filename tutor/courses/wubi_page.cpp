@@ -24,7 +24,6 @@ constexpr COLORREF kInk = RGB(36, 60, 64);
 constexpr COLORREF kTealDark = RGB(20, 96, 100);
 constexpr COLORREF kSpeedBar = RGB(0x80, 0x80, 0xFF);  // &H00FF8080&
 
-inline constexpr Int_Setting kWubiRemember{kWubiRememberSection, "Flag", 1};
 
 forms::Form& Main() { return Main_Window(); }
 forms::Picture_Box& Page() { return Panel(Number(Panel_Id::Wubi_Lines)); }

@@ -114,8 +114,14 @@ void Add_Method(std::vector<IME_Entry>& table, const IME_Entry& entry, bool favo
 
 // ---- The installed Chinese input methods ----
 
-std::vector<IME_Entry> Wubi_IME_List(1);
-std::vector<IME_Entry> PinYin_IME_List(1);
+IME_List Wubi_IME_List(1);
+IME_List PinYin_IME_List(1);
+
+int IME_Method_Count(const IME_List& list) {
+  int n = 0;
+  while (n < static_cast<int>(list.size()) && !list[static_cast<size_t>(n)].id.empty()) ++n;
+  return n;
+}
 
 void Set_Layout_Platform(Layout_Platform platform) {
   Layout_Platform real = Real_Platform();

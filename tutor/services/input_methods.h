@@ -30,8 +30,11 @@ struct IME_Entry {
 // Both tables of the last scan, in the order the function-settings dialog lists them; each ends
 // with one empty entry (a table with no method holds exactly that one). The stored "Index" of a
 // choice is its position here.
-extern std::vector<IME_Entry> Wubi_IME_List;
-extern std::vector<IME_Entry> PinYin_IME_List;
+using IME_List = std::vector<IME_Entry>;
+extern IME_List Wubi_IME_List;
+extern IME_List PinYin_IME_List;
+// The number of installed methods a table holds (its entries before the closing empty one).
+int IME_Method_Count(const IME_List& list);
 
 // The scan's decisions, without the registry: the preloaded layouts in preload order give both
 // tables. A layout goes to neither table when it is the plain Chinese keyboard ("00000804"), US

@@ -56,6 +56,12 @@ const Screen* Screen_On(int panel) {
   return fallback;
 }
 
+const Form_Entry* Page_Reset_Of(int panel) {
+  for (const Screen& s : Screens())
+    if (Number(s.panel) == panel && s.page_reset) return &s.page_reset;
+  return nullptr;
+}
+
 const Screen* Screen_Opened_By(Menu_Entry item, const Screen_Opening** opening) {
   for (const Screen& s : Screens())
     for (const Screen_Opening& o : s.openings)

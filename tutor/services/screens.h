@@ -73,6 +73,7 @@ struct Screen {
   Form_Entry move_picture{};   // Timer_Move_Picture
   std::vector<std::pair<Screen_Command, Form_Entry>> commands{};
   Form_Entry design{};         // adds the screen's own controls to the main window while it is designed
+  Form_Entry page_reset{};     // a pointer move over its panel: its buttons' hover looks taken off
 };
 
 // The table. Registering a row under a name already registered replaces that row.
@@ -86,6 +87,8 @@ Screen* Screen_Named(const char* name);
 const Screen* Screen_On(int panel);
 // The row a menu item opens and that opening; nullptr when none.
 const Screen* Screen_Opened_By(Menu_Entry item, const Screen_Opening** opening);
+// The page reset of a panel: that of the first row on the panel that has one; nullptr when none.
+const Form_Entry* Page_Reset_Of(int panel);
 // The row that answers a command; nullptr when none.
 const Form_Entry* Screen_Command_Entry(Screen_Command command);
 

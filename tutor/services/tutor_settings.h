@@ -87,4 +87,50 @@ inline constexpr Int_Setting kTestCursorPrompt{"Setting\\Test\\Remember", "Flag"
 // The name saved with the last new speed-test record: the result window's preset.
 inline constexpr Text_Setting kResultName{"Setting\\Test\\Remember", "Result Name", ""};
 
+// ---- The options of the function-settings dialog not named above, by tab ----
+// Keys practice (the English words' options, the input methods' choices and the article
+// category are named above).
+inline constexpr Int_Setting kCharTypeMethod{"Setting\\English\\Char", "Type Method", 0};
+inline constexpr Int_Setting kCharRemember{"Setting\\English\\Char\\Remember", "Flag", 1};
+inline constexpr Int_Setting kCharCursorPrompt{"Setting\\English\\Char", "Cursor Prompt", 1};
+// English articles (the category is kArticleLesson).
+inline constexpr Int_Setting kArticleCursorPrompt{"Setting\\Article", "Cursor Prompt", 1};
+// Wubi.
+inline constexpr Int_Setting kWubiCursorPrompt{"Setting\\Chinese\\Wubi", "Cursor Prompt", 1};
+inline constexpr Int_Setting kWubiInfo{"Setting\\Chinese\\Wubi", "Info", 1};
+inline constexpr Int_Setting kWubiRemember{"Setting\\Chinese\\Wubi\\Remember", "Flag", 1};
+// Games.
+inline constexpr Int_Setting kPoliceSpeedNum{"Setting\\Game\\Police", "Speed Num", 50};
+inline constexpr Int_Setting kPoliceWaitTime{"Setting\\Game\\Police", "Police Wait Time", 5};
+inline constexpr Int_Setting kBalkWaitTime{"Setting\\Game\\Police", "Balk Wait Time", 3};
+inline constexpr Int_Setting kPoliceRemember{"Setting\\Game\\Police\\Remember", "Flag", 1};
+inline constexpr Int_Setting kAppleSpeedNum{"Setting\\Game\\Apple", "Speed Num", 50};
+inline constexpr Int_Setting kAppleGameTime{"Setting\\Game\\Apple", "Game Time", 1};
+inline constexpr Int_Setting kAppleBalloonNum{"Setting\\Game\\Apple", "Balloon Num", 6};
+inline constexpr Int_Setting kMouseSpeedNum{"Setting\\Game\\Mouse", "Speed Num", 50};
+inline constexpr Int_Setting kMouseGameTime{"Setting\\Game\\Mouse", "Game Time", 1};
+inline constexpr Int_Setting kMouseNum{"Setting\\Game\\Mouse", "Mouse Num", 4};
+inline constexpr Int_Setting kMouseDisappearTime{"Setting\\Game\\Mouse", "Disappear Time", 6};
+inline constexpr Int_Setting kFrogLesson{"Setting\\Game\\Frog", "Lesson", 3};
+inline constexpr Int_Setting kFrogSpeedNum{"Setting\\Game\\Frog", "Speed Num", 50};
+inline constexpr Int_Setting kFrogRemember{"Setting\\Game\\Frog\\Remember", "Flag", 1};
+// Speed tests and records.
+inline constexpr Int_Setting kTestRemember{"Setting\\Test\\Remember", "Flag", 1};
+inline constexpr Int_Setting kTestMaxRecord{"Setting\\Test", "Max Record", 100};
+// Free typing.
+inline constexpr Int_Setting kFreeTypeNoPaste{"Setting\\Free Type", "Paste", 0};
+inline constexpr Int_Setting kFreeTypeNoOpen{"Setting\\Free Type", "Open", 0};
+inline constexpr Int_Setting kFreeTypeCoefficient{"Setting\\Free Type", "PaintPicture Coefficient",
+                                                  1};
+
+// ---- The system-settings dialog's key texts and display fonts ----
+inline constexpr Text_Setting kActiveShiftString{"Setting\\System\\Active System", "Shift String", ""};
+inline constexpr Text_Setting kActiveKeyCodeString{"Setting\\System\\Active System",
+                                                   "KeyCode String", "F9"};
+inline constexpr Text_Setting kCloseShiftString{"Setting\\System\\Close System", "Shift String", ""};
+inline constexpr Text_Setting kCloseKeyCodeString{"Setting\\System\\Close System", "KeyCode String",
+                                                  "F12"};
+inline constexpr Text_Setting kEnglishFont{"Setting\\System\\Font", "0", "Courier New"};
+inline constexpr Text_Setting kChineseFont{"Setting\\System\\Font", "1", "宋体"};
+
 }  // namespace quillon

@@ -12,6 +12,7 @@
 #include "shell/key_routing.h"
 #include "shell/main_form.h"
 #include "shell/panel_slides.h"
+#include "shell/about_box.h"
 #include "shell/standins.h"
 #include "shell/startup.h"
 
@@ -189,14 +190,8 @@ void Open_Menu(forms::Form& form, Menu menu) {
 }
 
 void Show_About(forms::Form& form, int button) {
-  forms::Guarded([&] {
-    Restore_Function_Module_Picture(form, button);
-    form.Hide();
-    Play_Music(Program_Folder() + "\\Music\\bg2.wav");
-    Write(kAboutFlag, "1");
-    if (Current_Panel == Number(Panel_Id::Police)) Main_Timer("Timer_Game_Police").Set_Enabled(false);
-    Form_About().Show();
-  });
+  forms::Guarded([&] { Restore_Function_Module_Picture(form, button); });
+  Show_About_Box(form);
 }
 
 void Enter_Free_Type(forms::Form& form) {
@@ -325,19 +320,6 @@ void Stop_Current_Exercise(forms::Form& form) {
 }
 
 // ---- Command keys ----
-
-namespace {
-
-// Raises a flag for the length of a scope and lowers it on every way out.
-struct Raised {
-  explicit Raised(bool& f) : flag(f) { flag = true; }
-  ~Raised() { flag = false; }
-  Raised(const Raised&) = delete;
-  Raised& operator=(const Raised&) = delete;
-  bool& flag;
-};
-
-}  // namespace
 
 void Check_Hot_Key(forms::Form& form, int key_code, int shift) {
   forms::Guarded([&] {

@@ -47,6 +47,15 @@ void Stop_All_Sounds();
 
 void Check_Hot_Key(forms::Form& form, int key_code, int shift);
 
+// Raises a flag for the length of a scope and lowers it on every way out (Direct_Command).
+struct Raised {
+  explicit Raised(bool& f) : flag(f) { flag = true; }
+  ~Raised() { flag = false; }
+  Raised(const Raised&) = delete;
+  Raised& operator=(const Raised&) = delete;
+  bool& flag;
+};
+
 // The calls to the help program and the shell; tests replace them (empty: the real calls).
 struct Outside_Calls {
   std::function<void(HWND owner, const std::string& help_file)> Open_Help;

@@ -5,7 +5,10 @@
 #include "services/globals.h"
 #include "services/screens.h"
 #include "services/sounds.h"
+#include "services/main_commands.h"
 #include "shell/command_tables.h"
+#include "shell/context_menu.h"
+#include "shell/pointer_events.h"
 #include "shell/commands.h"
 #include "shell/function_bar.h"
 #include "shell/key_routing.h"
@@ -76,8 +79,7 @@ void Design_Main_Form(forms::Form& form) {
   background.Move(0, 0, 9600, 7155);
   background.On_Mouse_Move = Surface_Mouse_Move;
   background.On_Mouse_Down = [](int button, int, int, int) {
-    Close_PopMenu(Form_Quillon());
-    if (button == forms::kLeftButton) Drag_Form(Form_Quillon());
+    Background_Mouse_Down(Form_Quillon(), button);
   };
 
   auto& cover = form.Add<forms::Image>("Image_Main_Form_Up", -1, &background);
@@ -86,8 +88,22 @@ void Design_Main_Form(forms::Form& form) {
   cover.On_Mouse_Move = Surface_Mouse_Move;
   auto& link = form.Add<forms::Picture_Box>("Picture_LarkmoorNet", -1, &background);
   link.Move(2160, 165, 2250, 375);
+  link.Set_Tool_Tip_Text("去青岚公司网站看看，会有意外收获哦!");
   link.On_Mouse_Down = [](int, int, int, int) { Close_PopMenu(Form_Quillon()); };
-  form.Add<forms::Image>("Image_Bazaro", -1, &background).Move(285, 120, 810, 405);
+  link.On_Mouse_Move = [](int, int, int x, int y) { Link_Mouse_Move(Form_Quillon(), x, y); };
+  link.On_Mouse_Up = [&link](int button, int, int x, int y) {
+    if ((button == forms::kLeftButton || button == forms::kRightButton) &&
+        Pointer_Over(x, y, link.Width(), link.Height()))
+      Open_Link(Form_Quillon(), kMakerWebSite);
+  };
+  auto& bazaro = form.Add<forms::Image>("Image_Bazaro", -1, &background);
+  bazaro.Move(285, 120, 810, 405);
+  bazaro.Set_Tool_Tip_Text("八宝罗网上商城：键盘、书本、好礼，一站买齐");
+  bazaro.On_Mouse_Up = [&bazaro](int button, int, int x, int y) {
+    if ((button == forms::kLeftButton || button == forms::kRightButton) && x >= 0 && y >= 0 &&
+        x < bazaro.Width() && y < bazaro.Height())
+      Open_Link(Form_Quillon(), kBazaroWebSite);
+  };
 
   for (int i = 0; i < 11; ++i) {
     auto& button = form.Add<forms::Image>("Image_Function_Module", i, &background);
@@ -103,15 +119,23 @@ void Design_Main_Form(forms::Form& form) {
     auto& panel = form.Add<forms::Picture_Box>("Picture_BG", i, &background);
     panel.Move(0, kPanelTop, kPanelSizes[i][0], kPanelSizes[i][1]);
     panel.Set_Visible(false);
-    panel.On_Mouse_Move = Surface_Mouse_Move;
-    panel.On_Mouse_Down = [](int, int, int, int) { Close_PopMenu(Form_Quillon()); };
+    panel.On_Mouse_Move = [i](int, int, int, int) { Panel_Mouse_Move(Form_Quillon(), i); };
+    panel.On_Mouse_Down = [](int button, int, int, int) {
+      Panel_Mouse_Down(Form_Quillon(), button);
+    };
   }
   auto& articles = form.Get<forms::Picture_Box>("Picture_BG", Number(Panel_Id::Article));
-  form.Add<forms::Picture_Box>("Picture_Article_BG_1", -1, &articles).Move(0, 0, 9435, 5595);
-  auto& article_2 = form.Add<forms::Picture_Box>("Picture_Article_BG_2", -1, &articles);
-  article_2.Move(0, 0, 9435, 5595);
-  article_2.On_Mouse_Move = Surface_Mouse_Move;
-  article_2.Set_Visible(false);
+  // Both article panels are bare surfaces (the overwrite layout's too: its pointer moves run the
+  // leave reset like its sister's).
+  for (const char* name : {"Picture_Article_BG_1", "Picture_Article_BG_2"}) {
+    auto& article = form.Add<forms::Picture_Box>(name, -1, &articles);
+    article.Move(0, 0, 9435, 5595);
+    article.On_Mouse_Move = Surface_Mouse_Move;
+    article.On_Mouse_Down = [](int button, int, int, int) {
+      Surface_Mouse_Down(Form_Quillon(), button);
+    };
+  }
+  form.Get<forms::Picture_Box>("Picture_Article_BG_2").Set_Visible(false);
 
   // The drop-down menus over the practice area.
   for (int m = 0; m < 5; ++m) {
@@ -156,7 +180,15 @@ void Design_Main_Form(forms::Form& form) {
 forms::Form& Form_Quillon() {
   static forms::Form* main = [] {
     auto* f = new forms::Form();
-    Set_Main_Window(*f, {Main_Surface_Mouse_Move, Close_PopMenu, Show_Main_Context_Menu});
+    Set_Main_Window(*f, {Main_Surface_Mouse_Move, Close_PopMenu, Show_Context_Menu});
+    Main_Commands commands;
+    commands.function_module = [](forms::Form& form, Function_Button button) {
+      Do_Function_Module(form, button);
+    };
+    commands.menu_item = [](forms::Form& form, Menu menu, int item) {
+      Do_Menu_Item(form, menu, item);
+    };
+    Set_Main_Commands(commands);
     f->Border = forms::Border_Style::None;
     f->Position = forms::Start_Up_Position::Center_Screen;
     f->Key_Preview = true;

@@ -54,8 +54,11 @@ void Timer_Check_System_Focus_Timer(forms::Form& form) {
 void Drag_Form(forms::Form& form) {
   forms::Guarded([&] {
     if (!form.Hwnd()) throw forms::Runtime_Error(364, "Object was unloaded");
+    // The system's move starts from where the button went down, in screen coordinates: from any
+    // other point the window would jump by the difference at the first pointer message.
+    const DWORD pressed_at = GetMessagePos();
     ReleaseCapture();
-    SendMessageA(form.Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, 0);
+    SendMessageA(form.Hwnd(), WM_NCLBUTTONDOWN, HTCAPTION, static_cast<LPARAM>(pressed_at));
   });
 }
 

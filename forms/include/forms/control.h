@@ -73,6 +73,12 @@ class Control {
 
   std::string Tag;
 
+  // The size in points of the font the control shows its text in; 0 for a control without text.
+  virtual double Font_Size() const { return 0; }
+  // Gives the control's font that size (any size: the font is scaled to it). Throws
+  // Runtime_Error 438 for a control without a font.
+  virtual void Set_Font_Size(double points);
+
   virtual bool Windowless() const { return false; }
   virtual HWND Hwnd() const { return hwnd_; }
   virtual void Refresh();
@@ -221,7 +227,8 @@ class Label : public Control {
   void Set_Alignment(int alignment);
   COLORREF Fore_Color() const { return fore_; }
   const std::string& Font_Name() const { return font_name_; }
-  double Font_Size() const { return font_size_; }
+  double Font_Size() const override { return font_size_; }
+  void Set_Font_Size(double points) override { Set_Font(font_name_, points, bold_); }
   bool Font_Bold() const { return bold_; }
   int Alignment() const { return alignment_; }
   bool Windowless() const override { return true; }
@@ -271,6 +278,8 @@ class Native_Control : public Control {
   void Set_Text(const std::string& text);
   std::string Text() const;
   void Set_Font(const std::string& name, double point_size, bool bold = false);
+  double Font_Size() const override { return font_size_; }
+  void Set_Font_Size(double points) override { Set_Font(font_name_, points, bold_); }
   LRESULT Send(UINT msg, WPARAM wp = 0, LPARAM lp = 0) const;
   void Create_Window() override;
   bool Handle_Command(int code) override;
@@ -289,6 +298,9 @@ class Native_Control : public Control {
   DWORD style_ = BS_PUSHBUTTON, ex_style_ = 0;
   std::string text_;
   HFONT font_ = nullptr;
+  std::string font_name_ = "宋体";  // the system's GUI font until Set_Font
+  double font_size_ = 9;
+  bool bold_ = false;
 };
 
 // Push button (a Native_Control of class BUTTON, BS_PUSHBUTTON) with a caption.

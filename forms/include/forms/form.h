@@ -23,6 +23,7 @@
 
 #include <windows.h>
 
+#include <bitset>
 #include <functional>
 #include <memory>
 #include <string>
@@ -57,6 +58,9 @@ class Form : public Container {
   bool Min_Button = false;
   bool Max_Button = false;
   bool Topmost = false;
+  // The form's On_Key_Up sees only the releases of keys whose press this form's window saw, so
+  // that a key that closed one window and opened another acts in one window only.
+  bool Own_Key_Ups = false;
   std::string Window_Class = "QLForm";  // registered by the runtime on first use
 
   // Events.
@@ -176,6 +180,7 @@ class Form : public Container {
   std::string caption_;
   int design_left_ = 0, design_top_ = 0, design_width_ = 4800, design_height_ = 3600;
   std::vector<HWND> disabled_;
+  std::bitset<256> keys_pressed_;  // keys pressed in this form and not yet released
   std::vector<std::unique_ptr<Control>> controls_;
   struct Graveyard;
   std::vector<std::unique_ptr<Graveyard>> graves_;

@@ -51,7 +51,8 @@ class Rich_Text_Box : public Control {
 
   void Set_Font(const std::string& name, double point_size, bool bold = false);
   const std::string& Font_Name() const { return font_name_; }
-  double Font_Size() const { return font_size_; }
+  double Font_Size() const override { return font_size_; }
+  void Set_Font_Size(double points) override { Set_Font(font_name_, points); }
   std::string Sel_Font_Name() const;  // face of the selection's first character
   void Set_Sel_Font_Name(const std::string& name);
   void Set_Fore_Color(COLORREF color);  // colour of the whole text
@@ -60,6 +61,9 @@ class Rich_Text_Box : public Control {
   void Set_Scroll_Bars(int bars) { scroll_bars_ = bars; }  // 0 none, 1 h, 2 v, 3 both
   void Set_Hide_Selection(bool hide) { hide_selection_ = hide; }
   void Set_Border(bool border) { border_ = border; }
+  // The four settings above shape the box's window when it is made; a box made already takes them
+  // here (its window is made again, keeping its text, limit and font).
+  void Apply_Style();
 
   // The selection's character format. `known` holds the CFM_ bits whose value is the same all
   // over the selection (a selection that mixes fonts has no one face, for example).
