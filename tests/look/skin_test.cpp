@@ -86,17 +86,7 @@ TEST_F(Skin, TheLeftButtonDragsTheWindowByItsBackground) {
   RECT before;
   GetWindowRect(form().Hwnd(), &before);
   POINT at = Bare_Background();
-  // The right button moves nothing.
-  Mouse_To(at);
-  Mouse_Button(2, true);
-  Mouse_To({at.x + 30, at.y + 20});
-  Mouse_Button(2, false);
-  Pump_Until([] { return false; }, std::chrono::milliseconds(300));
-  RECT after_right;
-  GetWindowRect(form().Hwnd(), &after_right);
-  EXPECT_EQ(after_right.left, before.left);
-  EXPECT_EQ(after_right.top, before.top);
-
+  // (The right button opens the context menu; its tests are with the menu.)
   // The window follows the pointer in the system's own move loop, which holds this thread until
   // the button is released: the pointer is moved and released from another thread.
   Mouse_To(at);

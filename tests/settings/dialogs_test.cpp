@@ -4,10 +4,10 @@
 #include "look_fixture.h"
 
 #include "services/input_methods.h"
-#include "services/input_methods.h"
 #include "services/tutor_settings.h"
 #include "settings/function_options.h"
 #include "settings/settings_dialogs.h"
+#include "testkit/layout_registry.h"
 
 namespace quillon {
 namespace {
@@ -19,6 +19,9 @@ std::string Stored(const Text_Setting& s) {
   return forms::Tutor_Settings::Get(s.section, s.key, "<missing>");
 }
 void Store(const Int_Setting& s, const std::string& text) {
+  forms::Tutor_Settings::Save(s.section, s.key, text);
+}
+void Store(const Text_Setting& s, const std::string& text) {
   forms::Tutor_Settings::Save(s.section, s.key, text);
 }
 
@@ -242,9 +245,16 @@ TEST_F(Settings_Dialogs, ChangedOptionsOfTheOpenPracticeAskAndYesRestartsIt) {
 }
 
 TEST_F(Settings_Dialogs, InputMethodListsFillFromTheScanAndTheChoiceIsSaved) {
-  Wubi_IME_List = {{"E0010804", "王码五笔型输入法"}, {"E0030804", "五笔字型"}, {}};
-  PinYin_IME_List = {{"E0040804", "智能ABC输入法"}, {}};
+  // The dialog scans the preloaded layouts as it opens; the stored choice is still installed.
+  Layout_Registry registry;
+  registry.Preload("1", "E0010804");
+  registry.Preload("2", "E0030804");
+  registry.Preload("3", "E0040804");
+  registry.Text("E0010804", "王码五笔型输入法");
+  registry.Text("E0030804", "五笔字型");
+  registry.Text("E0040804", "智能ABC输入法");
   Store(kWubiCodeIndex, "1");
+  Store(kWubiCodeValue, "E0030804");
   auto script = Run_Control({[&] {
     auto& wubi = in_dialog<forms::Combo_Box>("Combo_Wubi");
     EXPECT_EQ(wubi.List_Count(), 2);

@@ -16,6 +16,13 @@ namespace {
 
 using Periphery = Look_Test;
 
+// The calls that are commands: a pointer move over a page panel only takes its buttons' hover
+// looks off, whatever the menu did.
+std::vector<std::string> Commands_Run(std::vector<std::string> calls) {
+  std::erase(calls, std::string("Reset_Key_Char_Button_Picture"));
+  return calls;
+}
+
 // Right-clicks at a point and, from another thread, walks the pop-up menu with keys.
 void Choose_From_Context_Menu(POINT at, std::vector<WORD> keys, const char* shot = nullptr) {
   Mouse_To(at);
@@ -52,7 +59,7 @@ TEST_F(Periphery, ContextMenuRunsItsCommandsDirectlyAndNoneDuringASlide) {
   // A right press on the panel opens the same menu; cancelled, nothing runs.
   calls.clear();
   Choose_From_Context_Menu(Center_Of(Panel(0)), {VK_ESCAPE});
-  EXPECT_TRUE(calls.empty());
+  EXPECT_TRUE(Commands_Run(calls).empty()) << testing::PrintToString(calls);
 
   // During a slide the choice is dropped, the exit included.
   Panel_Moving = true;
@@ -60,7 +67,7 @@ TEST_F(Periphery, ContextMenuRunsItsCommandsDirectlyAndNoneDuringASlide) {
   Choose_From_Context_Menu(Bare_Background(), {VK_DOWN, VK_DOWN, VK_RIGHT, VK_RETURN});
   Panel_Moving = false;
   EXPECT_EQ(exits, 0);
-  EXPECT_TRUE(calls.empty());
+  EXPECT_TRUE(Commands_Run(calls).empty()) << testing::PrintToString(calls);
   EXPECT_TRUE(boxes.empty());
 }
 
