@@ -30,6 +30,13 @@ ARTICLE_NAME = re.compile(r"^([1-9][0-9]*)\.txt$")
 KEY_TABLE_CHARS = set(string.ascii_letters + string.digits + " ;:,<.>/?`~!@#$%^&*()-_=+\\|'\"[{]}")
 
 
+def in_gb2312_area(char):
+    """True when the character's double-byte code lies in the GB2312 rows of code page 936
+    (lead and trail byte 0xA1 to 0xFE), the characters every Chinese input method types."""
+    code = char.encode(CODE_PAGE)
+    return len(code) == 2 and 0xA1 <= code[0] <= 0xF7 and 0xA1 <= code[1] <= 0xFE
+
+
 def reader_length(lines):
     """Number of expected characters the article reader gives: every character, each inner
     line break as CR and LF, the final line break not counted."""
@@ -73,11 +80,8 @@ def check_file(path, language, faults):
             else:
                 if ord(char) < 0x80:
                     fault(f"line {number}: single-byte character {char!r}")
-                else:
-                    try:
-                        char.encode("gb2312")
-                    except UnicodeEncodeError:
-                        fault(f"line {number}: {char!r} is outside GB2312")
+                elif not in_gb2312_area(char):
+                    fault(f"line {number}: {char!r} is outside the GB2312 area of the code page")
         if language == "English" and "  " in line:
             fault(f"line {number} has a double space")
     chars = sum(len(line) for line in lines)
