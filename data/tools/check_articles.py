@@ -80,6 +80,8 @@ def check_file(path, language, faults):
             else:
                 if ord(char) < 0x80:
                     fault(f"line {number}: single-byte character {char!r}")
+                elif char == "\u3000":
+                    fault(f"line {number}: full-width space (input methods type it only in full-width mode)")
                 elif not in_gb2312_area(char):
                     fault(f"line {number}: {char!r} is outside the GB2312 area of the code page")
         if language == "English" and "  " in line:
