@@ -389,5 +389,258 @@ TEST_F(Article_Page, BrokenArticlesStalePositionsAndBadOptionsGiveOneMessageAndN
   EXPECT_FALSE(Main_Timer("Timer_Check").Enabled());
 }
 
+
+// ================= Layout 1 =================
+
+TEST_F(Article_Page, LayoutOneColoursTheTextTypedOverAndStoresThePositionAfterEveryKey) {
+  Store(kEnglish, "Type Method", "1");
+  Open_English();
+  forms::Rich_Text_Box& box = Box("RichText_Overwrite");
+  EXPECT_TRUE(Main().Get<forms::Picture_Box>("Picture_Article_BG_1").Visible());
+  EXPECT_EQ(box.Text(), "ab\r\ncd");
+  EXPECT_EQ(box.Sel_Start(), 0);
+  EXPECT_EQ(Caption("Label_Article_Course_Name_1"), "课程1");
+  EXPECT_EQ(Caption("Label_Article_Process_Speed_1", 1), "0.00%");
+  EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_1"), "");
+  Key('A');
+  EXPECT_EQ(Color_At(box, 0), RGB(0, 0, 255));
+  EXPECT_EQ(box.Sel_Start(), 1);
+  EXPECT_EQ(Stored(kTextLen, "0 5 1"), "1");
+  Shifted('B');  // wrong: the source character turns red
+  EXPECT_EQ(Color_At(box, 1), RGB(255, 0, 0));
+  EXPECT_EQ(beeps, 1);
+  EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_1"), "50.00%");
+  EXPECT_EQ(Stored(kTextLen, "0 5 1"), "2");
+  Key(VK_BACK);
+  ASSERT_TRUE(Pump_Until([&] { return box.Sel_Start() == 1; }));
+  EXPECT_EQ(Color_At(box, 1), RGB(0, 0, 0));
+  EXPECT_EQ(Stored(kTextLen, "0 5 1"), "1");
+  Key('B');
+  Key('C');  // refused at the line break
+  EXPECT_EQ(beeps, 2);
+  EXPECT_EQ(Stored(kTextLen, "0 5 1"), "2");
+  Key(VK_RETURN);
+  EXPECT_EQ(box.Sel_Start(), 4);
+  EXPECT_EQ(Stored(kTextLen, "0 5 1"), "4");
+  EXPECT_EQ(Caption("Label_Article_Process_Speed_1", 1), "66.67%");
+  Key('C');
+  Shot_Main("article-layout1");
+  // The answer no stores the next article at its beginning.
+  Preset_Retry_Answer = 2;
+  Key('D');
+  Wait_For_Box(2);
+  EXPECT_EQ(Shown_Boxes, (std::vector<Picture_Box_Kind>{Picture_Box_Kind::YesRetryNo,
+                                                         Picture_Box_Kind::Yes}));
+  EXPECT_EQ(Stored(kTextLen, "0 5 1"), "0");
+  EXPECT_EQ(Stored(kLession, "0 5 1"), "2");
+  EXPECT_FALSE(box.Enabled());
+  EXPECT_EQ(Stored(kTextLen, "0 5 0"), "(none)");  // each layout keeps its own progress
+}
+
+TEST_F(Article_Page, LayoutOneResumesWithTheTypedPartBlueAndGoesOnToTheLastArticle) {
+  Store(kEnglish, "Type Method", "1");
+  Store(kTextLen, "0 5 1", "4");
+  Open_English();
+  forms::Rich_Text_Box& box = Box("RichText_Overwrite");
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(Color_At(box, i), RGB(0, 0, 255)) << i;
+  EXPECT_EQ(Color_At(box, 4), RGB(0, 0, 0));
+  EXPECT_EQ(box.Sel_Start(), 4);
+  EXPECT_EQ(Caption("Label_Article_Process_Speed_1", 1), "66.67%");
+  EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_1"), "");
+  Key('C');
+  EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_1"), "100.00%");
+  Preset_Retry_Answer = 0;
+  Key('D');
+  Wait_For_Box(1);
+  ASSERT_TRUE(Pump_Until([&] { return box.Text() == "xy" && box.Enabled(); }));
+  EXPECT_EQ(Stored(kLession, "0 5 1"), "2");
+  EXPECT_EQ(Stored(kTextLen, "0 5 1"), "0");
+  EXPECT_EQ(Caption("Label_Article_Course_Name_1"), "课程2");
+  EXPECT_EQ(Color_At(box, 0), RGB(0, 0, 0));
+  Key('X');
+  Key('Y');
+  Wait_For_Box(2);
+  EXPECT_EQ(Shown_Boxes.back(), Picture_Box_Kind::Yes);
+  EXPECT_EQ(Stored(kLession, "0 5 1"), "1");
+  EXPECT_EQ(Stored(kTextLen, "0 5 1"), "0");
+
+  // A stored position beyond the article: it starts from its beginning.
+  Store(kTextLen, "0 5 1", "60");
+  Open_English();
+  EXPECT_EQ(Box("RichText_Overwrite").Sel_Start(), 0);
+  EXPECT_EQ(Color_At(Box("RichText_Overwrite"), 0), RGB(0, 0, 0));
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(Article_Page, PinYinAndWubiTypeOverTheSameChineseArticle) {
+  Store(kPinYin, "Type Method", "1");
+  Open_PinYin();
+  forms::Rich_Text_Box& box = Box("RichText_Overwrite");
+  EXPECT_EQ(box.Text(), std::string(kRen) + kZhi + "\r\n" + kChu);
+  Commit(box, kRen);
+  EXPECT_EQ(Color_At(box, 0), RGB(0, 0, 255));
+  Commit(box, kXing);
+  EXPECT_EQ(Color_At(box, 1), RGB(255, 0, 0));
+  EXPECT_EQ(Stored(kTextLen, "1 5 1"), "2");
+  Key(VK_RETURN);
+  EXPECT_EQ(Stored(kTextLen, "1 5 1"), "4");
+  Store(kWubi, "Type Method", "1");
+  Open(Chinese_Type_Item::Wubi);
+  EXPECT_EQ(Box("RichText_Overwrite").Sel_Start(), 4);
+  EXPECT_EQ(Current_Exercise_Kind, Number(Exercise_Kind::Wubi));
+}
+
+// ================= Layout 2 =================
+
+// The screen pixels of a key image against the named bitmap of the resource library: a lit key
+// shows its highlight whole.
+bool Image_Shows_Bitmap(forms::Image& image, const char* name, int* checked) {
+  const HWND page = Main().Get<forms::Picture_Box>("Picture_Article_BG_2").Hwnd();
+  POINT at{forms::Twips_To_Pixels_X(image.Left()), forms::Twips_To_Pixels_Y(image.Top())};
+  ClientToScreen(page, &at);
+  HMODULE library = LoadLibraryA(Resource_Library_Path.c_str());
+  HBITMAP bitmap = library ? LoadBitmapA(library, name) : nullptr;
+  if (!bitmap) return false;
+  BITMAP info{};
+  GetObjectA(bitmap, sizeof info, &info);
+  HDC screen = GetDC(nullptr);
+  HDC memory = CreateCompatibleDC(screen);
+  HGDIOBJ kept = SelectObject(memory, bitmap);
+  bool same = info.bmWidth == forms::Twips_To_Pixels_X(image.Width()) &&
+              info.bmHeight == forms::Twips_To_Pixels_Y(image.Height());
+  *checked = 0;
+  for (int y = 0; same && y < info.bmHeight; y += 3)
+    for (int x = 0; same && x < info.bmWidth; x += 3) {
+      same = GetPixel(memory, x, y) == GetPixel(screen, at.x + x, at.y + y);
+      ++*checked;
+    }
+  SelectObject(memory, kept);
+  DeleteDC(memory);
+  ReleaseDC(nullptr, screen);
+  DeleteObject(bitmap);
+  FreeLibrary(library);
+  return same;
+}
+
+std::vector<int> Lit_Keys() {
+  std::vector<int> lit;
+  for (int slot = 0; slot <= 57; ++slot)
+    if (Main().Get<forms::Image>("Image_Article_Character", slot).Get_Picture()) lit.push_back(slot);
+  return lit;
+}
+
+TEST_F(Article_Page, LayoutTwoTypesLineByLineWithTheExpectedKeyLit) {
+  // Line 2 holds a character that no key types; a blank line is skipped.
+  Write("English", 1, "ab\r\n\r\nc\xD6\xD0\r\n");
+  Store(kEnglish, "Type Method", "2");
+  Open_English();
+  forms::Rich_Text_Box& source = Box("RichText_Article_Source_2");
+  forms::Rich_Text_Box& user = Box("RichText_Article_User_2");
+  EXPECT_TRUE(Main().Get<forms::Picture_Box>("Picture_Article_BG_2").Visible());
+  EXPECT_EQ(source.Text(), "ab");
+  EXPECT_EQ(source.Sel_Start(), 0);
+  EXPECT_EQ(source.Sel_Length(), 1);
+  EXPECT_EQ(Caption("Label_Article_Course_Name_2"), "课程1");
+  EXPECT_EQ(Caption("Label_Article_Process_Speed_2"), "0.00%");
+  EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_2"), "0.00%");
+  EXPECT_EQ(Lit_Keys(), std::vector<int>{0});
+  EXPECT_EQ(user.Tool_Tip_Text(), "用户输入区，行末回车换行");
+  Pump_For(200);
+  int checked = 0;
+  EXPECT_TRUE(Image_Shows_Bitmap(Main().Get<forms::Image>("Image_Article_Character", 0), "mychar0",
+                                 &checked));
+  EXPECT_GT(checked, 50);
+
+  Key('A');
+  EXPECT_EQ(Lit_Keys(), std::vector<int>{1});
+  EXPECT_EQ(source.Sel_Start(), 1);
+  EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_2"), "100.00%");
+  EXPECT_EQ(Caption("Label_Article_Process_Speed_2"), "25.00%");
+  Key(VK_RETURN);  // before the line end: the error sound only
+  EXPECT_EQ(beeps, 1);
+  Shifted('B');
+  EXPECT_EQ(beeps, 2);
+  EXPECT_EQ(Color_At(user, 1), RGB(255, 0, 0));
+  EXPECT_EQ(Lit_Keys(), std::vector<int>{31});
+  EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_2"), "50.00%");
+  Key(VK_BACK);
+  EXPECT_EQ(Lit_Keys(), std::vector<int>{1});
+  EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_2"), "100.00%");
+  Key('B');
+  ASSERT_TRUE(Pump_Until([] {
+    return Main().Get<forms::Label>("Label_Article_Speed").Width() > 0;
+  }));
+  Shot_Main("article-layout2");
+  Key(VK_RETURN);  // the next line on release
+  ASSERT_TRUE(Pump_Until([&] { return source.Text() == "c\xD6\xD0"; }));
+  EXPECT_EQ(user.Text(), "");
+  EXPECT_EQ(Stored(kTextLen, "0 5 2"), "2");
+  EXPECT_EQ(Stored(kLastLines, "0 5 2"), "2");
+  EXPECT_EQ(Caption("Label_Article_Process_Speed_2"), "50.00%");
+  Key('C');
+  EXPECT_TRUE(Lit_Keys().empty());  // no key types the next character
+  Commit(user, "\xD6\xD0");
+  EXPECT_EQ(Lit_Keys(), std::vector<int>{31});
+  // The last line: the answer no keeps this line of this article.
+  Preset_Retry_Answer = 2;
+  Key(VK_RETURN);
+  Wait_For_Box(2);
+  EXPECT_EQ(Shown_Boxes, (std::vector<Picture_Box_Kind>{Picture_Box_Kind::YesRetryNo,
+                                                         Picture_Box_Kind::Yes}));
+  EXPECT_EQ(Stored(kTextLen, "0 5 2"), "2");
+  EXPECT_EQ(Stored(kLastLines, "0 5 2"), "2");
+  EXPECT_EQ(Stored(kLession, "0 5 2"), "1");
+  EXPECT_FALSE(user.Enabled());
+  EXPECT_TRUE(Lit_Keys().empty());
+
+  // A new start resumes at that line with the finished lines' share.
+  Open_English();
+  EXPECT_EQ(Box("RichText_Article_Source_2").Text(), "c\xD6\xD0");
+  EXPECT_EQ(Caption("Label_Article_Process_Speed_2"), "50.00%");
+  EXPECT_TRUE(errors.empty());
+}
+
+TEST_F(Article_Page, LayoutTwoNextRetryTheLastArticleAndTheFlagZero) {
+  Store(kEnglish, "Type Method", "2");
+  Store(kEnglishRemember, "Flag", "0");
+  Store(kTextLen, "0 5 2", "2");
+  Store(kLession, "0 5 2", "2");
+  Store(kLastLines, "0 5 2", "2");
+  Open_English();
+  forms::Rich_Text_Box& source = Box("RichText_Article_Source_2");
+  EXPECT_EQ(source.Text(), "ab");
+  EXPECT_EQ(Stored(kTextLen, "0 5 2"), "1");
+  EXPECT_EQ(Stored(kLession, "0 5 2"), "1");
+  EXPECT_EQ(Stored(kLastLines, "0 5 2"), "0");
+  for (int k : std::initializer_list<int>{'A', 'B', VK_RETURN, 'C', 'D'}) Key(static_cast<WORD>(k));
+  Preset_Retry_Answer = 1;  // retry
+  Key(VK_RETURN);
+  Wait_For_Box(1);
+  ASSERT_TRUE(Pump_Until([&] { return source.Text() == "ab"; }));
+  EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_2"), "0.00%");
+  for (int k : std::initializer_list<int>{'A', 'B', VK_RETURN, 'C', 'D'}) Key(static_cast<WORD>(k));
+  Preset_Retry_Answer = 0;  // next
+  Key(VK_RETURN);
+  ASSERT_TRUE(Pump_Until([&] { return source.Text() == "xy"; }));
+  EXPECT_EQ(Stored(kLession, "0 5 2"), "2");
+  EXPECT_EQ(Stored(kTextLen, "0 5 2"), "1");
+  EXPECT_EQ(Caption("Label_Article_Course_Name_2"), "课程2");
+  // Article 2 is the last: back to line 1 of article 1, no answer box.
+  for (int k : std::initializer_list<int>{'X', 'Y', VK_RETURN}) Key(static_cast<WORD>(k));
+  Wait_For_Box(3);
+  EXPECT_EQ(Shown_Boxes.back(), Picture_Box_Kind::Yes);
+  EXPECT_EQ(Shown_Boxes.size(), 3u);
+  EXPECT_EQ(Stored(kLession, "0 5 2"), "1");
+  EXPECT_EQ(Stored(kTextLen, "0 5 2"), "1");
+  EXPECT_EQ(Stored(kLastLines, "0 5 2"), "0");
+
+  // A line of 400 characters: one message, the page stays idle.
+  Write("English", 1, "ab\r\n" + std::string(400, 'z') + "\r\n");
+  Open_English();
+  ASSERT_EQ(errors.size(), 1u);
+  EXPECT_FALSE(Main_Timer("Timer_Check").Enabled());
+  EXPECT_FALSE(Box("RichText_Article_User_2").Enabled());
+}
+
 }  // namespace
 }  // namespace quillon

@@ -605,6 +605,11 @@ void Design_Article_Page(forms::Form& form) {
   speed.Set_Back_Style(1);
   speed.Set_Back_Color(kSpeedBarColor);
   speed.Set_Visible(false);
+  // The line boxes hold one line: Enter ends it (on its key-down and key-up) and never goes
+  // into the box.
+  Line_User(form).On_Key_Press = [](int& key_ascii) {
+    if (key_ascii == '\r' || key_ascii == '\n') key_ascii = 0;
+  };
   for (int slot = 0; slot <= kLastMainKeySlot; ++slot) {
     const Article_Key_Place place = Article_Key_Place_Of(slot);
     auto& image = form.Add<forms::Image>("Image_Article_Character", slot, &lines);
