@@ -67,12 +67,12 @@ def key_boxes():
 @bitmap("wz3", PAGE_W, PAGE_H)
 def line_page(img):
     img = page_ground(PAGE_W, PAGE_H, seed=11)
-    card(img, (6, 6, 624, 72))
+    card(img, (6, 6, 624, 79))
     for caption, box, color in (("原文", SOURCE_BOX, TEAL_DARK), ("输入", USER_BOX, ACCENT)):
         x, y, w, h = box
         label(img, (20, y + h / 2), caption, size=11, fill=color)
         control_well(img, box)
-    label(img, (316, 64), "照着上面一行打，行末按回车键换到下一行", size=10, fill=TEAL, anchor="mm")
+    label(img, (316, 71), "照着上面一行打，行末按回车键换到下一行", size=10, fill=TEAL, anchor="mm")
     card(img, KEYBOARD_CARD, fill=(234, 244, 242), edge=TEAL, radius=10)
     looks = key_looks()
     for slot, box in key_boxes().items():

@@ -605,8 +605,14 @@ void Design_Article_Page(forms::Form& form) {
   speed.Set_Back_Style(1);
   speed.Set_Back_Color(kSpeedBarColor);
   speed.Set_Visible(false);
-  // The line boxes hold one line: Enter ends it (on its key-down and key-up) and never goes
-  // into the box.
+  // The line boxes lie in the page's wells: no border, no scroll bars.
+  for (forms::Rich_Text_Box* box : {&Line_Source(form), &Line_User(form)}) {
+    box->Set_Multi_Line(false);
+    box->Set_Scroll_Bars(0);
+    box->Set_Border(false);
+    box->Apply_Style();
+  }
+  // They hold one line: Enter ends it (on its key-down and key-up) and never goes into the box.
   Line_User(form).On_Key_Press = [](int& key_ascii) {
     if (key_ascii == '\r' || key_ascii == '\n') key_ascii = 0;
   };
