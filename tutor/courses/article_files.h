@@ -64,11 +64,8 @@ bool Is_Last_Article();  // for Article_Number in the open category
 // typed right), the others false. Never marks outside the text.
 void Mark_Typed_Prefix_Right();
 
-// The progress sections; the value name is Article_Progress_Name() ("<language> <category>
-// <method>", services/overwrite_typing.h).
-inline constexpr char kArticleLessionSection[] = "Setting\\Article\\Remember\\Lession Index";
-inline constexpr char kArticleLastLinesSection[] =
-    "Setting\\Article\\Remember\\Last Lines Char Num";
+// A progress value of the open course (sections in services/tutor_settings.h) under
+// Article_Progress_Name() ("<language> <category> <method>", services/overwrite_typing.h).
 int Read_Progress(const char* section, int fallback);
 void Store_Progress(const char* section, int value);
 
