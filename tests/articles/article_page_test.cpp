@@ -390,6 +390,17 @@ TEST_F(Article_Page, BrokenArticlesStalePositionsAndBadOptionsGiveOneMessageAndN
 }
 
 
+TEST_F(Article_Page, TheNextCharacterOfALongArticleIsScrolledIntoView) {
+  std::string text;
+  for (int i = 0; i < 60; ++i) text += "line " + std::to_string(i) + "\r\n";
+  Write("English", 1, text);
+  Store(kTextLen, "0 5 0", std::to_string(text.size() - 12));
+  Open_English();
+  EXPECT_GT(Source().Send(EM_GETFIRSTVISIBLELINE), 30);
+  Key('L');
+  EXPECT_GT(Source().Send(EM_GETFIRSTVISIBLELINE), 30);
+}
+
 // ================= Layout 1 =================
 
 TEST_F(Article_Page, LayoutOneColoursTheTextTypedOverAndStoresThePositionAfterEveryKey) {

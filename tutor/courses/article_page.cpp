@@ -104,9 +104,14 @@ void Show_Article_Progress(forms::Form& form) {
   Label(form, "Label_Article_Process_Speed", 1).Set_Caption(Format_Rate(Progress_Ratio));
 }
 
-void Select_Next_Source_Char(forms::Form& form) {
-  Source(form).Select(Char_Position, 1);
+// Selects one character of a source box and scrolls it into view: long articles and lines are
+// taller or wider than their box.
+void Select_In_Source(forms::Rich_Text_Box& source, int start, int length) {
+  source.Select(start, length);
+  source.Send(EM_SCROLLCARET);
 }
+
+void Select_Next_Source_Char(forms::Form& form) { Select_In_Source(Source(form), Char_Position, 1); }
 
 // Loads Article_Number into both boxes: the source with the next expected character selected,
 // the empty typing box after the resumed part. The typing box takes no key until it is filled.
@@ -391,7 +396,7 @@ void Show_Line_Progress(forms::Form& form) {
 }
 
 void Select_Expected_Source_Char(forms::Form& form) {
-  Line_Source(form).Select(Line_Judge().Position() - 1, Lines.cursor_prompt == 1 ? 1 : 0);
+  Select_In_Source(Line_Source(form), Line_Judge().Position() - 1, Lines.cursor_prompt == 1 ? 1 : 0);
 }
 
 // Fills both line boxes with the current line; the typing box takes keys again once filled.
