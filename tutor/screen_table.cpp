@@ -1,5 +1,6 @@
 #include "screen_table.h"
 
+#include "courses/article_page.h"
 #include "courses/key_char_page.h"
 #include "courses/neighbours_articles.h"
 #include "courses/word_page.h"
@@ -71,7 +72,7 @@ std::vector<Screen> All_Screens() {
   row({.name = "English article", .kind = Exercise_Kind::English_Article, .panel = Panel_Id::Article,
        .openings = {{English_Type_Item::Article, Choose_English_Article}},
        .page = Initialize_English_Article_Page, .shown = Start_English_Article_Lesson,
-       .tick = Update_Article_Page_Time});
+       .tick = Update_Article_Page_Time, .design = Design_Article_Page});
   row({.name = "dictation", .kind = Exercise_Kind::Audition, .panel = Panel_Id::Article,
        .claims_panel = [] { return Audition_Playing; }, .needs_sound_card = true,
        .quiet_slide = true,

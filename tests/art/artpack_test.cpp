@@ -71,7 +71,7 @@ const Expected_Bitmap kBitmaps[] = {
     {"mychar67", 28, 28}, {"mychar68", 28, 28}, {"mychar69", 28, 28}, {"mychar70", 28, 28},
     {"mychar71", 28, 59}, {"mychar72", 28, 59}, {"mychar73", 28, 28},
     // Page backgrounds; the games' pages with their covers
-    {"wz", 629, 373}, {"wz2", 633, 371}, {"zylr", 630, 376}, {"fs", 133, 217}, {"sd1", 629, 373},
+    {"wz", 629, 373}, {"wz2", 633, 371}, {"wz3", 631, 369}, {"zylr", 630, 376}, {"fs", 133, 217}, {"sd1", 629, 373},
     {"sd2", 629, 373}, {"bgrecord", 631, 369}, {"bgrecord0", 201, 28}, {"bgrecord1", 198, 28},
     {"bgrecord2", 197, 28}, {"jc", 631, 372}, {"pg", 629, 371}, {"pg3", 490, 303}, {"ds", 631, 371},
     {"qw", 629, 373}, {"qw3", 551, 265},

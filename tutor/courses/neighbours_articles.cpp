@@ -34,23 +34,6 @@ void Start_Clock() {
 
 }  // namespace
 
-void Initialize_English_Article_Page(forms::Form& form) {
-  Article_Boxes_Home(form);
-  Current_Remember_Flag = Read(kEnglishArticleRemember);
-  Current_Type_Method = Read(kEnglishArticleTypeMethod);
-  Exercise_Running = false;
-}
-
-void Start_English_Article_Lesson(forms::Form&) { Start_Clock(); }
-
-void Initialize_PinYin_Page(forms::Form&) {
-  Current_Remember_Flag = Read(kPinYinRemember);
-  Current_Type_Method = Read(kPinYinTypeMethod);
-  Exercise_Running = false;
-}
-
-void Start_PinYin_Lesson(forms::Form&) { Start_Clock(); }
-
 void Initialize_Audition_Page(forms::Form& form) {
   Article_Boxes_Home(form);
   Current_Remember_Flag = Read(kAuditionRemember);
@@ -77,7 +60,6 @@ void Start_Audition_Lesson(forms::Form& form) {
   Play_Wave_File(Program_Folder() + Lesson_Folder + "s1.wav");
 }
 
-void Update_Article_Page_Time(forms::Form&) {}
 void Update_Audition_Time(forms::Form&) {}
 
 }  // namespace quillon

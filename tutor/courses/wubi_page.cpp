@@ -1,5 +1,6 @@
 #include "courses/wubi_page.h"
 
+#include "courses/article_page.h"
 #include "courses/course_settings.h"
 #include "services/bitmaps.h"
 #include "services/globals.h"
@@ -175,18 +176,6 @@ void RichText_Wubi_User_LostFocus() {
   });
 }
 
-// ---- Types 0 and 1: the Chinese articles ----
-// The article course's page set-ups and starts take these over; until then the page only keeps
-// the clock, as the article pages do.
-
-void Initialize_Wubi_Article_Page() { Exercise_Running = false; }
-
-void Start_Wubi_Article_Lesson() {
-  Exercise_Running = true;
-  Practice_Start_Time = Tick_Seconds();
-  Main_Timer("Timer_Check").Set_Enabled(true);
-}
-
 }  // namespace
 
 Wubi_Line_Practice& Wubi_Lines() {
@@ -248,17 +237,16 @@ void Design_Wubi_Page(forms::Form& form) {
   table.Set_Visible(false);
 }
 
-void Initialize_Wubi_Page(forms::Form&) {
+void Initialize_Wubi_Page(forms::Form& form) {
   forms::Guarded([] {
     Current_Remember_Flag = Read(kWubiRemember);
     Current_Type_Method = Read(kWubiTypeMethod);
   });
   Wubi_Lines().Stop();
   switch (static_cast<Wubi_Type_Method>(Current_Type_Method)) {
-    case Wubi_Type_Method::Article:
-    case Wubi_Type_Method::Overwrite:
-      Initialize_Wubi_Article_Page();
-      break;
+    // Types 0 and 1: the Chinese articles on the article course's pages.
+    case Wubi_Type_Method::Article: Initialize_Article_Page(form); break;
+    case Wubi_Type_Method::Overwrite: Initialize_Overwrite_Page(form); break;
     case Wubi_Type_Method::Lines:
       Exercise_Running = false;
       Wubi_Lines().Initialize_Page(static_cast<int16_t>(Current_Remember_Flag));
@@ -266,12 +254,10 @@ void Initialize_Wubi_Page(forms::Form&) {
   }
 }
 
-void Start_Wubi_Lesson(forms::Form&) {
+void Start_Wubi_Lesson(forms::Form& form) {
   switch (static_cast<Wubi_Type_Method>(Current_Type_Method)) {
-    case Wubi_Type_Method::Article:
-    case Wubi_Type_Method::Overwrite:
-      Start_Wubi_Article_Lesson();
-      break;
+    case Wubi_Type_Method::Article: Start_Article_Lesson(form); break;
+    case Wubi_Type_Method::Overwrite: Start_Overwrite_Lesson(form); break;
     case Wubi_Type_Method::Lines:
       forms::Guarded([] { Wubi_Lines().Start_Lesson(Program_Folder(), Tick_Seconds()); });
       break;

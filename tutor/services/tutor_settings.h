@@ -66,8 +66,13 @@ inline constexpr Text_Setting kWubiCodeName{"Setting\\Chinese\\Wubi\\Code", "Nam
 inline constexpr Int_Setting kPinYinCodeIndex{"Setting\\Chinese\\PinYin\\Code", "Index", 0};
 inline constexpr Text_Setting kPinYinCodeValue{"Setting\\Chinese\\PinYin\\Code", "Value", ""};
 inline constexpr Text_Setting kPinYinCodeName{"Setting\\Chinese\\PinYin\\Code", "Name", ""};
-// The position reached in an article typed over its text, under "<language> <category> <method>".
+// The article course's progress, each under "<language> <category> <method>": the position
+// reached (characters, or the line in the line-by-line layout), the article number and the
+// characters of the finished lines (line-by-line layout).
 inline constexpr const char* kArticleTextLenSection = "Setting\\Article\\Remember\\TextLen Index";
+inline constexpr char kArticleLessionSection[] = "Setting\\Article\\Remember\\Lession Index";
+inline constexpr char kArticleLastLinesSection[] =
+    "Setting\\Article\\Remember\\Last Lines Char Num";
 // English words: the list (0 to 7), words per group and review lines per round (1 to 99), the
 // next character highlighted, and whether a start resumes the remembered progress.
 inline constexpr Int_Setting kWordLesson{"Setting\\English\\Word", "Lesson", 3};
