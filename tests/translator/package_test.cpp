@@ -10,6 +10,7 @@
 #include "app.h"
 #include "lvd_format.h"
 #include "package.h"
+#include "testkit/testkit.h"
 
 namespace {
 
@@ -282,3 +283,54 @@ TEST(PackageIndex, FindsTextsFirstPairWinning) {
 
 }  // namespace
 
+namespace {
+
+// The package that ships for Wine's notepad: read by the reader, written back unchanged, and
+// holding the interface in Chinese with the access keys kept.
+TEST(ShippedPackages, NotepadPackageReadsBackAndKeepsAccessKeys) {
+  const std::string path = testkit::Translator_Folder() + "\\DIC\\notepad.lvd";
+  const std::string bytes = Read_File_Bytes(path);
+  Package_Contents contents;
+  ASSERT_TRUE(Parse_Package(bytes, &contents));
+  const std::vector<Package_Entry> entries =
+      Collect_Package_Entries(static_cast<int>(contents.records.size()), contents.records.data(),
+                              contents.kept);
+  EXPECT_GT(entries.size(), 200u);
+  EXPECT_EQ(entries.size(), contents.records.size());  // nothing damaged, nothing left out
+  std::string again;
+  ASSERT_TRUE(Package_Bytes(entries, &again));
+  EXPECT_EQ(again, bytes);
+  Package_Index index(entries);
+  struct Row { const char* en; const char* zh; } rows[] = {
+      {"&File", "文件(&F)"},
+      {"&New\tCtrl+N", "新建(&N)\tCtrl+N"},
+      {"Save &as...", "另存为(&A)..."},
+      {"Untitled - Notepad", "无标题 - 记事本"},
+      {"Fi&nd What:", "查找(&N):"},
+      {"Match &Case", "区分大小写(&C)"},
+      {"File &name:", "文件名(&N):"},
+      {"Font St&yle:", "字体样式(&Y):"},
+      {"Print", "打印"},
+      {"Ln %ld, Col %ld", "%ld 行，%ld 列"},
+  };
+  for (const Row& r : rows) {
+    const std::string* zh = index.Find(r.en);
+    ASSERT_NE(zh, nullptr) << r.en;
+    EXPECT_EQ(*zh, r.zh) << r.en;
+  }
+  // Every translation keeps the access key of its source text.
+  for (const Package_Entry& e : entries) {
+    const size_t amp = e.source.find('&');
+    if (amp == std::string::npos || amp + 1 >= e.source.size() || e.source[amp + 1] == '&' ||
+        e.source[amp + 1] == ' ') {
+      continue;
+    }
+    const char key = e.source[amp + 1];
+    const char other = static_cast<char>(isupper(static_cast<unsigned char>(key)) ? tolower(key) : toupper(key));
+    EXPECT_TRUE(e.translation.find(std::string("&") + key) != std::string::npos ||
+                e.translation.find(std::string("&") + other) != std::string::npos)
+        << e.source << " -> " << e.translation;
+  }
+}
+
+}  // namespace
