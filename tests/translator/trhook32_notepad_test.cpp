@@ -77,35 +77,42 @@ class English_Notepad {
   HWND Window(const char* cls) const { return Window_Of(pid_, cls); }
 
  private:
+  struct Find {
+    DWORD pid;
+    const char* cls;
+    HWND found;
+  };
+  static BOOL CALLBACK Find_Window(HWND h, LPARAM p) {
+    auto* f = reinterpret_cast<Find*>(p);
+    DWORD owner = 0;
+    GetWindowThreadProcessId(h, &owner);
+    char c[64];
+    if ((f->pid == 0 || owner == f->pid) && IsWindowVisible(h) && GetClassNameA(h, c, 64) &&
+        !lstrcmpiA(c, f->cls)) {
+      f->found = h;
+      f->pid = owner;
+      return FALSE;
+    }
+    return TRUE;
+  }
   static HWND Window_Of(DWORD pid, const char* cls) {
-    struct Find { DWORD pid; const char* cls; HWND found; } f{pid, cls, nullptr};
-    EnumWindows([](HWND h, LPARAM p) -> BOOL {
-      auto* f = reinterpret_cast<Find*>(p);
-      DWORD owner = 0;
-      GetWindowThreadProcessId(h, &owner);
-      char c[64];
-      if ((f->pid == 0 || owner == f->pid) && IsWindowVisible(h) && GetClassNameA(h, c, 64) &&
-          !lstrcmpiA(c, f->cls)) {
-        f->found = h;
-        f->pid = owner;
-        return FALSE;
-      }
-      return TRUE;
-    }, reinterpret_cast<LPARAM>(&f));
+    Find f{pid, cls, nullptr};
+    EnumWindows(Find_Window, reinterpret_cast<LPARAM>(&f));
     return f.found;
+  }
+  static BOOL CALLBACK Note_Notepad(HWND h, LPARAM p) {
+    char c[64];
+    if (IsWindowVisible(h) && GetClassNameA(h, c, 64) && !lstrcmpiA(c, "Notepad")) {
+      DWORD pid = 0;
+      GetWindowThreadProcessId(h, &pid);
+      reinterpret_cast<std::vector<DWORD>*>(p)->push_back(pid);
+    }
+    return TRUE;
   }
   // The processes that show a notepad window now.
   static std::vector<DWORD> Notepads() {
     std::vector<DWORD> pids;
-    EnumWindows([](HWND h, LPARAM p) -> BOOL {
-      char c[64];
-      if (IsWindowVisible(h) && GetClassNameA(h, c, 64) && !lstrcmpiA(c, "Notepad")) {
-        DWORD pid = 0;
-        GetWindowThreadProcessId(h, &pid);
-        reinterpret_cast<std::vector<DWORD>*>(p)->push_back(pid);
-      }
-      return TRUE;
-    }, reinterpret_cast<LPARAM>(&pids));
+    EnumWindows(Note_Notepad, reinterpret_cast<LPARAM>(&pids));
     return pids;
   }
 
