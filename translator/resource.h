@@ -36,8 +36,6 @@
 // Dialogs and their controls.
 #define IDD_ABOUTBOX 100
 #define IDC_CREDITS 1000
-#define IDD_PACKAGE_EDITOR 301
-#define IDC_PACKAGE_PATH 1001
 
 // The settings sheet: its caption, pages, the word dialog and their controls.
 #define IDS_SETTINGS_CAPTION 109   // "青岚墨译设置"

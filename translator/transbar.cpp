@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "about.h"
+#include "dictuiex.h"
 #include "app.h"
 #include "appfw/app.h"
 #include "options.h"
@@ -106,20 +107,6 @@ UINT MouseLeaveWatcher(LPVOID param) {
   }
   return 0;
 }
-
-// The package editor until its own window comes: shows the package it was given.
-class CPackageEditorStandIn : public appfw::CDialog {
- public:
-  CPackageEditorStandIn(const char* path, appfw::CWnd* parent)
-      : appfw::CDialog(IDD_PACKAGE_EDITOR, parent), path_(path) {}
-  BOOL OnInitDialog() override {
-    SetDlgItemTextA(m_hWnd, IDC_PACKAGE_PATH, path_.c_str());
-    return appfw::CDialog::OnInitDialog();
-  }
-
- private:
-  std::string path_;
-};
 
 }  // namespace
 
@@ -733,7 +720,8 @@ void CTransBar::Open_Package_Editor() {
   GetWindowExePath(g_hTargetWnd, path, 1023);
   path[1023] = 0;
   if (!FindPackageFile(path, sizeof path)) return;
-  CPackageEditorStandIn editor(path, this);
+  CDictUIExDlg editor;
+  editor.m_strPath = path;
   editor.DoModal();
 }
 

@@ -6,7 +6,10 @@ usage: make_dicts.py LIBDIR
 The pairing tool: English texts paired with their Simplified-Chinese translations, cleaned
 (access keys, shortcuts, trailing ellipses and colons go), then written in the dictionary file
 layout of outside/include/dct_format.h. `pairs_from_gettext` reads any gettext catalogue pair;
-`write_dct` writes any list of pairs, so other dictionaries and packages are made the same way.
+`pairs_from_resources` pairs the texts of two languages of a program's resources (menus,
+dialogs, string tables: see peres.py); `write_dct` writes any list of pairs as a dictionary and
+`write_lvd` as a translation package (outside/include/lvd_format.h), so other dictionaries and
+packages are made the same way.
 
 "国家与语言": country, language and currency names from the iso-codes catalogues.
 """
@@ -54,6 +57,22 @@ def pairs_from_gettext(english_texts, catalogue):
     return out
 
 
+def pairs_from_resources(english, chinese):
+    """(English, Chinese) for each text of the English resources whose Chinese counterpart (same
+    resource, same place) differs, texts exactly as shown (access keys and shortcuts kept), in
+    resource order; English texts without a counterpart come back in the second list."""
+    pairs, missing = [], []
+    for key, en in english.items():
+        zh = chinese.get(key)
+        if not en.strip() or not any(c.isalpha() for c in en):
+            continue
+        if zh and zh != en:
+            pairs.append((en, zh))
+        else:
+            missing.append(en)
+    return pairs, missing
+
+
 def tidy(pairs):
     """Cleaned, GBK-encodable pairs, one per English text (the first wins), in file order."""
     seen = {}
@@ -82,6 +101,31 @@ def write_dct(path, name, description, pairs):
                          1) + text.ljust(TEXT_SIZE, b"\0")
     data = header + bytes(table) + bytes(blob)
     write_if_changed(path, data)
+
+
+LVD_HEADER_SIZE = 52
+
+
+def lvd_bytes(pairs):
+    """A translation package's bytes for (source, translation) pairs: header, index and the text
+    block in its stored (scrambled) form."""
+    index, text = bytearray(), bytearray()
+    pairs = [(s.encode("gbk"), t.encode("gbk")) for s, t in pairs]
+    assert len(pairs) <= 65535
+    for s, t in pairs:
+        index += struct.pack("<IHH", len(text), len(s), len(t))
+        text += s + t
+    half = len(text) // 2
+    for i in range(half):
+        text[half + i] ^= text[i]
+        text[i] ^= 0xFF
+    header = struct.pack("<HHHHIIII", LVD_HEADER_SIZE, 255, len(pairs), 0,
+                         LVD_HEADER_SIZE + len(index), LVD_HEADER_SIZE, 0xFFFF, len(text))
+    return header + bytes(28) + bytes(index) + bytes(text)
+
+
+def write_lvd(path, pairs):
+    write_if_changed(path, lvd_bytes(pairs))
 
 
 def list_record(file_name, name):
