@@ -18,19 +18,22 @@ BOOL CStatusBar::Create(CWnd* parent, DWORD style, UINT id) {
                               reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)),
                               AfxGetResourceHandle(), nullptr);
   if (!hwnd) return FALSE;
-  SendMessageA(hwnd, SB_SIMPLE, TRUE, 0);
+  // One part across the whole bar: the text runs from its left end.
+  int whole = -1;
+  SendMessageA(hwnd, SB_SETPARTS, 1, reinterpret_cast<LPARAM>(&whole));
   return SubclassWindow(hwnd);
 }
 
 BOOL CStatusBar::SetText(const char* text) {
-  return static_cast<BOOL>(SendMessageA(m_hWnd, SB_SETTEXTA, SB_SIMPLEID,
+  return static_cast<BOOL>(SendMessageA(m_hWnd, SB_SETTEXTA, 0,
                                         reinterpret_cast<LPARAM>(text ? text : "")));
 }
 
 CString CStatusBar::GetText() const {
-  auto n = LOWORD(SendMessageA(m_hWnd, SB_GETTEXTLENGTHA, SB_SIMPLEID, 0));
-  std::string text(static_cast<size_t>(n) + 1, '\0');
-  SendMessageA(m_hWnd, SB_GETTEXTA, SB_SIMPLEID, reinterpret_cast<LPARAM>(text.data()));
+  // The length may count characters, not bytes: room for double-byte text.
+  auto n = LOWORD(SendMessageA(m_hWnd, SB_GETTEXTLENGTHA, 0, 0));
+  std::string text(static_cast<size_t>(n) * 4 + 4, '\0');
+  SendMessageA(m_hWnd, SB_GETTEXTA, 0, reinterpret_cast<LPARAM>(text.data()));
   text.resize(strnlen(text.c_str(), text.size()));
   return CString(text);
 }

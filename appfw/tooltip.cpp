@@ -13,8 +13,9 @@ BOOL CToolTipCtrl::Create(CWnd* owner, DWORD style) {
   InitCommonControlsEx(&icc);
   HWND hwnd = CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | style,
                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                              owner->m_hWnd, nullptr, AfxGetResourceHandle(), nullptr);
+                              nullptr, nullptr, AfxGetResourceHandle(), nullptr);
   if (!hwnd) return FALSE;
+  m_hOwner = owner->m_hWnd;
   if (SubclassWindow(hwnd)) return TRUE;
   ::DestroyWindow(hwnd);
   return FALSE;
@@ -24,7 +25,7 @@ BOOL CToolTipCtrl::AddWindowTool(HWND tool) {
   TTTOOLINFOA info{};
   info.cbSize = sizeof info;
   info.uFlags = TTF_IDISHWND;
-  info.hwnd = GetWindow(m_hWnd, GW_OWNER);
+  info.hwnd = m_hOwner;
   info.uId = reinterpret_cast<UINT_PTR>(tool);
   info.lpszText = LPSTR_TEXTCALLBACKA;
   return static_cast<BOOL>(SendMessageA(m_hWnd, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info)));
@@ -43,17 +44,23 @@ void CToolTipCtrl::Pop() { SendMessageA(m_hWnd, TTM_POP, 0, 0); }
 void CToolTipCtrl::Update() { SendMessageA(m_hWnd, TTM_UPDATE, 0, 0); }
 
 std::string CToolTipCtrl::Current_Text() const {
-  TTTOOLINFOA info{};
+  TTTOOLINFOW info{};
   info.cbSize = sizeof info;
-  if (!SendMessageA(m_hWnd, TTM_GETCURRENTTOOLA, 0, reinterpret_cast<LPARAM>(&info))) {
+  if (!SendMessageW(m_hWnd, TTM_GETCURRENTTOOLW, 0, reinterpret_cast<LPARAM>(&info))) {
     return std::string();
   }
-  // The control copies at most this much; longer tips never come from the owner.
-  std::vector<char> text(4096, '\0');
+  // The wide form copies as much as the buffer it is told of holds.
+  std::vector<wchar_t> text(4096, L'\0');
   info.lpszText = text.data();
-  SendMessageA(m_hWnd, TTM_GETTEXTA, static_cast<WPARAM>(text.size()),
+  SendMessageW(m_hWnd, TTM_GETTEXTW, static_cast<WPARAM>(text.size()),
                reinterpret_cast<LPARAM>(&info));
-  return std::string(text.data(), strnlen(text.data(), text.size()));
+  text.back() = L'\0';
+  int n = WideCharToMultiByte(CP_ACP, 0, text.data(), -1, nullptr, 0, nullptr, nullptr);
+  if (n <= 1) return std::string();
+  std::string ansi(static_cast<size_t>(n), '\0');
+  WideCharToMultiByte(CP_ACP, 0, text.data(), -1, ansi.data(), n, nullptr, nullptr);
+  ansi.resize(static_cast<size_t>(n - 1));
+  return ansi;
 }
 
 BOOL Answer_Tip_Request(NMHDR* request, const std::string& text, std::string& keep,

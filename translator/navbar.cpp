@@ -66,6 +66,7 @@ BEGIN_MSG_MAP(CNavBar, appfw::CMiniFrameWnd)
   ON_MSG(WM_DISPLAYCHANGE, OnDisplayChange)
   ON_MSG(WM_TIMER, OnTimer)
   ON_MSG(WM_CONTEXTMENU, OnContextMenu)
+  ON_MSG(kNavBarTopmostMessage, OnMakeTopmost)
   ON_CMD(ID_BAR_AUTOHIDE, OnAutoHide)
   ON_CMD(ID_NAV_CLOSE, OnCloseBar)
   ON_CMD(ID_NAV_STATUS_BAR, OnShowStatusBar)
@@ -118,15 +119,23 @@ LRESULT CNavBar::OnCreate(WPARAM, LPARAM) {
   m_appBar.Set_Edge(Dock_Edge::Left);
   m_appBar.SetAutoHide(m_autoHide);
   m_docked = true;
-  DockTo(Window_Rect(m_hWnd), TRUE);
+  DockTo(Creation_Rect(), TRUE);
   if (!m_autoHide) m_appBar.SetPos();
   SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  // Made again once the window is complete: the system may set the order it was created with.
+  PostMessageA(m_hWnd, kNavBarTopmostMessage, 0, 0);
   SetTimer(m_hWnd, kNavBarTimer, kNavBarTimerPeriod, nullptr);
   return created;
 }
 
+LRESULT CNavBar::OnMakeTopmost(WPARAM, LPARAM) {
+  SetWindowPos(m_hWnd, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+  return 0;
+}
+
 LRESULT CNavBar::OnDestroy(WPARAM, LPARAM) {
   m_appBar.Remove();
+  m_toolTip.DestroyWindow();
   if (m_pOutBar) {
     m_otherTree.DestroyWindow();
     m_favoritesTree.DestroyWindow();

@@ -37,6 +37,7 @@ class CNavOutBarCtrl : public CGfxOutBarCtrl {
 // Numbers of the navigation bar.
 constexpr UINT kNavBarAppBarMessage = 0x7F2;  // the application bar's callback message
 constexpr UINT_PTR kNavBarTimer = 0x1000;
+constexpr UINT kNavBarTopmostMessage = WM_APP + 0x107;  // posted to itself after creation
 constexpr UINT kNavBarTimerPeriod = 500;
 constexpr DWORD kNavOutBarFlags = 0x140;  // OUTBAR_ANIMATE; no dragging, no kept selection
 constexpr SIZE kNavBarSmallestTrack{100, 240};
@@ -88,6 +89,7 @@ class CNavBar : public appfw::CMiniFrameWnd {
   LRESULT OnDisplayChange(WPARAM, LPARAM);
   LRESULT OnTimer(WPARAM, LPARAM);
   LRESULT OnContextMenu(WPARAM, LPARAM);
+  LRESULT OnMakeTopmost(WPARAM, LPARAM);
   void OnAutoHide();
   void OnCloseBar();
   void OnShowStatusBar();

@@ -272,6 +272,7 @@ TEST_F(NavBarTest, FillsItsWindowWithLinkFoldersOtherLinksAndFavorites) {
   EXPECT_TRUE(GetWindowLongA(Out().m_hWnd, GWL_EXSTYLE) & WS_EX_CLIENTEDGE);
   EXPECT_FALSE(GetWindowLongA(Out().m_hWnd, GWL_STYLE) & WS_BORDER);
   EXPECT_TRUE(GetWindowLongA(bar_->m_hWnd, GWL_EXSTYLE) & WS_EX_TOPMOST);
+  EXPECT_EQ(bar_->Tool_Tip().Owner(), bar_->m_hWnd);
   char title[32] = {};
   GetWindowTextA(bar_->m_hWnd, title, sizeof title);
   EXPECT_STREQ(title, "导航条");

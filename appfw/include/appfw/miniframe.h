@@ -15,6 +15,9 @@ class CMiniFrameWnd : public CWnd {
  public:
   BOOL Create(const char* title, DWORD style, const RECT& rect, HWND parent = nullptr,
               UINT id = 0);
+  // The rectangle Create was given (the system may have made the window bigger before the
+  // frame saw its first message).
+  const RECT& Creation_Rect() const { return m_rectCreate; }
 
   virtual void RecalcLayout();
   // The control bar child with that identifier, or null.
@@ -27,6 +30,7 @@ class CMiniFrameWnd : public CWnd {
 
  protected:
   LRESULT OnSize(WPARAM, LPARAM);
+  RECT m_rectCreate{};
 };
 
 }  // namespace appfw

@@ -12,13 +12,16 @@
 
 namespace appfw {
 
-// A tool-tip control owned by a window. Its tools cover whole windows and take their text
-// from the owner (TTN_NEEDTEXT, a WM_NOTIFY to the owner); the owner passes the mouse
-// messages of those windows on with RelayEvent.
+// A tool-tip control serving a window, its owner. Its tools cover whole windows and take
+// their text from the owner (TTN_NEEDTEXT, a WM_NOTIFY to the owner); the owner passes the
+// mouse messages of those windows on with RelayEvent. The control is a top-level window of its
+// own, not owned by the owner window (an owned top-most popup would keep a top-most owner out
+// of the top-most band): the owner destroys it with DestroyWindow, or the object does.
 class CToolTipCtrl : public CWnd {
  public:
   // style: TTS_ flags added to WS_POPUP.
   BOOL Create(CWnd* owner, DWORD style = 0);
+  HWND Owner() const { return m_hOwner; }
   // One tool covering `tool` (a window of the owner's), its text asked for on request.
   BOOL AddWindowTool(HWND tool);
   void RelayEvent(const MSG* msg);
@@ -29,6 +32,9 @@ class CToolTipCtrl : public CWnd {
   void Update();
   // The text of the tip on show, or the last shown (empty before any).
   std::string Current_Text() const;
+
+ private:
+  HWND m_hOwner = nullptr;
 };
 
 // The answer to a tip's text request (TTN_GETDISPINFOA or W): a text that fits the request's
