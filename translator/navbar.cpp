@@ -35,7 +35,15 @@ bool Is_Left_Or_Right(Dock_Edge edge) { return edge == Dock_Edge::Left || edge =
 
 BEGIN_MSG_MAP(CNavOutBarCtrl, CGfxOutBarCtrl)
   ON_MSG(WM_NOTIFY, OnNotify)
+  ON_MSG(WM_SIZE, OnSize)
 END_MSG_MAP()
+
+LRESULT CNavOutBarCtrl::OnSize(WPARAM wp, LPARAM lp) {
+  LRESULT result = CGfxOutBarCtrl::OnSize(wp, lp);
+  // The bar is sized at its inner border: its centred folder names move with the width.
+  InvalidateRect(m_hWnd, nullptr, TRUE);
+  return result;
+}
 
 void CNavOutBarCtrl::PreCreateStyles(DWORD& exStyle, DWORD& style) {
   exStyle |= WS_EX_CLIENTEDGE;

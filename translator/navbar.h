@@ -32,6 +32,7 @@ class CNavOutBarCtrl : public CGfxOutBarCtrl {
  protected:
   void PreCreateStyles(DWORD& exStyle, DWORD& style) override;
   LRESULT OnNotify(WPARAM, LPARAM);
+  LRESULT OnSize(WPARAM, LPARAM);
 };
 
 // Numbers of the navigation bar.

@@ -645,3 +645,52 @@ TEST_F(NavBarTest, MissingOrDamagedFilesGiveAnEmptyBarWithoutHarm) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(NavBarTest, ShipsReferenceAndLanguageLinksWithTips) {
+  // The lists that ship in the translator's folder.
+  for (const char* name : {"\\urls.lst", "\\others.lst"}) {
+    std::string bytes = testkit::Read_File(testkit::Translator_Folder() + name);
+    ASSERT_FALSE(bytes.empty()) << name;
+    // CR LF throughout, no stray LF.
+    for (size_t i = 0; i < bytes.size(); ++i) {
+      if (bytes[i] == '\n') {
+        ASSERT_TRUE(i > 0 && bytes[i - 1] == '\r') << name << " at " << i;
+      }
+    }
+    std::vector<Link_Group> groups = Parse_Link_List(bytes);
+    EXPECT_GE(groups.size(), 3u) << name;
+    for (const Link_Group& g : groups) {
+      EXPECT_GE(g.items.size(), 3u) << name << " " << g.name;
+      for (const Link_Item& link : g.items) {
+        EXPECT_EQ(link.address.rfind("https://", 0), 0u) << link.address;
+        EXPECT_GE(link.tip.size(), 12u) << link.caption;
+        EXPECT_FALSE(link.caption.empty());
+      }
+    }
+    testkit::Write_File(appDir_ + name, bytes);
+  }
+  Open();
+  // Every link folder of the shipped list, then the other links.
+  EXPECT_EQ(Folder_Names().size(), 5u);
+  EXPECT_EQ(Out().Folder(3).name, "其他网址");
+  RECT r = Rect_Of(bar_->m_hWnd);
+  SetWindowPos(bar_->m_hWnd, nullptr, 0, 0, 180, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  SendMessageA(bar_->m_hWnd, WM_EXITSIZEMOVE, 0, 0);
+  Settle();
+  testkit::Mouse_To(Item_Point(1), Pump);
+  testkit::Wait_Until([&] { return IsWindowVisible(bar_->Tool_Tip().m_hWnd) != FALSE; }, 10s, Pump);
+  testkit::Pump_For(300ms, Pump);
+  Save("navbar-shipped-links");
+  testkit::Click_At(Folder_Point(3), 1, Pump);
+  ASSERT_TRUE(testkit::Wait_Until([&] { return Out().Current_Folder() == 3; }, 10s, Pump));
+  COtherUrlTreeCtrl& other = bar_->Other_Tree();
+  for (HTREEITEM g = other.GetRootItem(); g; g = other.GetNextSiblingItem(g)) other.Expand(g);
+  HTREEITEM first = other.GetChildItem(other.GetRootItem());
+  testkit::Mouse_To(Tree_Item_Point(other, first), Pump);
+  testkit::Pump_For(1500ms, Pump);
+  Save("navbar-shipped-others");
+}
+
+}  // namespace
