@@ -243,6 +243,7 @@ class NavBarTest : public ::testing::Test {
 
 TEST_F(NavBarTest, FillsItsWindowWithLinkFoldersOtherLinksAndFavorites) {
   Open();
+  ASSERT_FALSE(HasFatalFailure());
   EXPECT_EQ(Folder_Names(), (std::vector<std::string>{"词典", "百科", "其他网址", "收藏夹"}));
   EXPECT_EQ(Out().Current_Folder(), 0);
   EXPECT_TRUE(Out().Flags() & OUTBAR_SMALL_ICONS);
@@ -313,6 +314,7 @@ TEST_F(NavBarTest, FillsItsWindowWithLinkFoldersOtherLinksAndFavorites) {
 
 TEST_F(NavBarTest, OpensLinksFromItemsAndTreesByMouseAndKeys) {
   Open();
+  ASSERT_FALSE(HasFatalFailure());
   // A click on B opens B's address.
   testkit::Click_At(Item_Point(0), 1, Pump);
   ASSERT_TRUE(testkit::Wait_Until([] { return !g_opened.empty(); }, 10s, Pump));
@@ -358,6 +360,7 @@ TEST_F(NavBarTest, TipsGiveDescriptionAndAddressWithinTheirBuffers) {
   testkit::Write_File(appDir_ + "\\urls.lst",
                       kUrls + "[长]\r\nLong;http://long.example/;" + longTip + "\r\n");
   Open();
+  ASSERT_FALSE(HasFatalFailure());
   testkit::Mouse_To(Item_Point(0), Pump);
   EXPECT_EQ(Requested_Tip(), "B 的说明\nhttp://b.example/");
   testkit::Mouse_To(Item_Point(1), Pump);
@@ -407,6 +410,7 @@ TEST_F(NavBarTest, TipsGiveDescriptionAndAddressWithinTheirBuffers) {
 
 TEST_F(NavBarTest, DocksLeftAtFullHeightAndMovesToTheRightEdge) {
   Open();
+  ASSERT_FALSE(HasFatalFailure());
   RECT r = Rect_Of(bar_->m_hWnd);
   EXPECT_EQ(r.left, 0) << Describe(r);
   EXPECT_EQ(r.right - r.left, 100) << Describe(r);
@@ -462,6 +466,7 @@ TEST_F(NavBarTest, DocksLeftAtFullHeightAndMovesToTheRightEdge) {
 
 TEST_F(NavBarTest, LeftAwayFromTheEdgesItFloatsAndKeepsItsFrame) {
   Open();
+  ASSERT_FALSE(HasFatalFailure());
   // A move that ends away from both edges leaves the bar floating.
   SetWindowPos(bar_->m_hWnd, nullptr, screenW_ / 3, 80, 160, 420, SWP_NOZORDER | SWP_NOACTIVATE);
   SendMessageA(bar_->m_hWnd, WM_EXITSIZEMOVE, 0, 0);
@@ -487,6 +492,7 @@ TEST_F(NavBarTest, LeftAwayFromTheEdgesItFloatsAndKeepsItsFrame) {
 
 TEST_F(NavBarTest, AutoHideSlidesOutToTwoPixelsAndComesBackAtATouch) {
   Open(true);
+  ASSERT_FALSE(HasFatalFailure());
   EXPECT_TRUE(bar_->Auto_Hide());
   // The pointer is away: the bar slides out leaving two pixels at the left edge.
   ASSERT_TRUE(testkit::Wait_Until([&] { return bar_->Slid_Out(); }, 10s, Pump));
@@ -529,6 +535,7 @@ TEST_F(NavBarTest, AutoHideSlidesOutToTwoPixelsAndComesBackAtATouch) {
   EXPECT_EQ(bar_->m_hWnd, nullptr);
   EXPECT_FALSE(bar_->App_Bar().Registered());
   Open(false);
+  ASSERT_FALSE(HasFatalFailure());
   testkit::Pump_For(1200ms, Pump);
   EXPECT_FALSE(bar_->Slid_Out());
   EXPECT_EQ(Rect_Of(bar_->m_hWnd).left, 0);
@@ -536,6 +543,7 @@ TEST_F(NavBarTest, AutoHideSlidesOutToTwoPixelsAndComesBackAtATouch) {
 
 TEST_F(NavBarTest, ContextMenuTogglesAutoHideAndTheInformationBarAndCloses) {
   Open();
+  ASSERT_FALSE(HasFatalFailure());
   // The menu shows the second popup of the bar menu with its marks; Escape closes it.
   std::atomic<bool> seen{false};
   std::vector<std::string> items;
@@ -595,12 +603,14 @@ TEST_F(NavBarTest, ContextMenuTogglesAutoHideAndTheInformationBarAndCloses) {
   ASSERT_TRUE(testkit::Wait_Until([&] { return bar_->m_hWnd == nullptr; }, 10s, Pump));
   EXPECT_EQ(bar_->Out_Bar(), nullptr);
   Open();
+  ASSERT_FALSE(HasFatalFailure());
   EXPECT_EQ(Out().Folder_Count(), 4);
   EXPECT_EQ(bar_->Link_Addresses().size(), 3u);
 }
 
 TEST_F(NavBarTest, DisplayChangeDocksAgainWithinAThird) {
   Open();
+  ASSERT_FALSE(HasFatalFailure());
   SetWindowPos(bar_->m_hWnd, nullptr, 0, 0, 300, screenH_, SWP_NOZORDER | SWP_NOACTIVATE);
   SendMessageA(bar_->m_hWnd, WM_DISPLAYCHANGE, 32, MAKELPARAM(600, 500));
   RECT r = Rect_Of(bar_->m_hWnd);
@@ -618,6 +628,7 @@ TEST_F(NavBarTest, MissingOrDamagedFilesGiveAnEmptyBarWithoutHarm) {
   DeleteFileA((appDir_ + "\\others.lst").c_str());
   CFavoritesTreeCtrl::Set_Folder_For_Tests(appDir_ + "\\no such folder");
   Open();
+  ASSERT_FALSE(HasFatalFailure());
   EXPECT_EQ(Folder_Names(), (std::vector<std::string>{"其他网址"}));
   EXPECT_EQ(bar_->Other_Tree().GetCount(), 0u);
   EXPECT_EQ(Requested_Tip(), "");
@@ -634,6 +645,7 @@ TEST_F(NavBarTest, MissingOrDamagedFilesGiveAnEmptyBarWithoutHarm) {
   HANDLE locked = CreateFileA((favorites_ + "\\locked.url").c_str(), GENERIC_WRITE, 0, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
   Open();
+  ASSERT_FALSE(HasFatalFailure());
   EXPECT_EQ(Out().Folder(Out().Folder_Count() - 1).name, "收藏夹");
   EXPECT_EQ(bar_->Favorites_Tree().Links().size(), 2u);
   for (int i = 0; i < Out().Folder_Count(); ++i) {
@@ -672,6 +684,7 @@ TEST_F(NavBarTest, ShipsReferenceAndLanguageLinksWithTips) {
     testkit::Write_File(appDir_ + name, bytes);
   }
   Open();
+  ASSERT_FALSE(HasFatalFailure());
   // Every link folder of the shipped list, then the other links.
   EXPECT_EQ(Folder_Names().size(), 5u);
   EXPECT_EQ(Out().Folder(3).name, "其他网址");
