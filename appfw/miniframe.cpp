@@ -4,6 +4,7 @@ namespace appfw {
 
 BOOL CMiniFrameWnd::Create(const char* title, DWORD style, const RECT& rect, HWND parent,
                            UINT id) {
+  m_rectCreate = rect;
   const char* cls = AfxRegisterWndClass(CS_DBLCLKS, LoadCursor(nullptr, IDC_ARROW),
                                         GetSysColorBrush(COLOR_BTNFACE));
   if (!CreateEx(WS_EX_TOOLWINDOW, cls, title, style, rect.left, rect.top,

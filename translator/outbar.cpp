@@ -101,7 +101,10 @@ BOOL CGfxOutBarCtrl::Create(DWORD style, const RECT& rect, appfw::CWnd* parent, 
                             DWORD flags) {
   m_flags = flags;
   const char* cls = appfw::AfxRegisterWndClass(CS_DBLCLKS, LoadCursorA(nullptr, IDC_ARROW));
-  return CreateEx(WS_EX_STATICEDGE, cls, "", style | WS_CHILD, rect.left, rect.top,
+  DWORD exStyle = WS_EX_STATICEDGE;
+  style |= WS_CHILD;
+  PreCreateStyles(exStyle, style);
+  return CreateEx(exStyle, cls, "", style, rect.left, rect.top,
                   rect.right - rect.left, rect.bottom - rect.top, parent ? parent->m_hWnd : nullptr,
                   reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)));
 }

@@ -106,6 +106,8 @@ class CGfxOutBarCtrl : public appfw::CWnd {
   int m_slidePause = 10;
 
  protected:
+  // Lets a derived bar change the window's styles before the window is made.
+  virtual void PreCreateStyles(DWORD& /*exStyle*/, DWORD& /*style*/) {}
   LRESULT OnPaint(WPARAM, LPARAM);
   LRESULT OnEraseBkgnd(WPARAM, LPARAM);
   LRESULT OnTimer(WPARAM, LPARAM);

@@ -118,3 +118,12 @@
 #define HOTKEY_INTERFACE 1002
 #define HOTKEY_RESTORE 1003
 #define HOTKEY_PACKAGE 1004
+
+// The outlook bars' icon strips: 32-pixel icons (grey see-through), 16-pixel icons (teal
+// see-through).
+#define IDB_OUTBAR_LARGE 132
+#define IDB_OUTBAR_SMALL 133
+
+// The navigation bar's context menu (the second popup of IDR_BAR_MENU) and its commands.
+#define ID_NAV_STATUS_BAR 32845
+#define ID_NAV_CLOSE 32847

@@ -9,6 +9,7 @@
 #include "appfw/wnd.h"
 #include "barlogic.h"
 #include "comparewnd.h"
+#include "navbar.h"
 #include "picture.h"
 #include "trayicon.h"
 
@@ -142,7 +143,7 @@ class CTransBar : public appfw::CWnd {
   bool m_comparing = false;
   volatile LONG m_watcherRunning = 0;
   int m_screenWidth = 0, m_screenHeight = 0;
-  appfw::CMiniFrameWnd m_navBar;
+  CNavBar m_navBar;
   CCompareWnd m_compareWnd;
   HWND m_hCompareWnd = nullptr;  // handed to trhook95, which copies it
   UINT m_startFailureMessage = 0;
