@@ -14,7 +14,7 @@ const Letter_Row kLetterTable[kLetterRows] = {
     {"Z", 'Z', 3, 5}, {"其它", kOtherLetter, 3, 6},
 };
 
-int Letter_Image(int row) { return row < 26 ? row % 2 : 1; }
+int Letter_Image(int row) { return kFirstLetterCard + (row < 26 ? row % 2 : 1); }
 
 char Letter_At(int folder, int item) {
   for (const Letter_Row& r : kLetterTable) {

@@ -24,7 +24,10 @@ struct Letter_Row {
 constexpr int kLetterRows = 27;
 extern const Letter_Row kLetterTable[kLetterRows];
 constexpr char kOtherLetter = '0';
-// The index picture of a row: 0 for the even letters A, C, ..., 1 for the odd ones and "其它".
+// The index pictures share bitmaps 132 and 133 with the navigation bar, whose twelve icons come
+// first. The index picture of a row: the first card for the even letters A, C, ..., the second
+// for the odd ones and "其它".
+constexpr int kFirstLetterCard = 12;
 int Letter_Image(int row);
 // The letter of item `item` of folder `folder`, 0 when there is none.
 char Letter_At(int folder, int item);

@@ -28,10 +28,10 @@ TEST(EditorLogic, LetterIndexFoldersItemsAndPictures) {
       {0, 0, 'A'}, {0, 5, 'F'}, {1, 0, 'G'}, {1, 6, 'M'}, {2, 0, 'N'}, {2, 6, 'T'},
       {3, 0, 'U'}, {3, 5, 'Z'}, {3, 6, '0'}, {0, 6, 0}, {4, 0, 0}};
   for (const Case& c : cases) EXPECT_EQ(Letter_At(c.folder, c.item), c.letter) << c.folder << c.item;
-  EXPECT_EQ(Letter_Image(0), 0);   // A
-  EXPECT_EQ(Letter_Image(1), 1);   // B
-  EXPECT_EQ(Letter_Image(25), 1);  // Z
-  EXPECT_EQ(Letter_Image(26), 1);  // 其它
+  EXPECT_EQ(Letter_Image(0), kFirstLetterCard);   // A
+  EXPECT_EQ(Letter_Image(1), kFirstLetterCard + 1);   // B
+  EXPECT_EQ(Letter_Image(25), kFirstLetterCard + 1);  // Z
+  EXPECT_EQ(Letter_Image(26), kFirstLetterCard + 1);  // 其它
   EXPECT_STREQ(kLetterTable[26].text, "其它");
   EXPECT_STREQ(kIndexFolders[3], "字母索引U-Z");
 }

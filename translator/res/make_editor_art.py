@@ -5,9 +5,11 @@ usage: make_editor_art.py OUTDIR
 editor150.bmp  the editor's and the entry dialog's background, 600 x 420: a teal title band
                behind the search label, field and buttons (rows 0-44), light paper below with
                faint ridges at the foot.
-editor132.bmp  the letter index's large pictures, 32 x 32 on grey (128,128,128, see-through):
-               a teal letter card (even letters), an amber one (odd letters and "其它").
-editor133.bmp  the same two cards at 16 x 16, on the see-through teal (0,128,128).
+editor132.bmp  the outlook bars' large pictures, 32 x 32 on grey (128,128,128, see-through):
+               the navigation bar's twelve icons (make_nav_art.py; links use image 0), then the
+               letter index's cards at 12 and 13: a teal one (even letters), an amber one (odd
+               letters and "其它"). One program carries one bitmap 132 for both bars.
+editor133.bmp  the same fourteen pictures at 16 x 16, on the see-through teal (0,128,128).
 editor134.bmp  the entry list's row pictures, 16 x 16 on magenta (see-through): a pen (not
                used by the list), an opened envelope (an edited row), a flag (a row as loaded).
 editor135.bmp  the list header's pictures, 11 x 11 on magenta: a small sort arrow (image 0),
@@ -28,6 +30,7 @@ from PIL import Image, ImageDraw  # noqa: E402
 from artkit import (ACCENT, ACCENT_LIGHT, INK, MIST_TOP, PAPER, RED, TEAL, TEAL_DARK,  # noqa: E402
                     TEAL_LIGHT, WHITE, mix, mountains, vgradient)
 from make_res_art import bmp_bytes, write_if_changed  # noqa: E402
+import make_nav_art  # noqa: E402
 
 MAGENTA = (255, 0, 255)
 GREY_KEY = (128, 128, 128)
@@ -156,12 +159,22 @@ def crank_frames():
     return strip
 
 
+def index_strip(size, key):
+    """The navigation bar's icons followed by the two letter cards."""
+    icons = make_nav_art.strip(make_nav_art.SMALL, size, key)
+    cards = letter_cards(size, key)
+    strip = Image.new("RGB", (icons.width + cards.width, size), key)
+    strip.paste(icons, (0, 0))
+    strip.paste(cards, (icons.width, 0))
+    return strip
+
+
 def main(outdir):
     os.makedirs(outdir, exist_ok=True)
     pictures = {
         "editor150.bmp": background(),
-        "editor132.bmp": letter_cards(32, GREY_KEY),
-        "editor133.bmp": letter_cards(16, TEAL_KEY),
+        "editor132.bmp": index_strip(32, GREY_KEY),
+        "editor133.bmp": index_strip(16, TEAL_KEY),
         "editor134.bmp": row_images(),
         "editor135.bmp": header_images(),
         "crank102.bmp": crank_frames(),

@@ -1,4 +1,5 @@
-"""The outlook bars' icon strips, drawn at build time:
+"""The outlook bars' icons (make_editor_art.py lays them before the letter cards in bitmaps 132
+and 133); run alone, it draws the navigation bar's strips by themselves:
 
 outbar132.bmp  seven 32 x 32 icons on grey (128, 128, 128), the see-through colour
 outbar133.bmp  twelve 16 x 16 icons on teal (0, 128, 128), the see-through colour
