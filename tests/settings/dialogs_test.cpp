@@ -105,7 +105,7 @@ TEST_F(Settings_Dialogs, DefaultThenCancelSavesNothingDefaultThenOKSavesEveryDef
                                  if (!After(400)) return false;
                                  EXPECT_EQ(in_dialog<forms::Rich_Text_Box>(
                                                "RichText_Word_One_Line_Words_Num").Text(), "5");
-                                 Key_Stroke({ok ? VK_RETURN : VK_ESCAPE});
+                                 Key_Stroke({static_cast<WORD>(ok ? VK_RETURN : VK_ESCAPE)});
                                  return true;
                                }});
     Show_Form_Control(form());
