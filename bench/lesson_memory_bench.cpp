@@ -8,8 +8,8 @@
 #include <fstream>
 #include <string>
 
-#include "courses/key_table.h"
-#include "courses/lesson_lines.h"
+#include "services/key_table.h"
+#include "services/lesson_lines.h"
 
 namespace {
 
