@@ -7,6 +7,7 @@
 #include "services/globals.h"
 #include "services/main_window.h"
 #include "shell/commands.h"
+#include "testkit/testkit.h"
 
 namespace quillon {
 namespace {
@@ -52,6 +53,12 @@ class Apple_Game_Window : public Game_Window {
   }
 };
 
+std::vector<int> Tops() {
+  std::vector<int> t;
+  for (int i = 0; i < kBalloonSlots; ++i) t.push_back(Balloon(i).Top());
+  return t;
+}
+
 TEST_F(Apple_Game_Window, MinutesBoxEnterStartsLettersHitAndMissPauseTwiceAndStop) {
   Options(9, 100);
   Set(kApple, "Game Time", "3");
@@ -60,7 +67,7 @@ TEST_F(Apple_Game_Window, MinutesBoxEnterStartsLettersHitAndMissPauseTwiceAndSto
   EXPECT_EQ(Minutes().Text(), "3");
   EXPECT_TRUE(Minutes().Has_Focus());
   EXPECT_EQ(Minutes().Tool_Tip_Text(), "游戏时间");
-  // Only digits, three at most; Backspace does nothing; an empty box becomes 1 at start.
+  // Only digits, three at most; Backspace does nothing; a box of zeros becomes 1 at start.
   Minutes().Select(0, 1);
   Type("x0");
   Press(VK_BACK);
@@ -68,85 +75,103 @@ TEST_F(Apple_Game_Window, MinutesBoxEnterStartsLettersHitAndMissPauseTwiceAndSto
   EXPECT_EQ(Minutes().Text(), "000");
   Shot("balloons-cover");
 
-  Press(VK_RETURN);
-  ASSERT_TRUE(Exercise_Running);
-  EXPECT_EQ(Minutes().Text(), "1");
-  EXPECT_FALSE(Minutes().Enabled());
-  EXPECT_FALSE(Game_Cover(Apple_Frame()).Visible());
-  EXPECT_EQ(Caption("Label_Game_Apple_Right"), "0");
-  EXPECT_EQ(Caption("Label_Shoot_Down_Num_Info"), "0");
-  EXPECT_EQ(Main_Window().Get_Timer("Timer_Game_Pig_Control").Interval(), 100);
-  ASSERT_TRUE(Pump_Until([] { return Aloft() >= 3; }));
-  EXPECT_FALSE(Caption("Label_Game_Pig_Info_4").empty());  // the loop shows the time left
-  Shot("balloons-running");
-
-  // A hit: the first balloon with the letter, gone 100 ms later; a miss lowers the accuracy.
-  const int slot = Some_Balloon();
-  ASSERT_GE(slot, 0);
-  const char letter = static_cast<char>('A' + Apple_Game().balloons[slot].letter);
-  Press(static_cast<WORD>(letter));
-  EXPECT_EQ(Caption("Label_Shoot_Down_Num_Info"), "1");
-  EXPECT_EQ(Caption("Label_Game_Apple_Right"), "100.00%");
-  Press(static_cast<WORD>(Free_Letter()));
-  EXPECT_EQ(Caption("Label_Game_Apple_Right"), "50.00%");
-  ASSERT_TRUE(Pump_Until([slot] { return !Balloon(slot).Visible() || !Apple_Game().balloons[slot].hit; },
-                         std::chrono::seconds(2)));
-
-  // Pausing stops the balloons and the keys; pausing again continues.
-  Click(Button(1));
-  ASSERT_TRUE(Apple_Game_Paused);
-  EXPECT_EQ(Button(1).Tool_Tip_Text(), "继续");
-  EXPECT_EQ(Button(1).Tag, "pps4");
-  Pump_For(100);
-  const auto tops = [] {
-    std::vector<int> t;
-    for (int i = 0; i < kBalloonSlots; ++i) t.push_back(Balloon(i).Top());
-    return t;
-  };
-  const std::vector<int> paused_tops = tops();
-  const int keys = Apple_Game().keys;
+  int slot = -1;
+  std::vector<int> paused_tops, stopped_tops;
+  int keys = 0;
+  Play_Steps({
+      {"start by Enter", Always, [&] { testkit::Key_Stroke({VK_RETURN}); }},
+      {"three balloons aloft", [] { return Aloft() >= 3; },
+       [&] {
+         EXPECT_EQ(Minutes().Text(), "1");
+         EXPECT_FALSE(Minutes().Enabled());
+         EXPECT_FALSE(Game_Cover(Apple_Frame()).Visible());
+         EXPECT_EQ(Caption("Label_Game_Apple_Right"), "0");
+         EXPECT_EQ(Caption("Label_Shoot_Down_Num_Info"), "0");
+         EXPECT_EQ(Main_Window().Get_Timer("Timer_Game_Pig_Control").Interval(), 100);
+         EXPECT_FALSE(Caption("Label_Game_Pig_Info_4").empty());
+         Shot("balloons-running");
+         slot = Some_Balloon();
+         ASSERT_GE(slot, 0);
+         testkit::Key_Stroke({static_cast<WORD>('A' + Apple_Game().balloons[slot].letter)});
+       }},
+      {"the hit counted", [] { return Apple_Game().keys == 1; },
+       [&] {
+         EXPECT_EQ(Caption("Label_Shoot_Down_Num_Info"), "1");
+         EXPECT_EQ(Caption("Label_Game_Apple_Right"), "100.00%");
+         EXPECT_TRUE(Apple_Game().balloons[slot].hit);
+         testkit::Key_Stroke({static_cast<WORD>(Free_Letter())});
+       }},
+      {"the miss counted", [] { return Apple_Game().keys == 2; },
+       [&] { EXPECT_EQ(Caption("Label_Game_Apple_Right"), "50.00%"); }},
+      {"the hit balloon gone", [&] { return !Apple_Game().balloons[slot].hit; },
+       [&] {
+         EXPECT_FALSE(Balloon(slot).Visible() && !Apple_Game().balloons[slot].active);
+         Click(Button(1));
+       }},
+      {"paused", [] { return Apple_Game_Paused; },
+       [&] {
+         EXPECT_EQ(Button(1).Tool_Tip_Text(), "继续");
+         EXPECT_EQ(Button(1).Tag, "pps4");
+         keys = Apple_Game().keys;
+       }},
+  });
+  // The loop has ended: keys and time stand still.
+  paused_tops = Tops();
   Press('Q');
   Press(VK_RETURN);
   Pump_For(300);
-  EXPECT_EQ(tops(), paused_tops);
+  EXPECT_EQ(Tops(), paused_tops);
   EXPECT_EQ(Apple_Game().keys, keys);
   EXPECT_TRUE(Exercise_Running);
-  Click(Button(1));
-  ASSERT_FALSE(Apple_Game_Paused);
-  EXPECT_EQ(Button(1).Tool_Tip_Text(), "暂停");
-  ASSERT_TRUE(Pump_Until([&] { return tops() != paused_tops; }, std::chrono::seconds(2)));
-
+  Play_Steps({
+      {"continue", Always, [&] { Click(Button(1)); }},
+      {"moving again", [&] { return Tops() != paused_tops; },
+       [&] {
+         EXPECT_FALSE(Apple_Game_Paused);
+         EXPECT_EQ(Button(1).Tool_Tip_Text(), "暂停");
+         Click(Button(2));
+       }},
+  });
   // Stop leaves the balloons where they are and the minutes box ready.
-  Click(Button(2));
   EXPECT_FALSE(Exercise_Running);
   EXPECT_TRUE(Apple_Game_Stop);
   EXPECT_TRUE(Minutes().Enabled());
   EXPECT_TRUE(Button(0).Enabled());
   EXPECT_FALSE(Button(1).Enabled());
-  const std::vector<int> stopped = tops();
+  stopped_tops = Tops();
   Pump_For(200);
-  EXPECT_EQ(tops(), stopped);
+  EXPECT_EQ(Tops(), stopped_tops);
 }
 
 TEST_F(Apple_Game_Window, SevenEscapesBringSevenWolvesAndTheStoneAndTheLossBoxReplaysOrEnds) {
   Options(9, 100);
   Enter(Game_Item::Apple);
   answers = {0, 1};  // again at the same level, then end
-  Click(Button(0));
-  ASSERT_TRUE(Exercise_Running);
-  ASSERT_TRUE(Pump_Until([] { return Apple_Game().escaped >= 3; }, std::chrono::seconds(15)));
-  int shown = 0;
-  for (int i = 0; i < kWolfSlots; ++i) shown += Wolf(i).Visible();
-  EXPECT_EQ(shown, Apple_Game().escaped);
-  EXPECT_TRUE(Wolf(6).Visible());
-  Shot("balloons-wolves");
-  ASSERT_TRUE(Pump_Until([this] { return picture_boxes.size() == 1; }, std::chrono::seconds(20)));
-  EXPECT_EQ(picture_boxes[0], Picture_Box_Kind::Game_YesNo);
-  // The replay runs at the same level.
-  ASSERT_TRUE(Pump_Until([] { return Exercise_Running && Apple_Game().escaped == 0; }));
-  EXPECT_EQ(Stored(kApple, "Speed Num"), "100");
-  ASSERT_TRUE(Pump_Until([this] { return picture_boxes.size() == 2; }, std::chrono::seconds(25)));
+  bool ended_before_box = false;
+  on_box = [&] {
+    ended_before_box = !Exercise_Running && Apple_Game().escaped == kWolfSlots &&
+                       !Main_Window().Get<forms::Image>("Image_Stone").Visible();
+  };
+  Play_Steps({
+      {"start", Always, [&] { Click(Button(0)); }},
+      // After each escape the wolves stand in slots 7 - escapes to 6.
+      {"three escapes, three wolves",
+       [] {
+         int shown = 0;
+         for (int i = 0; i < kWolfSlots; ++i) shown += Wolf(i).Visible();
+         const int escaped = Apple_Game().escaped;
+         return escaped >= 3 && escaped < kWolfSlots && shown == escaped &&
+                Wolf(kWolfSlots - escaped).Visible();
+       },
+       [&] { Shot("balloons-wolves"); }},
+      {"the loss box", [this] { return picture_boxes.size() == 1; },
+       [&] { EXPECT_EQ(picture_boxes[0], Picture_Box_Kind::Game_YesNo); }},
+      {"the replay at the same level", [] { return Exercise_Running && Apple_Game().escaped == 0; },
+       [&] { EXPECT_EQ(Stored(kApple, "Speed Num"), "100"); }},
+      {"the second loss box", [this] { return picture_boxes.size() == 2; }, [] {}},
+  }, std::chrono::seconds(30));
   ASSERT_TRUE(Pump_Until([] { return !Exercise_Running; }));
+  EXPECT_TRUE(ended_before_box);
   EXPECT_TRUE(Button(0).Enabled());
   EXPECT_FALSE(Button(1).Enabled());
   EXPECT_TRUE(Minutes().Enabled());
@@ -158,21 +183,23 @@ TEST_F(Apple_Game_Window, TimeUpWinsTheNextLevelIsStoredAndLevel100EndsWithTheOn
   Options(3, 99);
   Enter(Game_Item::Apple);
   answers = {0};  // next level
-  Press(VK_RETURN);
-  ASSERT_TRUE(Exercise_Running);
-  ASSERT_TRUE(Pump_Until([] { return Aloft() >= 1; }));
-  clock_ahead = 61000;
-  ASSERT_TRUE(Pump_Until([this] { return picture_boxes.size() == 1; }));
-  EXPECT_EQ(picture_boxes[0], Picture_Box_Kind::Game_YesNo);
-  EXPECT_EQ(Stored(kApple, "Speed Num"), "100");
-  // The replay at level 100 counts its time from its own start.
-  ASSERT_TRUE(Pump_Until([] { return Exercise_Running && Apple_Game().options.speed_num == 100; }));
-  ASSERT_TRUE(Pump_Until([] { return Aloft() >= 1; }));
-  clock_ahead = 130000;
-  ASSERT_TRUE(Pump_Until([this] { return picture_boxes.size() == 2; }));
-  EXPECT_EQ(picture_boxes[1], Picture_Box_Kind::Yes);
+  Play_Steps({
+      {"start", Always, [] { testkit::Key_Stroke({VK_RETURN}); }},
+      {"a balloon aloft", [] { return Aloft() >= 1; }, [&] { clock_ahead = 61000; }},
+      {"the win box", [this] { return picture_boxes.size() == 1; },
+       [&] {
+         EXPECT_EQ(picture_boxes[0], Picture_Box_Kind::Game_YesNo);
+         EXPECT_EQ(Stored(kApple, "Speed Num"), "100");
+       }},
+      // The replay at level 100 counts its time from its own start.
+      {"the replay", [] { return Exercise_Running && Apple_Game().options.speed_num == 100; },
+       [] {}},
+      {"a balloon aloft again", [] { return Aloft() >= 1; }, [&] { clock_ahead = 130000; }},
+      {"the top box", [this] { return picture_boxes.size() == 2; },
+       [&] { EXPECT_EQ(picture_boxes[1], Picture_Box_Kind::Yes); }},
+  });
+  ASSERT_TRUE(Pump_Until([] { return !Exercise_Running; }));
   EXPECT_EQ(Stored(kApple, "Speed Num"), "50");
-  EXPECT_FALSE(Exercise_Running);
   EXPECT_TRUE(Button(0).Enabled());
 
   // Declining the win box keeps the level.
@@ -180,12 +207,14 @@ TEST_F(Apple_Game_Window, TimeUpWinsTheNextLevelIsStoredAndLevel100EndsWithTheOn
   clock_ahead = 0;
   Set(kApple, "Speed Num", "20");
   answers = {1};
-  Main_Window().Set_Focus();
-  Press(VK_RETURN);
-  ASSERT_TRUE(Exercise_Running);
-  ASSERT_TRUE(Pump_Until([] { return Aloft() >= 1; }));
-  clock_ahead = 61000;
-  ASSERT_TRUE(Pump_Until([this] { return picture_boxes.size() == 1; }));
+  Play_Steps({
+      {"start", Always, [] {
+         Main_Window().Set_Focus();
+         testkit::Key_Stroke({VK_RETURN});
+       }},
+      {"a balloon aloft", [] { return Aloft() >= 1; }, [&] { clock_ahead = 61000; }},
+      {"the win box", [this] { return picture_boxes.size() == 1; }, [] {}},
+  });
   ASSERT_TRUE(Pump_Until([] { return !Exercise_Running; }));
   EXPECT_EQ(Stored(kApple, "Speed Num"), "20");
 }
@@ -193,16 +222,18 @@ TEST_F(Apple_Game_Window, TimeUpWinsTheNextLevelIsStoredAndLevel100EndsWithTheOn
 TEST_F(Apple_Game_Window, LeavingForAnotherExerciseMidLoopEndsTheLoopAndTheTimers) {
   Options(9, 100);
   Enter(Game_Item::Apple);
-  Press(VK_RETURN);
-  ASSERT_TRUE(Pump_Until([] { return Aloft() >= 2; }));
-  Do_Menu_Item(Main_Form(), Game_Item::Police);
+  Play_Steps({
+      {"start", Always, [] { testkit::Key_Stroke({VK_RETURN}); }},
+      {"balloons aloft", [] { return Aloft() >= 2; },
+       [] { Do_Menu_Item(Main_Form(), Game_Item::Police); }},
+  });
   ASSERT_TRUE(Pump_Until([] { return Current_Panel == Number(Panel_Id::Police) && !Panel_Moving; }));
   EXPECT_TRUE(Apple_Game_Stop);
   EXPECT_FALSE(Main_Window().Get_Timer("Timer_Game_Pig_Control").Enabled());
   EXPECT_FALSE(Main_Window().Get_Timer("Timer_Game_Pig_Move").Enabled());
-  const int top = Balloon(Some_Balloon() < 0 ? 0 : Some_Balloon()).Top();
+  const std::vector<int> tops = Tops();
   Pump_For(300);
-  EXPECT_EQ(Balloon(Some_Balloon() < 0 ? 0 : Some_Balloon()).Top(), top);
+  EXPECT_EQ(Tops(), tops);
   EXPECT_TRUE(picture_boxes.empty());
 }
 

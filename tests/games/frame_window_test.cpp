@@ -71,31 +71,31 @@ TEST_F(Game_Frame_Window, EveryPageOpensWithCoverAndButtonsAndStartsPausesAndSto
 
 TEST_F(Game_Frame_Window, HoverAndPressedLooksFollowThePointer) {
   Write_Police_Text(std::string(220, 'a') + "\r\n");
-  Enter(Game_Item::Apple);
-  forms::Image& start = Game_Button_Image(Apple_Frame(), 0);
-  forms::Image& stop = Game_Button_Image(Apple_Frame(), 2);
+  Enter(Game_Item::Mouse);
+  forms::Image& start = Game_Button_Image(Mouse_Frame(), 0);
+  forms::Image& stop = Game_Button_Image(Mouse_Frame(), 2);
   Point_At(start);
   ASSERT_TRUE(Pump_Until([&] { return start.Tag == "pps1"; }, std::chrono::seconds(2)));
   Shot("frame-hover");
-  Point_At(Panel(Number(Panel_Id::Apple)));
+  Point_At(Panel(Number(Panel_Id::Mouse)));
   ASSERT_TRUE(Pump_Until([&] { return start.Tag.empty(); }, std::chrono::seconds(2)));
-  // A balloon-game click leaves the pressed look until the pointer passes over the background.
+  // A mouse-game click leaves the pressed look until the pointer passes over the background.
   Click(start);
   EXPECT_EQ(start.Tag, "pps2");
   Point_At(stop);
   Pump_For(200);
   EXPECT_EQ(start.Tag, "pps2");
   EXPECT_TRUE(stop.Tag.empty());  // no hover look while a button is pressed
-  Point_At(Main_Form().Get<forms::Picture_Box>("Picture_Game_Apple_BG"));
+  Point_At(Main_Form().Get<forms::Image>("Image_Mouse_Miss", 3));
   ASSERT_TRUE(Pump_Until([&] { return start.Tag.empty(); }, std::chrono::seconds(2)));
   Point_At(stop);
   ASSERT_TRUE(Pump_Until([&] { return stop.Tag == "pps5"; }, std::chrono::seconds(2)));
   // While paused the pause button keeps its paused look through the reset.
-  Click(Game_Button_Image(Apple_Frame(), 1));
-  ASSERT_TRUE(Apple_Game_Paused);
-  Point_At(Panel(Number(Panel_Id::Apple)));
+  Click(Game_Button_Image(Mouse_Frame(), 1));
+  ASSERT_TRUE(Mouse_Game_Paused);
+  Point_At(Panel(Number(Panel_Id::Mouse)));
   Pump_For(200);
-  EXPECT_EQ(Game_Button_Image(Apple_Frame(), 1).Tag, "pps4");
+  EXPECT_EQ(Game_Button_Image(Mouse_Frame(), 1).Tag, "pps4");
   Click(stop);
 
   // A police click: the pressed look goes once the action is done.

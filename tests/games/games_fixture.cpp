@@ -27,6 +27,50 @@ void Pump_For(int milliseconds) {
   testkit::Pump_For(std::chrono::milliseconds(milliseconds), Forms_Pump);
 }
 
+namespace {
+
+struct Step_Player {
+  std::deque<Step> steps;
+  std::chrono::steady_clock::time_point since;
+  std::chrono::milliseconds limit{0};
+  bool busy = false;
+  UINT_PTR timer = 0;
+};
+Step_Player& Player() {
+  static Step_Player player;
+  return player;
+}
+
+void CALLBACK Step_Tick(HWND, UINT, UINT_PTR, DWORD) {
+  Step_Player& p = Player();
+  if (p.busy || p.steps.empty()) return;
+  p.busy = true;
+  Step& step = p.steps.front();
+  if (step.ready()) {
+    Step done = std::move(step);
+    p.steps.pop_front();
+    done.act();
+    p.since = std::chrono::steady_clock::now();
+  } else if (std::chrono::steady_clock::now() - p.since > p.limit) {
+    ADD_FAILURE() << "step not ready in time: " << step.name;
+    p.steps.clear();
+    Stop_Current_Exercise(Form_Quillon());
+  }
+  p.busy = false;
+}
+
+}  // namespace
+
+void Play_Steps(std::vector<Step> steps, std::chrono::milliseconds step_limit) {
+  Step_Player& p = Player();
+  p.steps.assign(steps.begin(), steps.end());
+  p.limit = step_limit;
+  p.since = std::chrono::steady_clock::now();
+  p.timer = SetTimer(nullptr, 0, 15, Step_Tick);
+  Pump_Until([&p] { return p.steps.empty(); }, std::chrono::minutes(3));
+  KillTimer(nullptr, p.timer);
+}
+
 forms::Form& Game_Window::Main() { return Form_Quillon(); }
 
 void Game_Window::SetUp() {

@@ -21,6 +21,20 @@
 
 namespace quillon {
 
+// One step of a test played from the event handling: it acts once `ready` holds.
+struct Step {
+  std::string name;
+  std::function<bool()> ready;
+  std::function<void()> act;
+};
+// Plays the steps in order from a thread timer, so they run inside a game's busy loop too (the
+// loop goes on between two steps). A step that is not ready within `step_limit` fails the test,
+// and the exercise is stopped so that the loop ends. Returns once every step has acted and the
+// events have been handled back to the caller.
+void Play_Steps(std::vector<Step> steps,
+                std::chrono::milliseconds step_limit = std::chrono::seconds(20));
+inline bool Always() { return true; }
+
 bool Pump_Until(const std::function<bool()>& done,
                 std::chrono::milliseconds limit = std::chrono::seconds(10));
 void Pump_For(int milliseconds);

@@ -84,6 +84,10 @@ void Design_Game_Frame(forms::Form& form, const Game_Frame& game, std::function<
     button.On_Mouse_Move = [g, i](int, int, int, int) {
       forms::Guarded([&] { Game_Button_Hover_Picture(*g, i); });
     };
+    // A hover look goes with the pointer; a pressed look waits for the panel's reset.
+    button.On_Mouse_Leave = [g] {
+      if (*g->buttons_normal) forms::Guarded([&] { Reset_Game_Button_Picture(*g); });
+    };
   }
   auto& cover = form.Add<forms::Picture_Box>(game.cover, -1, &page);
   cover.Move(kGameCoverLeft, kGameCoverTop, kGameCoverWidth, kGameCoverHeight);
