@@ -51,10 +51,12 @@ double Micros_Per_Sprite_Move(int others, int moves) {
     HDC screen = GetDC(nullptr);
     const forms::Picture picture = Balloon_Picture(screen);
     ReleaseDC(nullptr, screen);
+    // Sprite 0 rises in the first column; the others stand in the columns right of it.
     for (int i = 0; i <= others; ++i) {
       auto& sprite = form.Add<forms::Image>("Image_Sprite", i, &sky);
       sprite.Set_Picture(picture);
-      sprite.Move(135 + (i % 10) * 700, 300 + (i / 10) * 900);
+      if (i == 0) sprite.Move(135, 3000);
+      else sprite.Move(840 + ((i - 1) % 9) * 700, 300 + ((i - 1) / 9) * 900);
     }
   };
   form.Load();
