@@ -398,32 +398,48 @@ def piglet_down(img):
 
 def wolf(p, pose):
     """A grey wolf prowling to the right along the ridge; pose 0 and 1 step and swish the tail."""
-    by = 20
-    # Legs: the far pair first.
-    if pose == 0:
-        legs = [(11, 13), (25, 28)]
-    else:
-        legs = [(13, 10), (28, 25)]
-    for (a, b) in legs:
-        p.limb([(a, by + 4), (a - 0.5 + (b - a) * 0.2, by + 14)], WOLF_DARK, 2.6)
-    tail = [(5, by - 1), (1.5, by - 5 if pose == 0 else by - 2), (2.5, by - 10 if pose == 0 else by - 7)]
-    p.line(tail, INK, 4.4)
-    p.line(tail, WOLF, 3.4)
-    p.ellipse(16, by, 11.5, 6.5, WOLF, INK, 0.7)
-    p.ellipse(17, by + 2.6, 8, 3, WOLF_LIGHT)
-    for (a, b) in legs:
-        p.limb([(b, by + 4), (b + 0.5 - (b - a) * 0.2, by + 14)], WOLF, 2.8)
+    by = 19
+    # Legs as (hip x, knee, paw) offsets: back legs bend backwards at the hock, front legs are
+    # straight; the two poses swap which leg of each pair reaches forward.
+    reach = 2.2 if pose == 0 else -2.2
+    back = [(10, reach), (12, -reach)]
+    front = [(22, -reach), (24, reach)]
+
+    def back_leg(x, r, colour):
+        p.limb([(x, by + 3), (x - 2 + r * 0.4, by + 9), (x + r, by + 14.5)], colour, 2.4)
+        p.ellipse(x + r + 0.8, by + 15, 1.8, 1, INK)
+
+    def front_leg(x, r, colour):
+        p.limb([(x, by + 3), (x + r * 0.5, by + 9), (x + r, by + 14.5)], colour, 2.3)
+        p.ellipse(x + r + 0.8, by + 15, 1.8, 1, INK)
+
+    back_leg(back[0][0], back[0][1], WOLF_DARK)
+    front_leg(front[0][0], front[0][1], WOLF_DARK)
+    # A bushy tail, swishing.
+    tip = (1.2, by - 7) if pose == 0 else (1.5, by + 1)
+    tail = [(6, by - 2), (2.6, (by - 2 + tip[1]) / 2 - 0.5), tip]
+    p.line(tail, INK, 5.2)
+    p.line(tail, WOLF, 4.2)
+    p.circle(tip[0], tip[1], 1.4, WOLF_LIGHT)
+    # Body with a pale belly and a darker back.
+    p.ellipse(16, by, 11, 6, WOLF, INK, 0.7)
+    p.ellipse(16.5, by - 3.2, 8, 2.2, WOLF_DARK)
+    p.ellipse(17, by + 2.8, 7.5, 2.4, WOLF_LIGHT)
+    back_leg(back[1][0], back[1][1], WOLF)
+    front_leg(front[1][0], front[1][1], WOLF)
     # Head with pointed ears, a long snout and a yellow eye.
-    hx, hy = 28, by - 8
+    hx, hy = 28, by - 7
     p.poly([(hx - 4, hy - 3), (hx - 3, hy - 10), (hx + 0.5, hy - 4)], WOLF_DARK, INK, 0.5)
-    p.circle(hx, hy, 5.4, WOLF, INK, 0.7)
+    p.circle(hx, hy, 5.2, WOLF, INK, 0.7)
     p.poly([(hx - 1, hy - 4), (hx + 1.5, hy - 10.5), (hx + 4, hy - 3)], WOLF, INK, 0.5)
+    p.poly([(hx + 0.6, hy - 8), (hx + 1.6, hy - 9.5), (hx + 2.6, hy - 4.6)], mix(WOLF, PIG, 0.5))
     p.poly([(hx + 2, hy - 2.5), (hx + 9.5, hy + 1), (hx + 9, hy + 3.5), (hx + 2.5, hy + 4.5)],
            WOLF, INK, 0.6)
-    p.poly([(hx + 1.5, hy + 1), (hx + 8.5, hy + 2.5), (hx + 2.5, hy + 4.5)], WOLF_LIGHT)
+    p.poly([(hx + 1.5, hy + 1.2), (hx + 8.5, hy + 2.6), (hx + 2.5, hy + 4.5)], WOLF_LIGHT)
     p.circle(hx + 9, hy + 1.4, 1.1, INK)
-    p.circle(hx + 1.2, hy - 1.4, 1.3, (250, 214, 70), INK, 0.4)
-    p.circle(hx + 1.5, hy - 1.4, 0.5, INK)
+    p.ellipse(hx + 1.4, hy - 1.5, 1.5, 1.1, (250, 214, 70), INK, 0.4)
+    p.circle(hx + 1.8, hy - 1.5, 0.5, INK)
+    p.line([(hx - 0.4, hy - 3.4), (hx + 3, hy - 2.6)], INK, 0.6)   # a sly brow
     if pose == 1:   # a flash of teeth
         p.poly([(hx + 5, hy + 3.4), (hx + 5.8, hy + 4.8), (hx + 6.6, hy + 3.2)], WHITE)
 
@@ -442,7 +458,7 @@ def wolf_b(img):
 
 
 # Balloons: one per letter, in turning colours, the letter large and white with a dark rim.
-BALLOON_COLOURS = [(226, 72, 64), (240, 150, 50), (232, 196, 40), (96, 176, 80), (52, 152, 200),
+BALLOON_COLOURS = [(226, 72, 64), (240, 150, 50), (218, 168, 24), (96, 176, 80), (52, 152, 200),
                    (112, 104, 200), (214, 96, 160), (40, 150, 140)]
 BALLOON = 38     # Image_Char: 570 x 570
 
@@ -452,10 +468,10 @@ def balloon(p, colour, letter):
     # String and knot.
     p.line([(cx, cy + 16), (cx - 1.5, cy + 18.5), (cx + 1, cy + 20.5), (cx, cy + 21.8)], (110, 110, 120), 0.8)
     p.poly([(cx - 1.6, cy + 16.6), (cx + 1.6, cy + 16.6), (cx, cy + 14)], mix(colour, INK, 0.3))
-    p.ellipse(cx, cy, 13.2, 15, colour, mix(colour, INK, 0.45), 0.9)
+    p.ellipse(cx, cy, 14.2, 15.4, colour, mix(colour, INK, 0.45), 0.9)
     # Shine.
-    p.ellipse(cx - 6.5, cy - 7, 2.6, 4, mix(colour, WHITE, 0.55))
-    p.text(cx + 0.5, cy + 0.6, letter, 19, WHITE, stroke=1.3, stroke_fill=mix(colour, INK, 0.6))
+    p.ellipse(cx - 7.5, cy - 7, 2.6, 4, mix(colour, WHITE, 0.55))
+    p.text(cx + 0.5, cy + 0.8, letter, 21, WHITE, stroke=1.4, stroke_fill=mix(colour, INK, 0.6))
 
 
 def _register_balloon(k):
@@ -472,20 +488,22 @@ for _k in range(26):
 @bitmap("applel1", BALLOON, BALLOON)     # a hit balloon: the pop
 def balloon_pop(img):
     def draw(p):
-        cx, cy = 19, 17
+        cx, cy = 19, 18
         pts = []
-        for k in range(16):
-            a = -math.pi / 2 + k * math.pi / 8
-            r = 15 if k % 2 == 0 else 7.5
+        for k in range(18):
+            a = -math.pi / 2 + k * math.pi / 9
+            r = (17 if k % 4 == 0 else 14.5) if k % 2 == 0 else 7.5
             pts.append((cx + r * math.cos(a), cy + r * math.sin(a)))
-        p.poly(pts, GOLD, INK, 0.7)
-        inner = [(cx + (x - cx) * 0.55, cy + (y - cy) * 0.55) for x, y in pts]
-        p.poly(inner, WHITE)
-        for k, a in enumerate(range(20, 360, 60)):
+        p.poly(pts, GOLD, INK, 0.8)
+        inner = [(cx + (x - cx) * 0.6, cy + (y - cy) * 0.6) for x, y in pts]
+        p.poly(inner, (255, 246, 200))
+        # Scraps of the balloon flying off.
+        for k, a in enumerate(range(15, 360, 45)):
             r = math.radians(a)
-            x, y = cx + 16 * math.cos(r), cy + 16 * math.sin(r)
-            p.circle(x, y, 1.5, BALLOON_COLOURS[k % 8], INK, 0.4)
-        p.text(cx, cy + 0.5, "POP", 7.5, RED)
+            x, y = cx + 11 * math.cos(r), cy + 11 * math.sin(r)
+            colour = BALLOON_COLOURS[k % len(BALLOON_COLOURS)]
+            p.poly([(x - 1.6, y - 1), (x + 1.8, y - 1.6), (x + 1, y + 1.8)], colour, INK, 0.4)
+        p.circle(cx, cy, 3, WHITE)
     return _on_mask(BALLOON, BALLOON, draw)
 
 
