@@ -33,7 +33,12 @@ const Expected_Frame kFrames[] = {
 std::vector<unsigned> Pixels(const forms::Picture& picture) {
   int w = picture.Width_Pixels(), h = picture.Height_Pixels();
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, w, -h, 1, 32, BI_RGB};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  info.bmiHeader.biCompression = BI_RGB;
   std::vector<unsigned> pixels(static_cast<size_t>(w) * h);
   HDC dc = GetDC(nullptr);
   GetDIBits(dc, picture.Handle(), 0, h, pixels.data(), &info, DIB_RGB_COLORS);

@@ -383,7 +383,12 @@ TEST_F(Windowless, AnImageLeavesOutItsPicturesMaskColour) {
   box.Cls();
   // A 20x20 magenta picture with a blue square in its middle.
   BITMAPINFO info{};
-  info.bmiHeader = {sizeof info.bmiHeader, 20, -20, 1, 24, BI_RGB};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = 20;
+  info.bmiHeader.biHeight = -20;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
   HBITMAP sprite = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
   ASSERT_TRUE(sprite && bits);
