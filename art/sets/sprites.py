@@ -205,8 +205,8 @@ def thief(p, pose, x=0):
         back = [(sx - 2, sy), (sx - 7, sy - 5), (sx - 8, sy - 11)]
         front = [(sx + 2, sy), (sx + 7, sy - 5), (sx + 8, sy - 11)]
     elif pose == "cuffed":
-        back = [(sx - 2, sy), (sx - 5, sy + 6), (sx - 1, sy + 9)]
-        front = [(sx + 2, sy), (sx + 5, sy + 6), (sx + 1, sy + 9)]
+        back = [(sx - 3, sy), (sx - 6.5, sy + 8), (sx - 2.6, sy + 14)]
+        front = [(sx + 3, sy), (sx + 6.5, sy + 8), (sx + 2.6, sy + 14)]
     else:   # free
         back = [(sx - 2, sy), (sx - 7, sy - 4), (sx - 9, sy - 9)]
         front = [(sx + 2, sy), (sx + 6, sy - 5), (sx + 7, sy - 10)]
@@ -220,8 +220,10 @@ def thief(p, pose, x=0):
     for hand in (back[-1], front[-1]):
         p.circle(hand[0], hand[1], 1.7, SKIN, INK, 0.5)
     if pose == "cuffed":   # the handcuffs: two silver rings and a short chain
-        p.circle(sx - 1.8, sy + 9, 1.6, None, (150, 156, 166), 0.9)
-        p.circle(sx + 1.8, sy + 9, 1.6, None, (150, 156, 166), 0.9)
+        p.line([(sx - 1, sy + 13), (sx + 1, sy + 13)], (214, 220, 228), 1.0)
+        for cx in (sx - 2.8, sx + 2.8):
+            p.circle(cx, sy + 12.6, 2.2, None, INK, 1.8)
+            p.circle(cx, sy + 12.6, 2.0, None, (226, 230, 236), 1.0)
     if pose == "free":     # the sack swung over his head
         p.ellipse(sx + 10, sy - 14, 5.5, 5, SACK, INK, 0.6)
         p.text(sx + 10, sy - 13.5, "$", 6.5, SACK_DARK)
@@ -243,7 +245,7 @@ def thief(p, pose, x=0):
     elif pose == "cuffed":
         p.circle(hx - 1.8, hy + 0.4, 0.8, WHITE)
         p.circle(hx + 2.2, hy + 0.4, 0.8, WHITE)
-        p.arc(hx + 0.2, hy + 5, 1.6, 200, 340, INK, 0.7)    # a frown
+        p.arc(hx + 0.2, hy + 5.2, 2.2, 205, 335, INK, 0.9)    # a frown
         p.ellipse(hx + 6.5, hy - 3, 0.9, 1.4, (130, 190, 240))   # a sweat drop
     else:
         p.circle(hx - 1.8, hy + 0.2, 0.8, WHITE)
@@ -287,9 +289,23 @@ def _on_mask(w, h, draw):
     return img
 
 
-@bitmap("pt1", FIGURE_W, FIGURE_H)     # the thief after the catch: handcuffed
+def jail_bars(p, x0, x1):
+    """The bars of a cell in front of the caught thief."""
+    steel, light = (96, 104, 118), (176, 184, 196)
+    for x in range(int(x0), int(x1) + 1, 6):
+        p.line([(x, 3), (x, 39)], INK, 2.0)
+        p.line([(x, 3), (x, 39)], steel, 1.2)
+        p.line([(x - 0.3, 4), (x - 0.3, 38)], light, 0.4)
+    for y in (3, 39):
+        p.rect(x0 - 1.5, y - 1.2, x1 + 1.5, y + 1.2, steel, radius=0.6, outline=INK, width=0.5)
+
+
+@bitmap("pt1", FIGURE_W, FIGURE_H)     # the thief after the catch: behind bars
 def thief_cuffed(img):
-    return _on_mask(FIGURE_W, FIGURE_H, lambda p: thief(p, "cuffed", x=2))
+    def draw(p):
+        thief(p, "cuffed", x=0)
+        jail_bars(p, 12, 42)
+    return _on_mask(FIGURE_W, FIGURE_H, draw)
 
 
 @bitmap("pt2", FIGURE_W, FIGURE_H)     # the thief after a won game: away with the loot
