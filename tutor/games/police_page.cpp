@@ -5,7 +5,7 @@
 #include <string>
 
 #include "games/game_frame.h"
-#include "games/switch_picture_standin.h"
+#include "services/switch_picture.h"
 #include "services/bitmaps.h"
 #include "services/globals.h"
 #include "services/key_table.h"
