@@ -161,7 +161,10 @@ void Game_Window::Click(forms::Control& control, int button) {
 }
 
 void Game_Window::Point_At(forms::Control& control) {
-  testkit::Mouse_To(Center_Of(control), Forms_Pump);
+  // From a point beside the target, so that the move is seen even when the pointer was there.
+  POINT at = Center_Of(control);
+  testkit::Mouse_To({at.x + 3, at.y + 2}, Forms_Pump);
+  testkit::Mouse_To(at, Forms_Pump);
   Pump_For(150);
 }
 

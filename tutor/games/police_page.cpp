@@ -111,8 +111,16 @@ void Stop_Police_Timers() {
   Main_Timer("Timer_Move_Picture").Set_Enabled(false);
 }
 
+// The main window takes the focus from the typing lines: its Enter starts the next game.
+void Focus_Main_Window() {
+  const HWND focus = GetFocus();
+  for (int i = 0; i < kPoliceLines; ++i)
+    if (focus && focus == Line(i).Hwnd() && Main().Hwnd()) SetFocus(Main().Hwnd());
+}
+
 // The end of a game: start again possible, keys back to the main window.
 void End_Police_Game() {
+  Focus_Main_Window();
   Clear_Game_Pause_Button(Frame());
   Enable_Game_Buttons(Frame(), true, false, false);
   Police_Game_Paused = false;
@@ -157,7 +165,6 @@ void Begin_Police_Game_Round() {
   const double size = Scale_Factor == 1.0f ? model.Font_Size() : model.Font_Size() - 1;
   for (int i = 0; i < kPoliceLines; ++i) {
     forms::Rich_Text_Box& box = Line(i);
-    box.Set_Enabled(false);
     box.Set_Locked(false);
     box.Set_Text("");
     box.Set_Font(model.Font_Name(), size);
@@ -177,7 +184,7 @@ void Begin_Police_Game_Round() {
   Thief().Set_Visible(true);
 
   forms::Rich_Text_Box& first = Line(0);
-  first.Set_Enabled(true);
+  
   first.Set_Sel_Start(0);
   if (!Main().Get<forms::Image>("Image_Main_Form_Up").Visible()) first.Set_Focus();
 }
@@ -187,7 +194,6 @@ void Police_Lost(const Police_Step& step) {
   Stop_Police_Timers();
   Enable_Game_Buttons(Frame(), false, false, false);
   Police().Move(step.left, step.top);
-  if (s.player_line < kPoliceLines) Line(s.player_line).Set_Enabled(false);
   Play_Sound(Program_Folder() + "\\Music\\Sound\\police.wav");
   Police().Set_Picture(forms::Picture());
   Thief().Set_Picture(forms::Picture());
@@ -282,14 +288,12 @@ void Police_Key_Press(int index, int code) {
   s.typed_position = box.Sel_Start();
 
   if (s.typed_position >= static_cast<int>(line.size())) {
-    box.Set_Enabled(false);
     ++s.player_line;
     if (s.player_line > s.last_line) {
       Police_Won();
       return;
     }
     forms::Rich_Text_Box& next = Line(s.player_line);
-    next.Set_Enabled(true);
     next.Set_Sel_Start(0);
     next.Set_Focus();
     s.typed_position = 0;
@@ -312,6 +316,9 @@ void RichText_Game_Police_KeyDown(int index, int& key_code, int shift) {
 void RichText_Game_Police_LostFocus(int index) {
   forms::Silent([&] {
     forms::Rich_Text_Box& box = Line(index);
+    // The lines stay enabled so that their colours show; only the player's line of a running
+    // game holds on to the focus.
+    if (!Exercise_Running || Police_Game_Paused || index != Police_Game().player_line) return;
     if (!box.Visible() || !box.Enabled() || !Panel(Number(Panel_Id::Police)).Visible()) return;
     if (Main().Get<forms::Image>("Image_Main_Form_Up").Visible()) return;
     // Only while the tutor is in front and no modal box holds it.
@@ -354,7 +361,6 @@ void Design_Police_Game_Page(forms::Form& form) {
     line.Set_Auto_Verb_Menu(false);
     line.Move(kLineLeft, kLineTops[i], kLineWidth, kLineHeight);
     line.Set_Back_Color(kLineBack);
-    line.Set_Enabled(false);
     line.On_Key_Press = [i](int& ascii) { RichText_Game_Police_KeyPress(i, ascii); };
     line.On_Key_Down = [i](int& key, int shift) { RichText_Game_Police_KeyDown(i, key, shift); };
     line.On_Lost_Focus = [i] { RichText_Game_Police_LostFocus(i); };
@@ -373,7 +379,7 @@ void Design_Police_Game_Page(forms::Form& form) {
   });
   form.Get_Timer("Timer_Game_Police").On_Timer = [] { Move_Police(Main()); };
   auto& model = form.Add<forms::Label>("Label_Game_Police", -1, &Game_Cover(Frame()));
-  model.Set_Font("宋体", 14.25);
+  model.Set_Font("宋体", 12);  // the lines are 19 pixels high
   model.Set_Visible(false);
 }
 
@@ -420,7 +426,6 @@ void Pause_Police_Game(forms::Form&) {
     if (!Police_Game_Paused) {
       Main_Timer("Timer_Check").Set_Enabled(false);
       Step_Timer().Set_Enabled(false);
-      if (has_line) Line(s.player_line).Set_Enabled(false);
       s.pause_length = 0;
       s.pause_start = Now_Ms();
       Police_Game_Paused = true;
@@ -431,10 +436,7 @@ void Pause_Police_Game(forms::Form&) {
       // The police walks on, or waits again for its first step once the player has begun.
       if (!s.halted && (s.started || s.first_key)) Step_Timer().Set_Enabled(true);
       Police_Game_Paused = false;
-      if (has_line) {
-        Line(s.player_line).Set_Enabled(true);
-        Line(s.player_line).Set_Focus();
-      }
+      if (has_line) Line(s.player_line).Set_Focus();
       Show_Game_Paused(Frame(), false);
     }
   });
@@ -448,8 +450,7 @@ void Stop_Police_Game(forms::Form&) {
     Show_Game_Paused(Frame(), false);
     Stop_Police_Timers();
     Enable_Game_Buttons(Frame(), true, false, false);
-    const int line = Police_Game().player_line;
-    if (line >= 0 && line < kPoliceLines) Line(line).Set_Enabled(false);
+    Focus_Main_Window();
   });
 }
 
