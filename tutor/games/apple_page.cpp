@@ -222,7 +222,7 @@ void Design_Apple_Game_Page(forms::Form& form) {
   for (const Info& info : infos) {
     auto& caption = form.Add<forms::Label>(info.caption_name, -1, &page);
     caption.Move(8400, info.top, 1000, 270);
-    caption.Set_Font("宋体", 9);
+    caption.Set_Font("宋体", 10.5);
     caption.Set_Fore_Color(kTealDark);
     caption.Set_Alignment(2);
     caption.Set_Caption(info.caption);
