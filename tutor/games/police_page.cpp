@@ -111,6 +111,11 @@ void Stop_Police_Timers() {
   Main_Timer("Timer_Move_Picture").Set_Enabled(false);
 }
 
+// A line takes the focus when it can (not while the window is hidden).
+void Focus_Line(forms::Rich_Text_Box& box) {
+  if (box.Hwnd() && IsWindowVisible(box.Hwnd()) && IsWindowEnabled(box.Hwnd())) box.Set_Focus();
+}
+
 // The main window takes the focus from the typing lines: its Enter starts the next game.
 void Focus_Main_Window() {
   const HWND focus = GetFocus();
@@ -187,7 +192,7 @@ void Begin_Police_Game_Round() {
   forms::Rich_Text_Box& first = Line(0);
   
   first.Set_Sel_Start(0);
-  if (!Main().Get<forms::Image>("Image_Main_Form_Up").Visible()) first.Set_Focus();
+  if (!Main().Get<forms::Image>("Image_Main_Form_Up").Visible()) Focus_Line(first);
 }
 
 void Police_Lost(const Police_Step& step) {
@@ -296,7 +301,7 @@ void Police_Key_Press(int index, int code) {
     }
     forms::Rich_Text_Box& next = Line(s.player_line);
     next.Set_Sel_Start(0);
-    next.Set_Focus();
+    Focus_Line(next);
     s.typed_position = 0;
   }
   const Police_Geometry g = Geometry();
@@ -437,7 +442,7 @@ void Pause_Police_Game(forms::Form&) {
       // The police walks on, or waits again for its first step once the player has begun.
       if (!s.halted && (s.started || s.first_key)) Step_Timer().Set_Enabled(true);
       Police_Game_Paused = false;
-      if (has_line) Line(s.player_line).Set_Focus();
+      if (has_line) Focus_Line(Line(s.player_line));
       Show_Game_Paused(Frame(), false);
     }
   });
