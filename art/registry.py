@@ -40,3 +40,26 @@ def render_file(path):
     img = canvas(w, h)
     out = fn(img)
     return out if out is not None else img
+
+
+# Sprite frames of the main window's image list, built into the tutor itself: index -> (width,
+# height, drawing). A frame's background is MASK, the colour left out where it is shown.
+FRAMES = {}
+MASK = (255, 0, 255)
+
+
+def frame(index, width, height):
+    """Registers the decorated function as the drawing of image-list frame `index` (1-based)."""
+    def wrap(fn):
+        if index in FRAMES:
+            raise ValueError("frame drawn twice: %d" % index)
+        FRAMES[index] = (width, height, fn)
+        return fn
+    return wrap
+
+
+def render_frame(index):
+    w, h, fn = FRAMES[index]
+    img = canvas(w, h, MASK)
+    out = fn(img)
+    return out if out is not None else img

@@ -241,22 +241,24 @@ int Container::Scale_Height() const {
 
 void Container::Paint_All(HDC dc, const RECT& clip) {
   Ensure_Surface();
-  HWND hwnd = Container_Hwnd();
-  RECT client;
-  GetClientRect(hwnd, &client);
-  int w = std::max<int>(1, client.right), h = std::max<int>(1, client.bottom);
+  // Only the part to paint is composed: a sprite moving on a large surface costs what its own
+  // rectangles cost, whatever else the surface shows.
+  const int w = clip.right - clip.left, h = clip.bottom - clip.top;
+  if (w <= 0 || h <= 0) return;
   HDC buffer = CreateCompatibleDC(dc);
   HBITMAP bitmap = CreateCompatibleBitmap(dc, w, h);
   HGDIOBJ old = SelectObject(buffer, bitmap);
-  if (surface_dc_) BitBlt(buffer, 0, 0, w, h, surface_dc_, 0, 0, SRCCOPY);
+  if (surface_dc_) BitBlt(buffer, 0, 0, w, h, surface_dc_, clip.left, clip.top, SRCCOPY);
+  POINT origin;
+  SetViewportOrgEx(buffer, -clip.left, -clip.top, &origin);
   for (Control* c : children_) {
     if (!c->Windowless() || !c->Visible()) continue;
     RECT r = c->Pixel_Rect(), hit;
     if (!IntersectRect(&hit, &r, &clip)) continue;
     c->Paint(buffer);
   }
-  BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, buffer,
-         clip.left, clip.top, SRCCOPY);
+  SetViewportOrgEx(buffer, origin.x, origin.y, nullptr);
+  BitBlt(dc, clip.left, clip.top, w, h, buffer, 0, 0, SRCCOPY);
   SelectObject(buffer, old);
   DeleteObject(bitmap);
   DeleteDC(buffer);

@@ -32,7 +32,13 @@ void Image::Paint(HDC dc) {
   HDC src = CreateCompatibleDC(dc);
   HGDIOBJ old = SelectObject(src, picture_.Handle());
   int pw = picture_.Width_Pixels(), ph = picture_.Height_Pixels();
-  if (stretch_) {
+  if (picture_.Has_Mask_Color()) {
+    // A sprite: the mask colour lets the picture behind it show through.
+    int w = stretch_ ? r.right - r.left : std::min<int>(pw, r.right - r.left);
+    int h = stretch_ ? r.bottom - r.top : std::min<int>(ph, r.bottom - r.top);
+    TransparentBlt(dc, r.left, r.top, w, h, src, 0, 0, stretch_ ? pw : w, stretch_ ? ph : h,
+                   picture_.Mask_Color());
+  } else if (stretch_) {
     SetStretchBltMode(dc, COLORONCOLOR);
     StretchBlt(dc, r.left, r.top, r.right - r.left, r.bottom - r.top, src, 0, 0, pw, ph, SRCCOPY);
   } else {

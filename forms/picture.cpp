@@ -26,6 +26,12 @@ Picture Picture::From_Bitmap(HBITMAP bitmap, bool own) {
   return p;
 }
 
+Picture Picture::With_Mask_Color(COLORREF color) const {
+  Picture p = *this;
+  p.mask_ = color;
+  return p;
+}
+
 int Picture::Width_Pixels() const {
   BITMAP bm{};
   if (!Handle() || !GetObjectA(Handle(), sizeof bm, &bm)) return 0;

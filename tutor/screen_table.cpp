@@ -93,21 +93,27 @@ std::vector<Screen> All_Screens() {
   row({.name = "police", .kind = Exercise_Kind::Police, .panel = Panel_Id::Police,
        .openings = {{Game_Item::Police}},
        .page = Load_Police_Game_Panel, .shown = Initialize_Police_Game_Page,
-       .start = Start_Police_Game, .keys = kEnterStarts});
+       .start = Start_Police_Game, .keys = kEnterStarts, .tick = Update_Police_Balk_Wait,
+       .move_picture = Switch_Police_Sprite, .design = Design_Police_Game_Page,
+       .page_reset = Reset_Police_Button_Picture});
   row({.name = "balloons", .kind = Exercise_Kind::Apple, .panel = Panel_Id::Apple,
        .openings = {{Game_Item::Apple}},
        .page = Load_Apple_Game_Panel, .shown = Initialize_Apple_Game_Page,
        .start = Start_Apple_Game,
-       .keys = {Start_Key::Enter, Screen_Keys::None, Screen_Keys::All_But_Enter}});
+       .keys = {Start_Key::Enter, Screen_Keys::None, Screen_Keys::All_But_Enter},
+       .key_down = Apple_Game_Key_Down, .move_picture = Switch_Apple_Sprite,
+       .design = Design_Apple_Game_Page, .page_reset = Reset_Apple_Button_Picture});
   row({.name = "mouse", .kind = Exercise_Kind::Mouse, .panel = Panel_Id::Mouse,
        .openings = {{Game_Item::Mouse}},
        .page = Load_Mouse_Game_Panel, .shown = Initialize_Mouse_Game_Page,
        .start = Start_Mouse_Game,
-       .keys = {Start_Key::Enter, Screen_Keys::None, Screen_Keys::All_But_Enter}});
+       .keys = {Start_Key::Enter, Screen_Keys::None, Screen_Keys::All_But_Enter},
+       .design = Design_Mouse_Game_Page, .page_reset = Reset_Mouse_Button_Picture});
   row({.name = "frog", .kind = Exercise_Kind::Frog, .panel = Panel_Id::Frog,
        .openings = {{Game_Item::Frog}},
        .page = Load_Frog_Game_Panel, .shown = Initialize_Frog_Game_Page,
-       .start = Start_Frog_Game, .keys = {Start_Key::Enter, Screen_Keys::None, Screen_Keys::All}});
+       .start = Start_Frog_Game, .keys = {Start_Key::Enter, Screen_Keys::None, Screen_Keys::All},
+       .design = Design_Frog_Game_Page, .page_reset = Reset_Frog_Button_Picture});
   row({.name = "paper test", .kind = Exercise_Kind::Speed_Test, .panel = Panel_Id::Out_Test,
        .openings = {{Speed_Test_Item::Out_Test}},
        .page = Initialize_Out_Speed_Test_Page, .tick = Update_Out_Speed_Test_Time,

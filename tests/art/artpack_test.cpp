@@ -89,7 +89,24 @@ const Expected_Bitmap kBitmaps[] = {
     {"mailsend", 107, 35}, {"mailsubject", 32, 19}, {"mailto", 90, 30}, {"switch20", 22, 22},
     {"switch21", 22, 22}, {"switch22", 22, 22}, {"switch23", 22, 22}, {"switch24", 22, 22},
     {"switch25", 22, 22},
+    // Games: the buttons' hover and pressed looks, the thief's end pictures and the halt sign,
+    // the lettered balloons, the pop, the stone and the struck piglet
+    {"pps1", 49, 25}, {"pps2", 49, 25}, {"pps3", 49, 25}, {"pps4", 49, 25}, {"pps5", 49, 25},
+    {"pps6", 49, 25}, {"pt1", 52, 41}, {"pt2", 52, 41}, {"pt3", 52, 41}, {"pt4", 8, 42},
+    {"apple0", 38, 38}, {"apple1", 38, 38}, {"apple2", 38, 38}, {"apple3", 38, 38},
+    {"apple4", 38, 38}, {"apple5", 38, 38}, {"apple6", 38, 38}, {"apple7", 38, 38},
+    {"apple8", 38, 38}, {"apple9", 38, 38}, {"apple10", 38, 38}, {"apple11", 38, 38},
+    {"apple12", 38, 38}, {"apple13", 38, 38}, {"apple14", 38, 38}, {"apple15", 38, 38},
+    {"apple16", 38, 38}, {"apple17", 38, 38}, {"apple18", 38, 38}, {"apple19", 38, 38},
+    {"apple20", 38, 38}, {"apple21", 38, 38}, {"apple22", 38, 38}, {"apple23", 38, 38},
+    {"apple24", 38, 38}, {"apple25", 38, 38}, {"applel1", 38, 38}, {"applex1", 38, 38},
+    {"applea3", 34, 37}, {"applea4", 34, 37},
 };
+
+// The figures that move over the game pages stand on the sprite mask colour, magenta, which the
+// tutor leaves out where they are shown.
+const char* const kSprites[] = {"pt1", "pt2", "pt3", "pt4", "applel1", "applex1", "applea3",
+                                "applea4", "apple0", "apple12", "apple25"};
 
 class Artpack : public ::testing::Test {
  protected:
@@ -172,7 +189,9 @@ TEST_F(Artpack, EmptyKeySlotsHaveNoHighlight) {
 // differs from the face around it, and hover differs from selected.
 TEST_F(Artpack, ButtonLooksDiffer) {
   const char* pairs[][2] = {{"m1", "m2"}, {"m21", "m22"}, {"mycharchar3", "mycharchar4"},
-                            {"LarkmoorNet1", "LarkmoorNet2"}, {"zbcs", "begin2"}};
+                            {"LarkmoorNet1", "LarkmoorNet2"}, {"zbcs", "begin2"},
+                            {"pps1", "pps2"}, {"pps3", "pps4"}, {"pps5", "pps6"},
+                            {"pps1", "pps3"}, {"pps4", "pps6"}};
   for (auto& p : pairs) {
     HBITMAP a = Load(p[0]);
     HBITMAP b = Load(p[1]);
@@ -185,6 +204,50 @@ TEST_F(Artpack, ButtonLooksDiffer) {
         << p[0] << " and " << p[1];
     DeleteObject(a);
     DeleteObject(b);
+  }
+}
+
+// Pixel (x, y) of a bitmap as 0xRRGGBB.
+unsigned Pixel(HBITMAP bmp, int x, int y) {
+  DIBSECTION dib{};
+  GetObjectA(bmp, sizeof dib, &dib);
+  const BITMAP& bm = dib.dsBm;
+  int row = bm.bmHeight > 0 ? bm.bmHeight - 1 - y : y;  // bottom-up unless the height is negative
+  const auto* p = static_cast<const unsigned char*>(bm.bmBits) + row * bm.bmWidthBytes +
+                  x * (bm.bmBitsPixel / 8);
+  return (unsigned(p[2]) << 16) | (unsigned(p[1]) << 8) | p[0];
+}
+
+TEST_F(Artpack, MovingFiguresStandOnTheMaskColour) {
+  for (const char* name : kSprites) {
+    HBITMAP bmp = Load(name);
+    ASSERT_NE(bmp, nullptr) << name;
+    BITMAP bm{};
+    GetObjectA(bmp, sizeof bm, &bm);
+    int masked = 0;
+    for (int y = 0; y < bm.bmHeight; ++y)
+      for (int x = 0; x < bm.bmWidth; ++x) masked += Pixel(bmp, x, y) == 0xFF00FF;
+    EXPECT_EQ(Pixel(bmp, 0, 0), 0xFF00FFu) << name;
+    // The figure itself is a good part of the picture, not a speck on the mask.
+    EXPECT_LT(masked, bm.bmWidth * bm.bmHeight * 9 / 10) << name;
+    EXPECT_GT(masked, bm.bmWidth * bm.bmHeight / 5) << name;
+    DeleteObject(bmp);
+  }
+}
+
+// Each letter has a balloon of its own: no two of the 26 are alike.
+TEST_F(Artpack, EveryLetterHasItsOwnBalloon) {
+  std::set<std::string> seen;
+  for (int k = 0; k < 26; ++k) {
+    std::string name = "apple" + std::to_string(k);
+    HBITMAP bmp = Load(name);
+    ASSERT_NE(bmp, nullptr) << name;
+    DIBSECTION dib{};
+    GetObjectA(bmp, sizeof dib, &dib);
+    const auto* bits = static_cast<const char*>(dib.dsBm.bmBits);
+    EXPECT_TRUE(seen.insert(std::string(bits, dib.dsBm.bmWidthBytes * dib.dsBm.bmHeight)).second)
+        << name;
+    DeleteObject(bmp);
   }
 }
 

@@ -367,6 +367,54 @@ TEST_F(Windowless, LabelsAreTransparentImagesDrawTheirPictureAndDrawingPersists)
   form.Unload();
 }
 
+// A picture with a mask colour is a sprite: its pixels of that colour show what lies behind.
+TEST_F(Windowless, AnImageLeavesOutItsPicturesMaskColour) {
+  forms::Form form;
+  form.Border = forms::Border_Style::None;
+  form.Move(0, 0, 3000, 3000);
+  form.On_Design = [&] {
+    auto& box = form.Add<forms::Picture_Box>("Picture_Ground");
+    box.Move(0, 0, 1500, 1500);
+    form.Add<forms::Image>("Image_Sprite", -1, &box).Move(150, 150);
+  };
+  form.Show();
+  auto& box = form.Get<forms::Picture_Box>("Picture_Ground");
+  box.Set_Back_Color(RGB(0, 255, 0));
+  box.Cls();
+  // A 20x20 magenta picture with a blue square in its middle.
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = 20;
+  info.bmiHeader.biHeight = -20;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 24;
+  info.bmiHeader.biCompression = BI_RGB;
+  void* bits = nullptr;
+  HBITMAP sprite = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  ASSERT_TRUE(sprite && bits);
+  for (int y = 0; y < 20; ++y)
+    for (int x = 0; x < 20; ++x) {
+      auto* px = static_cast<unsigned char*>(bits) + y * 60 + x * 3;
+      bool blue = x >= 5 && x < 15 && y >= 5 && y < 15;
+      px[0] = 255, px[1] = 0, px[2] = blue ? 0 : 255;
+    }
+  auto& image = form.Get<forms::Image>("Image_Sprite");
+  forms::Picture picture = forms::Picture::From_Bitmap(sprite);
+  EXPECT_FALSE(picture.Has_Mask_Color());
+  image.Set_Picture(picture.With_Mask_Color(RGB(255, 0, 255)));
+  EXPECT_EQ(image.Get_Picture().Handle(), picture.Handle());  // the same bitmap, shared
+  InvalidateRect(box.Hwnd(), nullptr, TRUE);
+  forms_test::Pump_For(50);
+  EXPECT_EQ(Painted_Pixel(box.Hwnd(), 12, 12), RGB(0, 255, 0));   // mask: the ground shows
+  EXPECT_EQ(Painted_Pixel(box.Hwnd(), 20, 20), RGB(0, 0, 255));   // the sprite itself
+  // Without the mask colour the same picture covers its whole rectangle.
+  image.Set_Picture(picture);
+  InvalidateRect(box.Hwnd(), nullptr, TRUE);
+  forms_test::Pump_For(50);
+  EXPECT_EQ(Painted_Pixel(box.Hwnd(), 12, 12), RGB(255, 0, 255));
+  form.Unload();
+}
+
 TEST_F(Windowless, AnErrorEscapingAnEventHandlerIsShownAndTheFormGoesOn) {
   forms::Form form;
   form.Border = forms::Border_Style::None;

@@ -326,6 +326,8 @@ TEST_F(Dispatch, TheRoadRunsWithTheExercisesAsTheyStandNow) {
   EXPECT_TRUE(Main_Timer("Timer_Check").Enabled());
   EXPECT_EQ(form().Get<forms::Label>("Label_Article_Course_Name").Caption(), "课程1");
 
+  // The police game adds its own controls too; its text is the program's.
+  Call(Screen_Named("police")->design, form());
   Do_Menu_Item(form(), Game_Item::Police);  // police: waits for Enter
   EXPECT_FALSE(Exercise_Running);
   EXPECT_TRUE(Panel_Keys_Enabled);
@@ -333,7 +335,8 @@ TEST_F(Dispatch, TheRoadRunsWithTheExercisesAsTheyStandNow) {
   Form_KeyDown(form(), VK_RETURN, 0);
   EXPECT_TRUE(Exercise_Running);
   EXPECT_FALSE(Panel_Keys_Enabled);
-  EXPECT_TRUE(Main_Timer("Timer_Game_Police").Enabled());
+  EXPECT_TRUE(Main_Timer("Timer_Check").Enabled());
+  EXPECT_FALSE(Main_Timer("Timer_Game_Police").Enabled());  // the police waits for a first key
   Pump_Until([] { return false; }, std::chrono::milliseconds(100));  // ticks run quietly
 
   Check_Hot_Key(form(), 'R', kCtrlMask);  // records stop the game

@@ -37,6 +37,20 @@ TEST_F(Routing, KeysReachTheExerciseOnShowOnlyWhilePanelKeysAreEnabled) {
                                              "Frog_Game_Key_Down 13", "Start_Key_Char_Practice"}));
 }
 
+TEST_F(Routing, ACommandKeyReachesNoGameAsALetter) {
+  for (Panel_Id game : {Panel_Id::Apple, Panel_Id::Mouse, Panel_Id::Frog}) {
+    calls.clear();
+    On_Panel(game, true);
+    Form_KeyDown(form(), 'F', kCtrlMask);  // function settings
+    Form_KeyDown(form(), 'T', kCtrlMask);  // system settings
+    Form_KeyDown(form(), 'B', 0);          // a plain letter still plays
+    ASSERT_EQ(calls.size(), 3u) << Number(game);
+    EXPECT_EQ(calls[0], "Show_Form_Control");
+    EXPECT_EQ(calls[1], "Show_Form_System_Set");
+    EXPECT_EQ(calls[2].substr(calls[2].size() - 3), " 66");
+  }
+}
+
 TEST_F(Routing, KeyPressGoesToTheRunningUnpausedKeysPracticeAndKeyUpAsksOnce) {
   On_Panel(Panel_Id::Keys, true);
   Form_KeyPress(form(), 'a');

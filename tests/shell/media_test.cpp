@@ -2,6 +2,7 @@
 #include "shell_fixture.h"
 
 #include "services/bitmaps.h"
+#include "services/switch_picture.h"
 #include "services/typing_boxes.h"
 
 namespace quillon {
@@ -131,6 +132,12 @@ TEST_F(Bitmaps, PictureBoxesImagesAndFormsGetTheNamedBitmap) {
   EXPECT_EQ(image.Get_Picture().Width_Pixels(), forms::Twips_To_Pixels_X(image.Width()));
   EXPECT_EQ(image.Get_Picture().Height_Pixels(), forms::Twips_To_Pixels_Y(image.Height()));
   EXPECT_EQ(Picture_Temp().Width(), image.Width());
+
+  // A figure drawn on the sprite mask colour keeps it as its picture's mask; a face does not.
+  EXPECT_FALSE(image.Get_Picture().Has_Mask_Color());
+  Load_Resource_Picture_To_Image(image, "apple0");
+  ASSERT_FALSE(image.Get_Picture().Empty());
+  EXPECT_EQ(image.Get_Picture().Mask_Color(), quillon::kSprite_Mask_Color);
 
   auto& other = form().Get<forms::Image>("Image_Function_Module", 6);
   Fit_Picture_Temp(other);

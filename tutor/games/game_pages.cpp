@@ -1,82 +1,204 @@
 #include "games/game_pages.h"
 
 #include "forms/forms.h"
+#include "games/game_frame.h"
+#include "games/game_rules.h"
 #include "services/bitmaps.h"
 #include "services/globals.h"
 #include "services/main_window.h"
-#include "services/program_folder.h"
 #include "services/screen_ids.h"
-#include "services/sounds.h"
+#include "services/tutor_settings.h"
+#include "services/typing_boxes.h"
 
 namespace quillon {
 
 namespace {
 
-void Cover(forms::Form& form, Panel_Id panel, const char* picture) {
-  Load_Resource_Picture_To_PictureBox(form.Get<forms::Picture_Box>("Picture_BG", Number(panel)),
-                                      picture);
+constexpr int kMouseMissPictures = 8;
+constexpr int kMinutesDigits = 3;
+
+forms::Form& Main() { return Main_Window(); }
+forms::Rich_Text_Box& Mouse_Minutes() {
+  return Main().Get<forms::Rich_Text_Box>("RichText_Game_Mouse_Time");
 }
 
-void Idle_Game_Page() {
-  Exercise_Running = false;
-  Panel_Keys_Enabled = true;
+void Surface_Of(const Game_Frame& game, forms::Control& c) {
+  const Game_Frame* g = &game;
+  c.On_Mouse_Move = [g](int, int, int, int) {
+    Main_Surface_Mouse_Move();
+    forms::Guarded([&] { Reset_Game_Button_Picture(*g); });
+  };
+  c.On_Mouse_Down = [](int button, int, int, int) {
+    if (button == forms::kRightButton) Main_Context_Menu();
+    else Main_Close_PopMenu();
+  };
 }
 
-void Start_Game(const char* music) {
-  Exercise_Running = true;
-  Play_Music(Program_Folder() + music);
+// The frame's part of the games whose play is still to come.
+void Frame_Start(const Game_Frame& game) {
+  try {
+    Begin_Game_Start(game);
+    *game.paused = false;
+    Game_Cover(game).Set_Visible(false);
+    Enable_Game_Buttons(game, false, true, true);
+  } catch (...) {
+    const std::string text = forms::Current_Error_Text();
+    Exercise_Running = false;
+    forms::Silent([&] { Enable_Game_Buttons(game, true, false, false); });
+    forms::Show_Error_Box(text);
+  }
+}
+
+void Frame_Pause(const Game_Frame& game, const char* timer) {
+  forms::Guarded([&] {
+    if (!Exercise_Running) return;
+    const bool pausing = !*game.paused;
+    Main_Timer(timer).Set_Enabled(!pausing);
+    *game.paused = pausing;
+    Panel_Keys_Enabled = !pausing;
+    Show_Game_Paused(game, pausing);
+  });
+}
+
+void Frame_Stop(const Game_Frame& game) {
+  forms::Guarded([&] {
+    Exercise_Running = false;
+    Panel_Keys_Enabled = true;
+    Enable_Game_Buttons(game, true, false, false);
+    *game.paused = false;
+    Show_Game_Paused(game, false);
+  });
 }
 
 }  // namespace
 
-void Load_Police_Game_Panel(forms::Form& form) { Cover(form, Panel_Id::Police, "jc"); }
-void Load_Apple_Game_Panel(forms::Form& form) { Cover(form, Panel_Id::Apple, "pg"); }
-void Load_Mouse_Game_Panel(forms::Form& form) { Cover(form, Panel_Id::Mouse, "ds"); }
-void Load_Frog_Game_Panel(forms::Form& form) { Cover(form, Panel_Id::Frog, "qw"); }
-
-void Initialize_Police_Game_Page(forms::Form&) { Idle_Game_Page(); }
-void Initialize_Apple_Game_Page(forms::Form&) {
-  Idle_Game_Page();
-  Apple_Game_Stop = false;
+void Design_Mouse_Game_Page(forms::Form& form) {
+  forms::Picture_Box& page = form.Get<forms::Picture_Box>("Picture_BG", Number(Panel_Id::Mouse));
+  for (int i = 0; i < kMouseMissPictures; ++i) {
+    auto& miss = form.Add<forms::Image>("Image_Mouse_Miss", i, &page);
+    miss.Move(1200 + 600 * i, 150, 450, 450);
+    Surface_Of(Mouse_Frame(), miss);
+  }
+  auto& minutes = form.Add<forms::Rich_Text_Box>("RichText_Game_Mouse_Time", -1, &page);
+  minutes.Set_Multi_Line(false);
+  minutes.Set_Scroll_Bars(0);
+  minutes.Set_Auto_Verb_Menu(false);
+  minutes.Move(150, 2400, 600, 330);
+  minutes.Set_Max_Length(kMinutesDigits);
+  minutes.Set_Font("Arial", 12);
+  minutes.Set_Tool_Tip_Text("游戏时间");
+  minutes.On_Key_Down = [&minutes](int& key, int shift) {
+    forms::Guarded([&] { Block_Paste_Keys(minutes, key, shift); });
+  };
+  minutes.On_Key_Press = [](int& ascii) {
+    if (ascii < '0' || ascii > '9') ascii = 0;
+  };
+  for (const char* name : {"Label_Game_Mouse_Click_Num", "Label_Game_Mouse_Right"})
+    form.Add<forms::Label>(name, -1, &page).Set_Visible(false);
+  Design_Game_Frame(form, Mouse_Frame(), [](int index) {
+    switch (index) {
+      case 0: Start_Mouse_Game(Main()); break;
+      case 1: Pause_Mouse_Game(Main()); break;
+      case 2: Stop_Mouse_Game(Main()); break;
+      default: break;
+    }
+  });
 }
+
+void Design_Frog_Game_Page(forms::Form& form) {
+  forms::Picture_Box& page = form.Get<forms::Picture_Box>("Picture_BG", Number(Panel_Id::Frog));
+  auto& river = form.Add<forms::Picture_Box>("Picture_Game_Frog_BG", 0, &page);
+  river.Move(960, 840, 8265, 3975);
+  Surface_Of(Frog_Frame(), river);
+  Design_Game_Frame(form, Frog_Frame(), [](int index) {
+    switch (index) {
+      case 0: Start_Frog_Game(Main()); break;
+      case 1: Pause_Frog_Game(Main()); break;
+      case 2: Stop_Frog_Game(Main()); break;
+      default: break;
+    }
+  });
+}
+
+void Load_Mouse_Game_Panel(forms::Form&) {
+  forms::Guarded([] {
+    Load_Game_Panel(Mouse_Frame());
+    for (forms::Control* c : Main().Array("Image_Mouse_Miss")) {
+      auto* miss = static_cast<forms::Image*>(c);
+      if (!miss->Get_Picture())
+        Load_Resource_Picture_To_Image(*miss, "mymousehua" + std::to_string(c->Index()));
+    }
+    Mouse_Minutes().Set_Text(std::to_string(Clamp(Read(kMouseGameTime), 1, 999)));
+  });
+}
+
+void Load_Frog_Game_Panel(forms::Form&) {
+  forms::Guarded([] {
+    Load_Game_Panel(Frog_Frame());
+    auto& river = Main().Get<forms::Picture_Box>("Picture_Game_Frog_BG", 0);
+    if (!river.Get_Picture()) Load_Resource_Picture_To_PictureBox(river, "qw3");
+  });
+}
+
 void Initialize_Mouse_Game_Page(forms::Form&) {
-  Idle_Game_Page();
-  Mouse_Game_Stop = false;
+  forms::Guarded([] {
+    Game_Page_Setup(Mouse_Frame());
+    Mouse_Game_Stop = false;
+    Mouse_Minutes().Set_Enabled(true);
+    Main().Get<forms::Label>("Label_Game_Mouse_Click_Num").Set_Caption("0");
+    Main().Get<forms::Label>("Label_Game_Mouse_Right").Set_Caption("0");
+    if (Panel(Number(Panel_Id::Mouse)).Visible()) Mouse_Minutes().Set_Focus();
+  });
 }
+
 void Initialize_Frog_Game_Page(forms::Form&) {
-  Idle_Game_Page();
-  Frog_Page_First = false;
-}
-
-void Start_Police_Game(forms::Form&) {
-  Start_Game("\\Music\\bgpolice.wav");
-  Panel_Keys_Enabled = false;
-  Main_Timer("Timer_Check").Set_Enabled(true);
-  Main_Timer("Timer_Move_Picture").Set_Enabled(true);
-  Main_Timer("Timer_Game_Police").Set_Enabled(true);
-}
-
-void Start_Apple_Game(forms::Form&) {
-  Start_Game("\\Music\\bgapple.wav");
-  Apple_Game_Stop = false;
-  Main_Timer("Timer_Move_Picture").Set_Enabled(true);
+  forms::Guarded([] {
+    Game_Page_Setup(Frog_Frame());
+    Frog_Page_First = false;
+  });
 }
 
 void Start_Mouse_Game(forms::Form&) {
-  Start_Game("\\Music\\bgmouse.wav");
+  forms::Rich_Text_Box& minutes = Mouse_Minutes();
+  const std::string text = Apple_Minutes_At_Start(minutes.Text());
+  if (text != minutes.Text()) minutes.Set_Text(text);
   Mouse_Game_Stop = false;
-  Main_Timer("Timer_Game_Mouse_Control").Set_Enabled(true);
+  Frame_Start(Mouse_Frame());
+  if (Exercise_Running) {
+    minutes.Set_Enabled(false);
+    if (Main().Hwnd()) SetFocus(Main().Hwnd());
+  }
 }
 
 void Start_Frog_Game(forms::Form&) {
-  Start_Game("\\Music\\bgfrog.wav");
-  Main_Timer("Timer_Move_Picture").Set_Enabled(true);
+  Frame_Start(Frog_Frame());
+  if (Exercise_Running) Main_Timer("Timer_Move_Picture").Set_Enabled(true);
 }
 
-void Stop_Police_Game(forms::Form&) {
-  Main_Timer("Timer_Check").Set_Enabled(false);
-  Main_Timer("Timer_Game_Police").Set_Enabled(false);
-  Main_Timer("Timer_Move_Picture").Set_Enabled(false);
+void Pause_Mouse_Game(forms::Form&) {
+  Frame_Pause(Mouse_Frame(), "Timer_Game_Mouse_Control");
+  Mouse_Game_Stop = Mouse_Game_Paused;
 }
+
+void Pause_Frog_Game(forms::Form&) { Frame_Pause(Frog_Frame(), "Timer_Move_Picture"); }
+
+void Stop_Mouse_Game(forms::Form&) {
+  Main_Timer("Timer_Game_Mouse_Control").Set_Enabled(false);
+  Main_Timer("Timer_Game_Mouse_Show").Set_Enabled(false);
+  Mouse_Game_Stop = true;
+  Frame_Stop(Mouse_Frame());
+  forms::Guarded([] {
+    Mouse_Minutes().Set_Enabled(true);
+    if (Panel(Number(Panel_Id::Mouse)).Visible()) Mouse_Minutes().Set_Focus();
+  });
+}
+
+void Stop_Frog_Game(forms::Form&) {
+  Main_Timer("Timer_Move_Picture").Set_Enabled(false);
+  Frame_Stop(Frog_Frame());
+}
+
+void Reset_Mouse_Button_Picture(forms::Form&) { Reset_Game_Button_Picture(Mouse_Frame()); }
+void Reset_Frog_Button_Picture(forms::Form&) { Reset_Game_Button_Picture(Frog_Frame()); }
 
 }  // namespace quillon

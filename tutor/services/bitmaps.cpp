@@ -2,6 +2,7 @@
 
 #include "services/globals.h"
 #include "services/main_window.h"
+#include "services/switch_picture.h"
 
 namespace quillon {
 
@@ -77,8 +78,12 @@ void Load_Resource_Picture_To_Image(forms::Image& image, const std::string& name
     temp.Move(temp.Left(), temp.Top(), image.Width(), image.Height());
     HDC surface = temp.Surface_Dc();
     Copy_Resource_Bitmap(surface, Resource_Library_Path, name);
-    image.Set_Picture(Snapshot(surface, forms::Twips_To_Pixels_X(image.Width()),
-                               forms::Twips_To_Pixels_Y(image.Height())));
+    forms::Picture picture = Snapshot(surface, forms::Twips_To_Pixels_X(image.Width()),
+                                      forms::Twips_To_Pixels_Y(image.Height()));
+    // A sprite drawn on the mask colour lets the picture behind it show through.
+    if (picture && GetPixel(surface, 0, 0) == kSprite_Mask_Color)
+      picture = picture.With_Mask_Color(kSprite_Mask_Color);
+    image.Set_Picture(picture);
   });
 }
 

@@ -10,6 +10,8 @@
 namespace quillon {
 
 void Load_Resource_Picture_To_PictureBox(forms::Picture_Box& box, const std::string& name);
+// An image whose bitmap has the sprite mask colour (services/switch_picture.h) at its top-left
+// pixel shows that colour as transparent.
 void Load_Resource_Picture_To_Image(forms::Image& image, const std::string& name);
 void Load_Resource_Picture_To_Form(forms::Form& form, const std::string& name);
 // Gives Picture_Temp the image's width and height (only the dimensions that differ).

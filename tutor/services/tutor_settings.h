@@ -109,6 +109,9 @@ inline constexpr Int_Setting kPoliceSpeedNum{"Setting\\Game\\Police", "Speed Num
 inline constexpr Int_Setting kPoliceWaitTime{"Setting\\Game\\Police", "Police Wait Time", 5};
 inline constexpr Int_Setting kBalkWaitTime{"Setting\\Game\\Police", "Balk Wait Time", 3};
 inline constexpr Int_Setting kPoliceRemember{"Setting\\Game\\Police\\Remember", "Flag", 1};
+// The byte position (1-based) of the police game's text where the next game's line begins.
+inline constexpr Int_Setting kPoliceBeginPosition{"Setting\\Game\\Police\\Remember",
+                                                  "Begin Position", 1};
 inline constexpr Int_Setting kAppleSpeedNum{"Setting\\Game\\Apple", "Speed Num", 50};
 inline constexpr Int_Setting kAppleGameTime{"Setting\\Game\\Apple", "Game Time", 1};
 inline constexpr Int_Setting kAppleBalloonNum{"Setting\\Game\\Apple", "Balloon Num", 6};

@@ -321,11 +321,13 @@ void Stop_Current_Exercise(forms::Form& form) {
 
 // ---- Command keys ----
 
-void Check_Hot_Key(forms::Form& form, int key_code, int shift) {
+bool Check_Hot_Key(forms::Form& form, int key_code, int shift) {
+  bool command_key = false;
   forms::Guarded([&] {
     int close_key = Read(kCloseKeyCode);
     int close_shift = Read(kCloseShift);
     Hot_Key_Command command = Find_Hot_Key_Command(key_code, shift, close_key, close_shift);
+    command_key = command != Hot_Key_Command::None;
     // During a change of screen only the exit acts, as on the function bar.
     if (Panel_Moving && !Runs_During_Slide(command)) return;
     switch (command) {
@@ -351,6 +353,7 @@ void Check_Hot_Key(forms::Form& form, int key_code, int shift) {
       case Hot_Key_Command::None: break;
     }
   });
+  return command_key;
 }
 
 }  // namespace quillon

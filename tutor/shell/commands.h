@@ -45,7 +45,8 @@ void Disable_Exercise_Timers(forms::Form& form);
 void Clear_Session_Arrays();
 void Stop_All_Sounds();
 
-void Check_Hot_Key(forms::Form& form, int key_code, int shift);
+// Runs the command of a command key; true when the key is one (it then goes no further).
+bool Check_Hot_Key(forms::Form& form, int key_code, int shift);
 
 // Raises a flag for the length of a scope and lowers it on every way out (Direct_Command).
 struct Raised {

@@ -49,7 +49,8 @@ void Forget_Tick_Error() { Tick_Errors().text.clear(); }
 
 void Form_KeyDown(forms::Form& form, int key_code, int shift) {
   forms::Guarded([&] {
-    Check_Hot_Key(form, key_code, shift);
+    // A command key is the command's alone: it reaches no game or practice as a letter.
+    if (Check_Hot_Key(form, key_code, shift)) return;
     if (!Panel_Keys_Enabled) return;
     const Screen* screen = Screen_On(Current_Panel);
     if (!screen) return;

@@ -22,6 +22,11 @@ class Picture {
   int Height_Pixels() const;
   explicit operator bool() const { return !Empty(); }
 
+  // The same bitmap shown with `color` left out (a sprite over a picture); CLR_INVALID: none.
+  Picture With_Mask_Color(COLORREF color) const;
+  COLORREF Mask_Color() const { return mask_; }
+  bool Has_Mask_Color() const { return mask_ != CLR_INVALID; }
+
  private:
   struct Holder {
     HBITMAP bitmap = nullptr;
@@ -29,6 +34,7 @@ class Picture {
     ~Holder();
   };
   std::shared_ptr<Holder> holder_;
+  COLORREF mask_ = CLR_INVALID;
 };
 
 }  // namespace forms

@@ -1,0 +1,120 @@
+// The frame of the four games on the real main window: each page opens from the games menu with
+// its cover and its buttons, hover and pressed looks follow the real pointer, the pause button's
+// tooltip and paused look, Enter and the start button, and the context menu on the sky.
+#include "games_fixture.h"
+
+#include "services/globals.h"
+#include "services/main_window.h"
+
+namespace quillon {
+namespace {
+
+forms::Form& Main_Form() { return Main_Window(); }
+
+bool g_menu_seen = false;
+BOOL CALLBACK Find_Menu(HWND hwnd, LPARAM) {
+  char cls[16] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (std::string(cls) == "#32768" && IsWindowVisible(hwnd)) g_menu_seen = true;
+  return TRUE;
+}
+// Runs inside the context menu's own loop: notes the menu and closes it.
+void CALLBACK Close_Menu_Tick(HWND, UINT, UINT_PTR id, DWORD) {
+  EnumWindows(Find_Menu, 0);
+  if (!g_menu_seen) return;
+  KillTimer(nullptr, id);
+  EndMenu();
+}
+
+using Game_Frame_Window = Game_Window;
+
+TEST_F(Game_Frame_Window, EveryPageOpensWithCoverAndButtonsAndStartsPausesAndStops) {
+  struct Row {
+    Game_Item item;
+    const Game_Frame& frame;
+  };
+  const Row rows[] = {{Game_Item::Mouse, Mouse_Frame()}, {Game_Item::Frog, Frog_Frame()}};
+  Set("Setting\\Game\\Mouse", "Game Time", "0");
+  for (const Row& r : rows) {
+    Enter(r.item);
+    EXPECT_TRUE(Game_Cover(r.frame).Visible());
+    EXPECT_TRUE(Game_Button_Image(r.frame, 0).Enabled());
+    EXPECT_FALSE(Game_Button_Image(r.frame, 1).Enabled());
+    EXPECT_FALSE(Game_Button_Image(r.frame, 2).Enabled());
+    EXPECT_EQ(Game_Button_Image(r.frame, 0).Mouse_Icon(), forms::Hand_Cursor());
+    Shot(std::string("frame-cover-") + r.frame.buttons);
+    Main_Form().Set_Focus();
+    Press(VK_RETURN);
+    ASSERT_TRUE(Exercise_Running);
+    EXPECT_FALSE(Game_Cover(r.frame).Visible());
+    EXPECT_TRUE(Game_Button_Image(r.frame, 1).Enabled());
+    Click(Game_Button_Image(r.frame, 1));
+    EXPECT_TRUE(*r.frame.paused);
+    EXPECT_FALSE(Panel_Keys_Enabled);
+    EXPECT_EQ(Game_Button_Image(r.frame, 1).Tool_Tip_Text(), "继续");
+    Click(Game_Button_Image(r.frame, 1));
+    EXPECT_FALSE(*r.frame.paused);
+    EXPECT_TRUE(Panel_Keys_Enabled);
+    Click(Game_Button_Image(r.frame, 2));
+    EXPECT_FALSE(Exercise_Running);
+    EXPECT_TRUE(Game_Button_Image(r.frame, 0).Enabled());
+    // The start button starts again; the cover stays hidden until the game is entered again.
+    Click(Game_Button_Image(r.frame, 0));
+    EXPECT_TRUE(Exercise_Running);
+    EXPECT_FALSE(Game_Cover(r.frame).Visible());
+  }
+  // The mouse game's minutes box: stored 0 shows as 1.
+  Enter(Game_Item::Mouse);
+  EXPECT_TRUE(Game_Cover(Mouse_Frame()).Visible());
+  EXPECT_EQ(Main_Form().Get<forms::Rich_Text_Box>("RichText_Game_Mouse_Time").Text(), "1");
+}
+
+TEST_F(Game_Frame_Window, HoverAndPressedLooksFollowThePointer) {
+  Write_Police_Text(std::string(220, 'a') + "\r\n");
+  Enter(Game_Item::Mouse);
+  forms::Image& start = Game_Button_Image(Mouse_Frame(), 0);
+  forms::Image& stop = Game_Button_Image(Mouse_Frame(), 2);
+  Point_At(start);
+  ASSERT_TRUE(Pump_Until([&] { return start.Tag == "pps1"; }, std::chrono::seconds(2)));
+  Shot("frame-hover");
+  Point_At(Panel(Number(Panel_Id::Mouse)));
+  ASSERT_TRUE(Pump_Until([&] { return start.Tag.empty(); }, std::chrono::seconds(2)));
+  // A mouse-game click leaves the pressed look until the pointer passes over the background.
+  Click(start);
+  EXPECT_EQ(start.Tag, "pps2");
+  Point_At(stop);
+  Pump_For(200);
+  EXPECT_EQ(start.Tag, "pps2");
+  EXPECT_TRUE(stop.Tag.empty());  // no hover look while a button is pressed
+  Point_At(Main_Form().Get<forms::Image>("Image_Mouse_Miss", 3));
+  ASSERT_TRUE(Pump_Until([&] { return start.Tag.empty(); }, std::chrono::seconds(2)));
+  Point_At(stop);
+  ASSERT_TRUE(Pump_Until([&] { return stop.Tag == "pps5"; }, std::chrono::seconds(2)));
+  // While paused the pause button keeps its paused look through the reset.
+  Click(Game_Button_Image(Mouse_Frame(), 1));
+  ASSERT_TRUE(Mouse_Game_Paused);
+  Point_At(Panel(Number(Panel_Id::Mouse)));
+  Pump_For(200);
+  EXPECT_EQ(Game_Button_Image(Mouse_Frame(), 1).Tag, "pps4");
+  Click(stop);
+
+  // A police click: the pressed look goes once the action is done.
+  Enter(Game_Item::Police);
+  forms::Image& police_start = Game_Button_Image(Police_Frame(), 0);
+  Click(police_start);
+  ASSERT_TRUE(Exercise_Running);
+  EXPECT_TRUE(police_start.Tag.empty());
+  EXPECT_FALSE(Police_Buttons_Normal);
+}
+
+TEST_F(Game_Frame_Window, ARightPressOnTheSkyOpensTheContextMenu) {
+  Enter(Game_Item::Apple);
+  g_menu_seen = false;
+  SetTimer(nullptr, 0, 100, Close_Menu_Tick);
+  forms::Picture_Box& sky = Main_Form().Get<forms::Picture_Box>("Picture_Game_Apple_BG");
+  Click(sky, 2);
+  ASSERT_TRUE(Pump_Until([] { return g_menu_seen; }, std::chrono::seconds(3)));
+}
+
+}  // namespace
+}  // namespace quillon
