@@ -190,13 +190,11 @@ void Begin_Police_Game_Round() {
   Thief().Set_Visible(true);
 
   forms::Rich_Text_Box& first = Line(0);
-  
   first.Set_Sel_Start(0);
   if (!Main().Get<forms::Image>("Image_Main_Form_Up").Visible()) Focus_Line(first);
 }
 
 void Police_Lost(const Police_Step& step) {
-  Police_Game_State& s = Police_Game();
   Stop_Police_Timers();
   Enable_Game_Buttons(Frame(), false, false, false);
   Police().Move(step.left, step.top);
