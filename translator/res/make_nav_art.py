@@ -9,7 +9,6 @@ graduation cap; the small strip adds a pencil, a magnifier, a house, a note and 
 Each is drawn four times larger, scaled down and laid on the see-through colour with hard
 edges, so that no pixel blends with it."""
 
-import io
 import math
 import os
 import sys
@@ -17,6 +16,7 @@ import sys
 from PIL import Image, ImageDraw
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "art"))
+from make_res_art import bmp_bytes, write_if_changed  # noqa: E402
 from artkit import ACCENT, ACCENT_LIGHT, INK, PAPER, TEAL, TEAL_DARK, TEAL_LIGHT, RED, WHITE  # noqa: E402
 
 SCALE = 4
@@ -177,20 +177,6 @@ def strip(fns, size, mask):
     for i, fn in enumerate(fns):
         img.paste(draw(fn, size, mask), (i * size, 0))
     return img
-
-
-def write_if_changed(path, data):
-    if os.path.exists(path) and open(path, "rb").read() == data:
-        os.utime(path)
-        return
-    with open(path, "wb") as f:
-        f.write(data)
-
-
-def bmp_bytes(img):
-    buf = io.BytesIO()
-    img.save(buf, format="BMP")
-    return buf.getvalue()
 
 
 def main(outdir):

@@ -34,7 +34,6 @@ constexpr int kStartWaitMs = 500;
 constexpr int kStoneSteps = 50;
 constexpr int kStoneWaitMs = 20;
 constexpr int kAnimalStruckMs = 200;
-constexpr int kMinutesDigits = 3;
 
 // Frames of the main window's image list.
 constexpr int kAnimalFrames[2] = {1, 2};
@@ -195,20 +194,7 @@ void Design_Apple_Game_Page(forms::Form& form) {
   up.Set_Ends(kStoneLeft, kStoneStartY, kStoneLeft + kStoneSize, kStoneStartY);
   up.Set_Visible(false);
 
-  auto& minutes = form.Add<forms::Rich_Text_Box>("RichText_Game_Pig_Time", -1, &page);
-  minutes.Set_Multi_Line(false);
-  minutes.Set_Scroll_Bars(0);
-  minutes.Set_Auto_Verb_Menu(false);
-  minutes.Move(8505, 1200, 720, 330);
-  minutes.Set_Max_Length(kMinutesDigits);
-  minutes.Set_Font("Arial", 12);
-  minutes.Set_Tool_Tip_Text("游戏时间");
-  minutes.On_Key_Down = [&minutes](int& key, int shift) {
-    forms::Guarded([&] { Block_Paste_Keys(minutes, key, shift); });
-  };
-  minutes.On_Key_Press = [](int& ascii) {
-    if (ascii < '0' || ascii > '9') ascii = 0;
-  };
+  Add_Game_Minutes_Box(form, "RichText_Game_Pig_Time", page, 8505, 1200, 720);
 
   struct Info {
     const char* caption_name;

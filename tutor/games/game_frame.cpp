@@ -5,6 +5,7 @@
 #include "services/main_window.h"
 #include "services/program_folder.h"
 #include "services/sounds.h"
+#include "services/typing_boxes.h"
 #include "services/utilities.h"
 
 namespace quillon {
@@ -199,6 +200,26 @@ void Begin_Game_Start(const Game_Frame& game) {
   Exercise_Running = true;
   Game_Button_Image(game, 0).Set_Enabled(false);
   Play_Music(Program_Folder() + game.music);
+}
+
+forms::Rich_Text_Box& Add_Game_Minutes_Box(forms::Form& form, const char* name,
+                                           forms::Picture_Box& page, int left, int top, int width) {
+  constexpr int kMinutesDigits = 3, kMinutesHeight = 330;
+  auto& minutes = form.Add<forms::Rich_Text_Box>(name, -1, &page);
+  minutes.Set_Multi_Line(false);
+  minutes.Set_Scroll_Bars(0);
+  minutes.Set_Auto_Verb_Menu(false);
+  minutes.Move(left, top, width, kMinutesHeight);
+  minutes.Set_Max_Length(kMinutesDigits);
+  minutes.Set_Font("Arial", 12);
+  minutes.Set_Tool_Tip_Text("游戏时间");
+  minutes.On_Key_Down = [&minutes](int& key, int shift) {
+    forms::Guarded([&] { Block_Paste_Keys(minutes, key, shift); });
+  };
+  minutes.On_Key_Press = [](int& ascii) {
+    if (ascii < '0' || ascii > '9') ascii = 0;
+  };
+  return minutes;
 }
 
 }  // namespace quillon

@@ -52,6 +52,11 @@ constexpr int kGameCoverLeft = 960, kGameCoverTop = 165, kGameCoverWidth = 8280,
 // stop) for its index, `reset` is the game's button reset (for the cover's pointer moves).
 void Design_Game_Frame(forms::Form& form, const Game_Frame& game, std::function<void(int)> act);
 
+// The minutes box of a timed game (balloons, mouse): three digits at most, nothing else typed or
+// pasted, with its tooltip; placed in twips on the game's panel.
+forms::Rich_Text_Box& Add_Game_Minutes_Box(forms::Form& form, const char* name,
+                                           forms::Picture_Box& page, int left, int top, int width);
+
 forms::Image& Game_Button_Image(const Game_Frame& game, int index);
 forms::Picture_Box& Game_Cover(const Game_Frame& game);
 

@@ -15,7 +15,6 @@ namespace quillon {
 namespace {
 
 constexpr int kMouseMissPictures = 8;
-constexpr int kMinutesDigits = 3;
 
 forms::Form& Main() { return Main_Window(); }
 forms::Rich_Text_Box& Mouse_Minutes() {
@@ -79,20 +78,7 @@ void Design_Mouse_Game_Page(forms::Form& form) {
     miss.Move(1200 + 600 * i, 150, 450, 450);
     Surface_Of(Mouse_Frame(), miss);
   }
-  auto& minutes = form.Add<forms::Rich_Text_Box>("RichText_Game_Mouse_Time", -1, &page);
-  minutes.Set_Multi_Line(false);
-  minutes.Set_Scroll_Bars(0);
-  minutes.Set_Auto_Verb_Menu(false);
-  minutes.Move(150, 2400, 600, 330);
-  minutes.Set_Max_Length(kMinutesDigits);
-  minutes.Set_Font("Arial", 12);
-  minutes.Set_Tool_Tip_Text("游戏时间");
-  minutes.On_Key_Down = [&minutes](int& key, int shift) {
-    forms::Guarded([&] { Block_Paste_Keys(minutes, key, shift); });
-  };
-  minutes.On_Key_Press = [](int& ascii) {
-    if (ascii < '0' || ascii > '9') ascii = 0;
-  };
+  Add_Game_Minutes_Box(form, "RichText_Game_Mouse_Time", page, 150, 2400, 600);
   for (const char* name : {"Label_Game_Mouse_Click_Num", "Label_Game_Mouse_Right"})
     form.Add<forms::Label>(name, -1, &page).Set_Visible(false);
   Design_Game_Frame(form, Mouse_Frame(), [](int index) {
