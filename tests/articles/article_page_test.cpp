@@ -23,6 +23,7 @@
 #include "shell/main_form.h"
 #include "shell/standins.h"
 #include "shell/startup.h"
+#include "testkit/course_seams.h"
 #include "testkit/testkit.h"
 
 namespace quillon {
@@ -73,14 +74,7 @@ void Store(const char* section, const char* name, const std::string& value) {
   forms::Tutor_Settings::Save(section, name, value);
 }
 
-void Shot_Main(const char* name) {
-  char dir[MAX_PATH] = {};
-  if (!GetEnvironmentVariableA("QL_SHOT_DIR", dir, sizeof dir)) return;
-  Pump_For(300);
-  RECT r;
-  GetWindowRect(Main().Hwnd(), &r);
-  testkit::Save_Screen_Bitmap(std::string(dir) + "\\" + name + ".bmp", r);
-}
+void Shot_Main(const std::string& name) { Save_Window_Shot(Main().Hwnd(), name); }
 
 class Article_Page : public ::testing::Test {
  protected:
@@ -95,18 +89,7 @@ class Article_Page : public ::testing::Test {
     Write("English", 2, kEnglish2);
     Write("Chinese", 1, kChinese1);
     Write("Chinese", 2, kChinese2);
-    Set_Program_Folder(folder_);
-    Resource_Library_Path = testkit::Tutor_Folder() + "\\Lib\\artpack.dll";
-    forms::Set_Message_Box_Function([this](HWND, const std::string& text, const std::string&, UINT) {
-      errors.push_back(text);
-      return IDOK;
-    });
-    Set_Beep_Function([this] { ++beeps; });
-    Set_Exit_Function([] {});
-    Sound_Card_Present = false;
-    Sound_On = 1;
-    BG_Music_On = 0;
-    Move_Step_Num = 3;
+    Install_Course_Seams(folder_, errors, beeps);
     Preset_Retry_Answer = 0;
     Shown_Boxes.clear();
     Set_Picture_Box_Function([](Picture_Box_Kind kind) {
@@ -121,11 +104,8 @@ class Article_Page : public ::testing::Test {
   }
   void TearDown() override {
     Stop_Current_Exercise(Main());
-    Set_Picture_Box_Function({});
+    Remove_Course_Seams();
     for (const char* s : kSections) forms::Tutor_Settings::Delete_Section(s);
-    forms::Set_Message_Box_Function({});
-    Set_Beep_Function({});
-    Set_Exit_Function({});
     for (const std::string& f : written_) DeleteFileA(f.c_str());
     for (const char* sub : {"\\English\\Article\\5", "\\English\\Article", "\\English",
                             "\\Chinese\\Article\\5", "\\Chinese\\Article", "\\Chinese", ""})

@@ -22,6 +22,7 @@
 #include "services/sounds.h"
 #include "shell/standins.h"
 #include "shell/startup.h"
+#include "testkit/course_seams.h"
 #include "testkit/testkit.h"
 
 namespace quillon {
@@ -68,15 +69,7 @@ std::string Stored(const char* section, const char* name) {
   return forms::Tutor_Settings::Get(section, name, "(none)");
 }
 
-// Saves a picture of the main window as a bitmap file when QL_SHOT_DIR names a folder.
-void Shot(const std::string& name) {
-  char dir[MAX_PATH] = {};
-  if (!GetEnvironmentVariableA("QL_SHOT_DIR", dir, sizeof dir)) return;
-  Pump_For(300);
-  RECT r;
-  GetWindowRect(Main().Hwnd(), &r);
-  testkit::Save_Screen_Bitmap(std::string(dir) + "\\" + name + ".bmp", r);
-}
+void Shot(const std::string& name) { Save_Window_Shot(Main().Hwnd(), name); }
 
 const char* const kSections[] = {"Setting\\English\\Word\\Remember\\Studyed Num",
                                  "Setting\\English\\Word\\Remember\\Begin Pos",
@@ -91,19 +84,7 @@ class Words_Page : public ::testing::Test {
     for (const char* f : {"", "\\English", "\\English\\Word"})
       CreateDirectoryA((folder_ + f).c_str(), nullptr);
     List(3, "borrow#v. 借；借用\r\nbrave#adj. 勇敢的\r\ncat#n. 猫\r\n");
-    Set_Program_Folder(folder_);
-    Resource_Library_Path = testkit::Tutor_Folder() + "\\Lib\\artpack.dll";
-    forms::Set_Message_Box_Function(
-        [this](HWND, const std::string& text, const std::string&, UINT) {
-          boxes.push_back(text);
-          return IDOK;
-        });
-    Set_Beep_Function([this] { ++beeps; });
-    Set_Exit_Function([] {});
-    Sound_Card_Present = false;
-    Sound_On = 1;
-    BG_Music_On = 0;
-    Move_Step_Num = 3;
+    Install_Course_Seams(folder_, boxes, beeps);
     Preset_Retry_Answer = 0;
     Set_Picture_Box_Function([this](Picture_Box_Kind kind) {
       asked.push_back(kind);
@@ -120,11 +101,8 @@ class Words_Page : public ::testing::Test {
   }
   void TearDown() override {
     Stop_Current_Exercise(Main());
-    Set_Picture_Box_Function({});
+    Remove_Course_Seams();
     for (const char* s : kSections) forms::Tutor_Settings::Delete_Section(s);
-    forms::Set_Message_Box_Function({});
-    Set_Beep_Function({});
-    Set_Exit_Function({});
     for (int i = 0; i < 8; ++i)
       DeleteFileA((folder_ + "\\English\\Word\\" + std::to_string(i) + ".txt").c_str());
     for (const char* f : {"\\English\\Word", "\\English", ""})

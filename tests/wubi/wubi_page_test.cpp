@@ -22,6 +22,7 @@
 #include "shell/main_form.h"
 #include "shell/standins.h"
 #include "shell/startup.h"
+#include "testkit/course_seams.h"
 #include "testkit/testkit.h"
 
 namespace quillon {
@@ -56,15 +57,7 @@ std::string Stored(const char* section) {
   return forms::Tutor_Settings::Get(section, "2", "(none)");
 }
 
-// Shows what a person sees when QL_SHOT_DIR names a folder.
-void Shot_Main(const char* name) {
-  char dir[MAX_PATH] = {};
-  if (!GetEnvironmentVariableA("QL_SHOT_DIR", dir, sizeof dir)) return;
-  Pump_For(300);
-  RECT r;
-  GetWindowRect(Main().Hwnd(), &r);
-  testkit::Save_Screen_Bitmap(std::string(dir) + "\\" + name + ".bmp", r);
-}
+void Shot_Main(const std::string& name) { Save_Window_Shot(Main().Hwnd(), name); }
 
 // The lesson and table the tests type: three short lines.
 const char kLesson[] = "一区#王土\r\n\r\n二区#我们的\r\n三区#人\r\n";
@@ -86,18 +79,7 @@ class Wubi_Page : public ::testing::Test {
       CreateDirectoryA((folder_ + sub).c_str(), nullptr);
     Write("1.txt", kLesson);
     Write("Wbx.dic", kTable);
-    Set_Program_Folder(folder_);
-    Resource_Library_Path = testkit::Tutor_Folder() + "\\Lib\\artpack.dll";
-    forms::Set_Message_Box_Function([this](HWND, const std::string& text, const std::string&, UINT) {
-      errors.push_back(text);
-      return IDOK;
-    });
-    Set_Beep_Function([this] { ++beeps; });
-    Set_Exit_Function([] {});
-    Sound_Card_Present = false;
-    Sound_On = 1;
-    BG_Music_On = 0;
-    Move_Step_Num = 3;
+    Install_Course_Seams(folder_, errors, beeps);
     Preset_Retry_Answer = 0;
     Shown_Boxes.clear();
     Set_Picture_Box_Function([](Picture_Box_Kind kind) {
@@ -113,12 +95,9 @@ class Wubi_Page : public ::testing::Test {
   }
   void TearDown() override {
     Stop_Current_Exercise(Main());
-    Set_Picture_Box_Function({});
+    Remove_Course_Seams();
     for (const char* s : {kWubi, kRemember, kLineNum, kCharNum})
       forms::Tutor_Settings::Delete_Section(s);
-    forms::Set_Message_Box_Function({});
-    Set_Beep_Function({});
-    Set_Exit_Function({});
     for (const char* n : {"1.txt", "Wbx.dic"})
       DeleteFileA((folder_ + "\\Chinese\\Wubi\\" + n).c_str());
     for (const char* sub : {"\\Chinese\\Wubi", "\\Chinese", ""})

@@ -1,0 +1,53 @@
+#pragma once
+// What a course page's window tests put in place of the program's surroundings: the test's own
+// program folder, message boxes and beeps recorded instead of shown, no exit, no sound card and
+// quick slides; Remove_Course_Seams puts the program's own back. Also a picture of the main window
+// when QL_SHOT_DIR names a folder. For tests that link the tutor.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "forms/forms.h"
+#include "services/globals.h"
+#include "services/picture_boxes.h"
+#include "services/program_folder.h"
+#include "services/sounds.h"
+#include "testkit/testkit.h"
+
+namespace quillon {
+
+inline void Install_Course_Seams(const std::string& folder, std::vector<std::string>& messages,
+                                 int& beeps) {
+  Set_Program_Folder(folder);
+  Resource_Library_Path = testkit::Tutor_Folder() + "\\Lib\\artpack.dll";
+  forms::Set_Message_Box_Function([&messages](HWND, const std::string& text, const std::string&,
+                                              UINT) {
+    messages.push_back(text);
+    return IDOK;
+  });
+  Set_Beep_Function([&beeps] { ++beeps; });
+  Set_Exit_Function([] {});
+  Sound_Card_Present = false;
+  Sound_On = 1;
+  BG_Music_On = 0;
+  Move_Step_Num = 3;
+}
+
+inline void Remove_Course_Seams() {
+  Set_Picture_Box_Function({});
+  forms::Set_Message_Box_Function({});
+  Set_Beep_Function({});
+  Set_Exit_Function({});
+}
+
+inline void Save_Window_Shot(HWND window, const std::string& name) {
+  char dir[MAX_PATH] = {};
+  if (!GetEnvironmentVariableA("QL_SHOT_DIR", dir, sizeof dir)) return;
+  testkit::Pump_For(std::chrono::milliseconds(300), [] { forms::Do_Events(); });
+  RECT r;
+  GetWindowRect(window, &r);
+  testkit::Save_Screen_Bitmap(std::string(dir) + "\\" + name + ".bmp", r);
+}
+
+}  // namespace quillon
