@@ -486,7 +486,13 @@ LRESULT CALLBACK Rich_Text_Box::Menu_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM
     box->Show_Verb_Menu(x, y);
     return 0;
   }
-  return DefSubclassProc(hwnd, msg, wp, lp);
+  const LRESULT result = DefSubclassProc(hwnd, msg, wp, lp);
+  // A one-line box never shows a scroll bar: Wine's rich edit gives one to a single line whose
+  // font is taller than the box, whenever the text or its format changes.
+  if (detail::Control_Alive(box) && box->hwnd_ == hwnd && !box->multi_line_ &&
+      (GetWindowLongPtrA(hwnd, GWL_STYLE) & WS_VSCROLL))
+    ShowScrollBar(hwnd, SB_VERT, FALSE);
+  return result;
 }
 
 }  // namespace forms

@@ -9,6 +9,7 @@
 #include "shell/commands.h"
 #include "shell/main_form.h"
 #include "shell/startup.h"
+#include "testkit/course_seams.h"
 #include "testkit/testkit.h"
 
 namespace quillon {
@@ -168,14 +169,7 @@ void Game_Window::Point_At(forms::Control& control) {
   Pump_For(150);
 }
 
-void Game_Window::Shot(const std::string& name) {
-  char dir[MAX_PATH] = {};
-  if (!GetEnvironmentVariableA("QL_SHOT_DIR", dir, sizeof dir)) return;
-  Pump_For(300);
-  RECT r;
-  GetWindowRect(Main().Hwnd(), &r);
-  testkit::Save_Screen_Bitmap(std::string(dir) + "\\" + name + ".bmp", r);
-}
+void Game_Window::Shot(const std::string& name) { Save_Window_Shot(Main().Hwnd(), name); }
 
 void Game_Window::Write_Police_Text(const std::string& bytes, bool present) {
   const std::string path = folder + "\\QLGame\\Police\\1.txt";

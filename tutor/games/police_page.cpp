@@ -173,7 +173,6 @@ void Begin_Police_Game_Round() {
     box.Set_Locked(false);
     box.Set_Text("");
     box.Set_Font(model.Font_Name(), size);
-    box.Send(EM_SHOWSCROLLBAR, SB_VERT, FALSE);  // one line: never a scroll bar
   }
   s.step_delay = Police_Step_Delay(s.options.speed_num);
   Step_Timer().Set_Enabled(false);
