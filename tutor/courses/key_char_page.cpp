@@ -67,18 +67,6 @@ forms::Rich_Text_Box& Source_Box() {
 }
 forms::Rich_Text_Box& User_Box() { return Main().Get<forms::Rich_Text_Box>("RichText_Char_User"); }
 
-void Empty_Picture(forms::Image& image) {
-  if (image.Get_Picture()) image.Set_Picture(forms::Picture());
-  image.Tag.clear();
-}
-
-// Draws a named picture into a button once; the button's Tag remembers which look it shows.
-void Show_Look(forms::Image& image, const std::string& name) {
-  if (image.Tag == name && image.Get_Picture()) return;
-  Load_Resource_Picture_To_Image(image, name);
-  image.Tag = name;
-}
-
 // The main window takes the focus when the line-typing boxes had it (or nobody has it while the
 // main window is in front): its key events then see the drill's keys as characters again.
 void Focus_Main_Window() {
@@ -110,12 +98,12 @@ class Page_View : public Key_Char_View {
   }
   void Clear_Key(int16_t slot) override {
     if (slot < 0 || slot > kLastKeypadSlot) return;
-    Empty_Picture(Key_Image(slot));
+    Clear_Look(Key_Image(slot));
   }
   void Clear_Key_Pictures() override {
     for (forms::Control* c : Main().Array("Image_Character")) {
       auto* image = static_cast<forms::Image*>(c);
-      if (image->Get_Picture()) Empty_Picture(*image);
+      if (image->Get_Picture()) Clear_Look(*image);
     }
   }
   void Flash_Wrong_Key(int16_t slot) override {
@@ -130,7 +118,7 @@ class Page_View : public Key_Char_View {
     Load_Resource_Picture_To_Image(Miss_Image(index), "mycharku" + std::to_string(index));
   }
   void Clear_Miss_Pictures() override {
-    for (int i = 0; i < kKeyCharMissPictures; ++i) Empty_Picture(Miss_Image(i));
+    for (int i = 0; i < kKeyCharMissPictures; ++i) Clear_Look(Miss_Image(i));
   }
 
   void Reset_Page(int16_t type_method) override {
@@ -144,7 +132,7 @@ class Page_View : public Key_Char_View {
     Show_Keypad(type_method == 1);
     Label_Of("Label_Key_Speed").Set_Visible(false);
     Enable_Buttons(true, false, false);
-    for (int i = 0; i < 3; ++i) Empty_Picture(Button(i));
+    for (int i = 0; i < 3; ++i) Clear_Look(Button(i));
     (void)form;
     Reset_Labels();
   }
@@ -196,7 +184,7 @@ class Page_View : public Key_Char_View {
       Show_Look(pause, "mycharchar4");
       pause.Set_Tool_Tip_Text("继续");
     } else {
-      Empty_Picture(pause);
+      Clear_Look(pause);
       pause.Set_Tool_Tip_Text("暂停");
     }
   }
@@ -270,7 +258,7 @@ void Clear_Other_Key_Char_Buttons(int index) {
   for (int i = 0; i < 3; ++i) {
     if (i == index) continue;
     if (i == 1 && Key_Char_Paused) continue;
-    if (Button(i).Get_Picture()) Empty_Picture(Button(i));
+    if (Button(i).Get_Picture()) Clear_Look(Button(i));
   }
 }
 
@@ -476,7 +464,7 @@ void Reset_Key_Char_Button_Picture(forms::Form&) {
       if (i == 1 && Key_Char_Paused) {
         Show_Look(button, "mycharchar4");
       } else if (button.Get_Picture()) {
-        Empty_Picture(button);
+        Clear_Look(button);
       }
     }
   });

@@ -46,16 +46,11 @@ std::string Pressed_Bitmap(int i) { return "free" + std::to_string(2 * i + 2); }
 constexpr const char* kPausedBitmap = "free4";
 
 // Draws a named look into a button unless it shows it already (the Tag remembers the look).
-void Show_Look(forms::Image& image, const std::string& name) {
+void Show_Fitted_Look(forms::Image& image, const std::string& name) {
   if (image.Tag == name && image.Get_Picture()) return;
   Fit_Picture_Temp(image);
   Load_Resource_Picture_To_Image(image, name);
   image.Tag = name;
-}
-
-void Empty_Picture(forms::Image& image) {
-  if (image.Get_Picture()) image.Set_Picture(forms::Picture());
-  image.Tag.clear();
 }
 
 // Mouse movement over the page's surfaces: the shell's leave reset, then the toolbar's.
@@ -168,7 +163,7 @@ void Initialize_Free_Type_Page(forms::Form& form) {
       Free_Type_Label(name).Set_Caption("");
     Picture_Draw().Set_Visible(false);
     Picture_BG_Send().Set_Visible(false);
-    for (int i = 0; i < kFreeTypeButtons; ++i) Empty_Picture(Image_Free_Type(i));
+    for (int i = 0; i < kFreeTypeButtons; ++i) Clear_Look(Image_Free_Type(i));
     for (Free_Type_Button b : {Free_Type_Button::Start, Free_Type_Button::Font,
                                Free_Type_Button::Text_Color, Free_Type_Button::Back_Color})
       Set_Free_Type_Button_Enabled(b, true);
@@ -185,7 +180,7 @@ void Set_Free_Type_Button_Enabled(Free_Type_Button button, bool enabled) {
 }
 
 void Clear_Free_Type_Button_Picture(Free_Type_Button button) {
-  Empty_Picture(Image_Free_Type(button));
+  Clear_Look(Image_Free_Type(button));
 }
 
 void Image_Free_Type_MouseMove(int index) {
@@ -195,9 +190,9 @@ void Image_Free_Type_MouseMove(int index) {
       Clear_Other_Free_Type_Buttons(index);
     } else {
       for (int j = static_cast<int>(Free_Type_Button::Open); j < kFreeTypeButtons; ++j)
-        if (j != index) Empty_Picture(Image_Free_Type(j));
+        if (j != index) Clear_Look(Image_Free_Type(j));
     }
-    Show_Look(Image_Free_Type(index), Hover_Bitmap(index));
+    Show_Fitted_Look(Image_Free_Type(index), Hover_Bitmap(index));
     if (index == static_cast<int>(Free_Type_Button::End))
       Image_Free_Type(index).Set_Tool_Tip_Text(Free_Type_Has_Typed_Text() ? "结束并绘制录入曲线"
                                                                           : "结束");
@@ -208,20 +203,20 @@ void Clear_Other_Free_Type_Buttons(int index) {
   for (int j = 0; j < kFreeTypeButtons; ++j) {
     if (j == index) continue;
     if (j == static_cast<int>(Free_Type_Button::Pause) && Free_Type_Paused) continue;
-    Empty_Picture(Image_Free_Type(j));
+    Clear_Look(Image_Free_Type(j));
   }
 }
 
 void Free_Type_Button_Click_Picture(int index) {
   Free_Type_Hover_Enabled = false;
   Clear_Other_Free_Type_Buttons(index);
-  Show_Look(Image_Free_Type(index), Pressed_Bitmap(index));
+  Show_Fitted_Look(Image_Free_Type(index), Pressed_Bitmap(index));
   Wait_Milliseconds(50);
 }
 
 void Curve_Button_Click_Picture(int index) {
   Free_Type_Hover_Enabled = false;
-  Show_Look(Image_PictureDraw_SPC(index), "switch" + std::to_string(2 * index + 21));
+  Show_Fitted_Look(Image_PictureDraw_SPC(index), "switch" + std::to_string(2 * index + 21));
   Wait_Milliseconds(50);
 }
 
@@ -243,13 +238,13 @@ void Reset_Free_Type_Button_Picture() {
     Free_Type_Hover_Enabled = true;
     for (int i = 0; i <= static_cast<int>(Free_Type_Button::End); ++i) {
       if (i == static_cast<int>(Free_Type_Button::Pause) && Free_Type_Paused)
-        Show_Look(Image_Free_Type(i), kPausedBitmap);
+        Show_Fitted_Look(Image_Free_Type(i), kPausedBitmap);
       else
-        Empty_Picture(Image_Free_Type(i));
+        Clear_Look(Image_Free_Type(i));
     }
     for (int i = static_cast<int>(Free_Type_Button::Open); i < kFreeTypeButtons; ++i)
-      Empty_Picture(Image_Free_Type(i));
-    for (int i = 0; i < 3; ++i) Empty_Picture(Image_PictureDraw_SPC(i));
+      Clear_Look(Image_Free_Type(i));
+    for (int i = 0; i < 3; ++i) Clear_Look(Image_PictureDraw_SPC(i));
   });
 }
 

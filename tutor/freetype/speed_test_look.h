@@ -1,6 +1,6 @@
 #pragma once
-// Small helpers the speed-test pages and the records screen share: a picture button's look
-// by name, drawn once until it changes, and text conversions.
+// Small helpers the speed-test pages and the records screen share: value labels and text
+// conversions (a picture button's look is the services' Show_Look).
 
 #include <string>
 
@@ -8,17 +8,6 @@
 #include "services/bitmaps.h"
 
 namespace quillon {
-
-// Shows the named bitmap on the image unless it already shows it (its Tag remembers which).
-inline void Show_Look(forms::Image& image, const std::string& name) {
-  if (image.Tag == name && image.Get_Picture()) return;
-  Load_Resource_Picture_To_Image(image, name);
-  image.Tag = name;
-}
-inline void Clear_Look(forms::Image& image) {
-  if (image.Get_Picture()) image.Set_Picture(forms::Picture());
-  image.Tag.clear();
-}
 
 // A value label of a test page: centred blue text on the page's background.
 inline forms::Label& Add_Value_Label(forms::Form& form, forms::Picture_Box& page, const char* name,

@@ -21,19 +21,6 @@ const char* const kButtonTips[kGameButtons] = {"开始", "暂停", "结束"};
 constexpr const char* kPausedLook = "pps4";
 constexpr int kPoliceClickWaitMs = 100;
 
-void Empty_Picture(forms::Image& image) {
-  if (image.Get_Picture()) image.Set_Picture(forms::Picture());
-  image.Tag.clear();
-}
-
-// Draws a named look into a button only when it shows another one, so that a pointer moving over
-// a button does not make it flicker; the button's Tag remembers the look.
-void Show_Look(forms::Image& image, const std::string& name) {
-  if (image.Tag == name && image.Get_Picture()) return;
-  Load_Resource_Picture_To_Image(image, name);
-  image.Tag = name;
-}
-
 }  // namespace
 
 const Game_Frame& Police_Frame() {
@@ -107,7 +94,7 @@ void Clear_Other_Game_Buttons(const Game_Frame& game, int index) {
     if (j == index) continue;
     if (j == Number(Game_Button::Pause) && *game.paused) continue;
     forms::Image& button = Game_Button_Image(game, j);
-    if (button.Get_Picture()) Empty_Picture(button);
+    if (button.Get_Picture()) Clear_Look(button);
     forms::Do_Events();
   }
 }
@@ -129,11 +116,11 @@ void Reset_Game_Button_Picture(const Game_Frame& game) {
   for (int j = 0; j < kGameButtons; ++j) {
     forms::Image& button = Game_Button_Image(game, j);
     if (j == Number(Game_Button::Pause) && *game.paused) Show_Look(button, kPausedLook);
-    else if (button.Get_Picture()) Empty_Picture(button);
+    else if (button.Get_Picture()) Clear_Look(button);
     forms::Do_Events();
   }
   forms::Image& pause = Game_Button_Image(game, Number(Game_Button::Pause));
-  if (!*game.paused && pause.Get_Picture()) Empty_Picture(pause);
+  if (!*game.paused && pause.Get_Picture()) Clear_Look(pause);
 }
 
 void Game_Button_Click(const Game_Frame& game, int index, const std::function<void(int)>& act) {
@@ -148,7 +135,7 @@ void Game_Button_Click(const Game_Frame& game, int index, const std::function<vo
       forms::Image& button = Game_Button_Image(game, index);
       // The pause button keeps its paused look; the others lose the pressed one.
       if (index == Number(Game_Button::Pause) && *game.paused) return;
-      Empty_Picture(button);
+      Clear_Look(button);
     });
   }
 }
@@ -173,7 +160,7 @@ void Enable_Game_Buttons(const Game_Frame& game, bool start, bool pause, bool st
 }
 
 void Clear_Game_Pause_Button(const Game_Frame& game) {
-  Empty_Picture(Game_Button_Image(game, Number(Game_Button::Pause)));
+  Clear_Look(Game_Button_Image(game, Number(Game_Button::Pause)));
 }
 
 void Show_Game_Paused(const Game_Frame& game, bool paused) {
@@ -182,7 +169,7 @@ void Show_Game_Paused(const Game_Frame& game, bool paused) {
     Show_Look(pause, kPausedLook);
     pause.Set_Tool_Tip_Text("继续");
   } else {
-    Empty_Picture(pause);
+    Clear_Look(pause);
     pause.Set_Tool_Tip_Text("暂停");
   }
 }
@@ -192,7 +179,7 @@ void Game_Page_Setup(const Game_Frame& game) {
   Panel_Keys_Enabled = true;
   Enable_Game_Buttons(game, true, false, false);
   *game.paused = false;
-  for (int i = 0; i < kGameButtons; ++i) Empty_Picture(Game_Button_Image(game, i));
+  for (int i = 0; i < kGameButtons; ++i) Clear_Look(Game_Button_Image(game, i));
   Game_Button_Image(game, Number(Game_Button::Pause)).Set_Tool_Tip_Text("暂停");
 }
 

@@ -97,4 +97,15 @@ forms::Picture_Box& Picture_Temp() {
   return Main_Window().Get<forms::Picture_Box>("Picture_Temp");
 }
 
+void Show_Look(forms::Image& image, const std::string& name) {
+  if (image.Tag == name && image.Get_Picture()) return;
+  Load_Resource_Picture_To_Image(image, name);
+  image.Tag = name;
+}
+
+void Clear_Look(forms::Image& image) {
+  if (image.Get_Picture()) image.Set_Picture(forms::Picture());
+  image.Tag.clear();
+}
+
 }  // namespace quillon

@@ -13,6 +13,11 @@ void Load_Resource_Picture_To_PictureBox(forms::Picture_Box& box, const std::str
 // An image whose bitmap has the sprite mask colour (services/switch_picture.h) at its top-left
 // pixel shows that colour as transparent.
 void Load_Resource_Picture_To_Image(forms::Image& image, const std::string& name);
+// A picture button's look by name: drawn only when the image shows another one, so that a
+// pointer moving over the button does not make it flicker (the image's Tag remembers the look).
+void Show_Look(forms::Image& image, const std::string& name);
+// Takes the look off: the image shows nothing (the panel behind it).
+void Clear_Look(forms::Image& image);
 void Load_Resource_Picture_To_Form(forms::Form& form, const std::string& name);
 // Gives Picture_Temp the image's width and height (only the dimensions that differ).
 void Fit_Picture_Temp(forms::Image& image);
