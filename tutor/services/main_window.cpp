@@ -7,6 +7,17 @@ namespace quillon {
 const char kMainCaption[] = "青岚键坊";
 const char kFormClass[] = "QuillonForm";
 
+forms::Form* New_Skinned_Dialog() {
+  auto* f = new forms::Form();
+  f->Border = forms::Border_Style::None;
+  f->Position = forms::Start_Up_Position::Center_Owner;
+  f->Key_Preview = true;
+  f->Own_Key_Ups = true;
+  f->Show_In_Taskbar = false;
+  f->Window_Class = kFormClass;
+  return f;
+}
+
 namespace {
 
 struct Registered_Main_Window {

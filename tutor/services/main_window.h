@@ -17,6 +17,11 @@ constexpr int kPanelTop = 1590;
 extern const char kMainCaption[];  // "青岚键坊"
 extern const char kFormClass[];    // the window class every tutor form shares
 
+// A new skinned dialog of the tutor, made once by its owner: no frame, centred on its owner, not
+// in the taskbar; it sees its keys before its controls and takes its own key-ups (the key that
+// opened it does not act in it).
+forms::Form* New_Skinned_Dialog();
+
 // What the shell does for the screens' surfaces: a pointer move over a bare surface (the function
 // bar's and the menus' leave reset), a press (the open drop-down menu closes) and a right press
 // (the main window's context menu at the pointer).

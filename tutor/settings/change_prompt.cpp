@@ -46,13 +46,7 @@ int Answer_Of_Key(int key, int shift) {
 
 forms::Form& Form_Control_Set_Change() {
   static forms::Form* box = [] {
-    auto* f = new forms::Form();
-    f->Border = forms::Border_Style::None;
-    f->Position = forms::Start_Up_Position::Center_Owner;
-    f->Key_Preview = true;
-    f->Own_Key_Ups = true;
-    f->Show_In_Taskbar = false;
-    f->Window_Class = kFormClass;
+    auto* f = New_Skinned_Dialog();
     f->On_Design = [f] {
       f->Set_Caption("青岚键坊");
       f->Set_Client_Size(4200, 1695);

@@ -3,7 +3,6 @@
 #include "services/bitmaps.h"
 #include "services/globals.h"
 #include "services/input_methods.h"
-#include "services/input_methods.h"
 #include "services/main_commands.h"
 #include "services/main_window.h"
 #include "services/scaling.h"
@@ -514,13 +513,7 @@ int Button_Of_Key(int key, int shift) {
 
 forms::Form& Form_Control() {
   static forms::Form* dialog = [] {
-    auto* f = new forms::Form();
-    f->Border = forms::Border_Style::None;
-    f->Position = forms::Start_Up_Position::Center_Owner;
-    f->Key_Preview = true;
-    f->Own_Key_Ups = true;
-    f->Show_In_Taskbar = false;
-    f->Window_Class = kFormClass;
+    auto* f = New_Skinned_Dialog();
     f->On_Design = [f] {
       Design(*f);
       auto& temp = f->Add<forms::Image>("Image_Temp");

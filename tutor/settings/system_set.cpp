@@ -240,13 +240,7 @@ void Image_System_Set_Yes_Or_No_Click(int index) {
 
 forms::Form& Form_System_Set() {
   static forms::Form* dialog = [] {
-    auto* f = new forms::Form();
-    f->Border = forms::Border_Style::None;
-    f->Position = forms::Start_Up_Position::Center_Owner;
-    f->Key_Preview = true;
-    f->Own_Key_Ups = true;
-    f->Show_In_Taskbar = false;
-    f->Window_Class = kFormClass;
+    auto* f = New_Skinned_Dialog();
     f->On_Design = [f] { Design(*f); };
     f->On_Load = [f] {
       forms::Guarded([f] { Load_Resource_Picture_To_Form(*f, "xtsz"); });
