@@ -53,13 +53,6 @@ const char kRen[] = "\xC8\xCB", kZhi[] = "\xD6\xAE", kChu[] = "\xB3\xF5", kXing[
 int Preset_Retry_Answer = 0;
 std::vector<Picture_Box_Kind> Shown_Boxes;
 
-void Forms_Pump() { forms::Do_Events(); }
-bool Pump_Until(const std::function<bool()>& done,
-                std::chrono::milliseconds limit = std::chrono::seconds(10)) {
-  return testkit::Wait_Until(done, limit, Forms_Pump);
-}
-void Pump_For(int ms) { testkit::Pump_For(std::chrono::milliseconds(ms), Forms_Pump); }
-
 forms::Form& Main() { return Form_Quillon(); }
 forms::Rich_Text_Box& Box(const char* name) { return Main().Get<forms::Rich_Text_Box>(name); }
 forms::Rich_Text_Box& Source() { return Box("RichText_Article_Source"); }

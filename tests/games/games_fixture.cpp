@@ -15,18 +15,11 @@
 namespace quillon {
 
 namespace {
-void Forms_Pump() { forms::Do_Events(); }
 const char* const kSections[] = {"Setting\\Game\\Police", "Setting\\Game\\Police\\Remember",
                                  "Setting\\Game\\Apple", "Setting\\Game\\Mouse",
                                  "Setting\\Game\\Frog"};
 }  // namespace
 
-bool Pump_Until(const std::function<bool()>& done, std::chrono::milliseconds limit) {
-  return testkit::Wait_Until(done, limit, Forms_Pump);
-}
-void Pump_For(int milliseconds) {
-  testkit::Pump_For(std::chrono::milliseconds(milliseconds), Forms_Pump);
-}
 
 namespace {
 

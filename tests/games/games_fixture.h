@@ -18,6 +18,7 @@
 #include "games/game_pages.h"
 #include "services/picture_boxes.h"
 #include "services/screen_ids.h"
+#include "testkit/course_seams.h"
 
 namespace quillon {
 
@@ -35,9 +36,6 @@ void Play_Steps(std::vector<Step> steps,
                 std::chrono::milliseconds step_limit = std::chrono::seconds(20));
 inline bool Always() { return true; }
 
-bool Pump_Until(const std::function<bool()>& done,
-                std::chrono::milliseconds limit = std::chrono::seconds(10));
-void Pump_For(int milliseconds);
 
 class Game_Window : public ::testing::Test {
  protected:

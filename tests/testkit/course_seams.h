@@ -5,6 +5,8 @@
 // when QL_SHOT_DIR names a folder. For tests that link the tutor.
 #include <windows.h>
 
+#include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,9 +15,18 @@
 #include "services/picture_boxes.h"
 #include "services/program_folder.h"
 #include "services/sounds.h"
+#include "shell/startup.h"
 #include "testkit/testkit.h"
 
 namespace quillon {
+
+// Waits that keep the tutor's forms answering.
+inline void Forms_Pump() { forms::Do_Events(); }
+inline bool Pump_Until(const std::function<bool()>& done,
+                       std::chrono::milliseconds limit = std::chrono::seconds(10)) {
+  return testkit::Wait_Until(done, limit, Forms_Pump);
+}
+inline void Pump_For(int ms) { testkit::Pump_For(std::chrono::milliseconds(ms), Forms_Pump); }
 
 inline void Install_Course_Seams(const std::string& folder, std::vector<std::string>& messages,
                                  int& beeps) {
@@ -44,7 +55,7 @@ inline void Remove_Course_Seams() {
 inline void Save_Window_Shot(HWND window, const std::string& name) {
   char dir[MAX_PATH] = {};
   if (!GetEnvironmentVariableA("QL_SHOT_DIR", dir, sizeof dir)) return;
-  testkit::Pump_For(std::chrono::milliseconds(300), [] { forms::Do_Events(); });
+  Pump_For(300);
   RECT r;
   GetWindowRect(window, &r);
   testkit::Save_Screen_Bitmap(std::string(dir) + "\\" + name + ".bmp", r);

@@ -30,14 +30,6 @@ namespace {
 
 int Preset_Retry_Answer = 0;
 
-void Forms_Pump() { forms::Do_Events(); }
-bool Pump_Until(const std::function<bool()>& done,
-                std::chrono::milliseconds limit = std::chrono::seconds(10)) {
-  return testkit::Wait_Until(done, limit, Forms_Pump);
-}
-void Pump_For(int milliseconds) {
-  testkit::Pump_For(std::chrono::milliseconds(milliseconds), Forms_Pump);
-}
 
 INPUT Key(WORD vk, bool up) {
   INPUT i{};

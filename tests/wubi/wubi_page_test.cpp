@@ -36,13 +36,6 @@ const char kCharNum[] = "Setting\\Chinese\\Wubi\\Remember\\Last_Some_Lines_Char_
 int Preset_Retry_Answer = 0;
 std::vector<Picture_Box_Kind> Shown_Boxes;
 
-void Forms_Pump() { forms::Do_Events(); }
-bool Pump_Until(const std::function<bool()>& done,
-                std::chrono::milliseconds limit = std::chrono::seconds(10)) {
-  return testkit::Wait_Until(done, limit, Forms_Pump);
-}
-void Pump_For(int ms) { testkit::Pump_For(std::chrono::milliseconds(ms), Forms_Pump); }
-
 forms::Form& Main() { return Form_Quillon(); }
 forms::Rich_Text_Box& User() { return Main().Get<forms::Rich_Text_Box>("RichText_Wubi_User"); }
 forms::Rich_Text_Box& Source() {
