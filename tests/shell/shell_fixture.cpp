@@ -102,6 +102,12 @@ void Shell_Test::Record_All_Entries() {
       {"frog", &Screen::start, "Start_Frog_Game"},
       {"frog", &Screen::move_picture, "Switch_Frog_Sprite"},
   };
+  // The main window is designed without the screens' own controls, as before they arrive, so
+  // no page's own reset may run over them either.
+  for (Screen& screen : Screens()) {
+    screen.design = nullptr;
+    screen.page_reset = nullptr;
+  }
   for (const Entry_Name& e : entries) Screen_Named(e.screen)->*e.entry = rec(e.name);
   Screen_Named("keys")->key_press = rec_key("Key_Char_Key_Press");
   Screen_Named("keys")->page_reset = rec("Reset_Key_Char_Button_Picture");
@@ -111,8 +117,6 @@ void Shell_Test::Record_All_Entries() {
   for (auto& [command, entry] : Screen_Named("settings")->commands)
     entry = rec(command == Screen_Command::Show_Form_Control ? "Show_Form_Control"
                                                             : "Show_Form_System_Set");
-  // The main window is designed without the screens' own controls, as before they arrive.
-  for (Screen& screen : Screens()) screen.design = nullptr;
 }
 
 void Shell_Test::Pretend_Exercise_Runs() {
