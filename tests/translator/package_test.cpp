@@ -210,7 +210,9 @@ class PackageFiles : public ::testing::Test {
   void SetUp() override {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    dir_ = std::string(temp) + "lvd_package_test";
+    // A folder of each test's own: the suite's tests run side by side in separate processes.
+    dir_ = std::string(temp) + "lvd_package_test_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
     CreateDirectoryA(dir_.c_str(), nullptr);
     CreateDirectoryA((dir_ + "\\DIC").c_str(), nullptr);
     strcpy(saved_, g_szAppDir);
