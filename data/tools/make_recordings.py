@@ -29,20 +29,25 @@ CODE_PAGE = "gbk"
 
 
 class Voice:
-    def __init__(self, name, words_per_minute, word_gap, typing_per_minute, min_pause, cut):
+    def __init__(self, name, words_per_minute, word_gap, typing_per_minute, min_pause, cut,
+                 word_groups):
         self.name = name                              # espeak-ng voice
         self.words_per_minute = words_per_minute      # espeak-ng -s (175 is its normal rate)
         self.word_gap = word_gap                      # espeak-ng -g, in 10 ms units
         self.typing_per_minute = typing_per_minute    # the slowest typing the course allows for
         self.min_pause = min_pause                    # seconds after every phrase at least
         self.cut = re.compile(cut)                    # a phrase ends after a match
+        self.word_groups = word_groups                # long phrases are cut between words
 
 
 # Debian's Mandarin dictionary gives pinyin for most characters; the plain "cmn" voice would
 # read that pinyin as English letters, its pinyin variant reads it as Mandarin.
 VOICES = {
-    "English": Voice("en", 120, 4, 120, 1.2, r"[,.?!;:]+\s+"),
-    "Chinese": Voice("cmn-latn-pinyin", 100, 0, 30, 1.5, r"[，。？！；：]+"),
+    "English": Voice(name="en", words_per_minute=120, word_gap=4, typing_per_minute=120,
+                     min_pause=1.2, cut=r"[,.?!;:]+\s+", word_groups=True),
+    "Chinese": Voice(name="cmn-latn-pinyin", words_per_minute=100, word_gap=0,
+                     typing_per_minute=30, min_pause=1.5, cut=r"[，。？！；：]+",
+                     word_groups=False),
 }
 MAX_WORDS = 7          # an English phrase longer than this is cut into word groups
 OPENING_WORDS = {"and", "but", "or", "so", "because", "while", "when", "to", "in", "on", "at",
@@ -67,7 +72,7 @@ def phrases(text, voice):
         start = match.end()
     if start < len(text):
         parts.append(text[start:])
-    if voice.name != "en":
+    if not voice.word_groups:
         return parts
     cut = []
     for part in parts:
