@@ -620,10 +620,10 @@ START_POINT = (191, 319, 159, 45)   # Image_Game_Frog_Down: 2865, 4785, 2385 x 6
 
 
 def start_point(pose):
-    """The start point of the near bank with the frog ready on it: the page's own mat under it,
-    so the frames sit exactly on their place."""
-    x, y, w, h = START_POINT
-    img = render("qw").crop((x, y, x + w, y + h))
+    """The start point of the near bank with the frog ready on its lily pad: the empty start
+    point "frog4" (frog_scene.py) under it, so the frames sit exactly on their place."""
+    _, _, w, h = START_POINT
+    img = render("frog4").copy()
     figure(img, lambda p: frog(p, w / 2, h - 6, pose, 1.05), hard=False)
     return img
 
