@@ -56,8 +56,9 @@ double Judge_Cost(const std::string& text, int position, int rounds,
   const std::string typed = Article_Char(position + 1);
   auto start = Clock::now();
   for (int i = 0; i < rounds; ++i) {
-    Judge_Article_Change(1, position, [&](int) { return typed; }, letter_case);  // one right character
-    Judge_Article_Change(0, position, [&](int) { return typed; }, letter_case);  // and taken back
+    // One right character, and taken back.
+    Judge_Article_Change(1, position, [&](int) { return typed; }, letter_case);
+    Judge_Article_Change(0, position, [&](int) { return typed; }, letter_case);
   }
   return std::chrono::duration<double, std::micro>(Clock::now() - start).count() / (2.0 * rounds);
 }
@@ -116,8 +117,8 @@ int main() {
   // Dictation with the text hidden judges the same way, letters in any case.
   double hidden_short = 1e9, hidden_long = 1e9;
   for (int run = 0; run < 7; ++run) {
-    hidden_short = std::min(hidden_short, Judge_Cost(short_text, Position_Near_End(short_text), rounds,
-                                                     Letter_Case::Ignored));
+    hidden_short = std::min(hidden_short, Judge_Cost(short_text, Position_Near_End(short_text),
+                                                     rounds, Letter_Case::Ignored));
     hidden_long = std::min(hidden_long, Judge_Cost(long_text, Position_Near_End(long_text), rounds,
                                                    Letter_Case::Ignored));
   }

@@ -75,7 +75,8 @@ TEST(Audition_Lesson, TheLastLessonIsTheOneWhoseNextTextIsMissing) {
     int number;
     bool last;
   } const cases[] = {{0, false}, {1, false}, {2, true}, {3, true}, {4, true}};
-  for (const Case& c : cases) EXPECT_EQ(Is_Last_Audition_Lesson(folder, c.number), c.last) << c.number;
+  for (const Case& c : cases)
+    EXPECT_EQ(Is_Last_Audition_Lesson(folder, c.number), c.last) << c.number;
   EXPECT_TRUE(Is_Last_Audition_Lesson(folder + "no-such-folder\\", 1));
   RemoveDirectoryA((folder + "t5.txt").c_str());
   for (const std::string& f : files) DeleteFileA((folder + f).c_str());
@@ -121,8 +122,9 @@ TEST(Audition_Judging, AChangeIsJudgedAsInTheArticleFamilyWithTheLetterCaseChose
     Char_Position = Typed_Char_Count = Right_Char_Count = 0;
     const std::string typed = "Ab";
     for (int length = 1; length <= 2; ++length)
-      Judge_Article_Change(length, 0, [&](int at) { return typed.substr(static_cast<size_t>(at), 1); },
-                           c.letter_case);
+      Judge_Article_Change(
+          length, 0, [&](int at) { return typed.substr(static_cast<size_t>(at), 1); },
+          c.letter_case);
     EXPECT_EQ(Right_Char_Count, c.right);
     EXPECT_EQ(Typed_Char_Count, 2);
     // The line break counts two right in either case, and taking back a character undoes it.

@@ -200,7 +200,8 @@ class Audition_Page : public ::testing::Test {
     EXPECT_EQ(Label(l.progress, 0).Width(), 0);
   }
   bool Recording_Reached_The_Device() {
-    return Pump_Until([] { return testkit::Sound_Output_Stamp().first > 0; }, std::chrono::seconds(10));
+    return Pump_Until([] { return testkit::Sound_Output_Stamp().first > 0; },
+                      std::chrono::seconds(10));
   }
 
   std::string folder_;
@@ -222,7 +223,8 @@ TEST_F(Audition_Page, TheHiddenTextIsTypedInAnyLetterCaseOnTheOverwritePage) {
   bool recording_waits_for_the_prompt = false;
   on_prompt = [&] {
     recording_waits_for_the_prompt =
-        !Media().Is_Open() && Audition_Playing && Typing(0).Enabled() && !Main_Timer("Timer_Check").Enabled();
+        !Media().Is_Open() && Audition_Playing && Typing(0).Enabled() &&
+        !Main_Timer("Timer_Check").Enabled();
   };
   Open_English();
   forms::Rich_Text_Box& box = Typing(0);
@@ -283,7 +285,8 @@ TEST_F(Audition_Page, TheHiddenTextIsTypedInAnyLetterCaseOnTheOverwritePage) {
   // The last character: the recording stops before the answer box, which takes the next lesson.
   bool recording_closed = false;
   on_box = [&](Picture_Box_Kind kind) {
-    if (kind == Picture_Box_Kind::YesRetryNo) recording_closed = !Media().Is_Open() && !Audition_Playing;
+    if (kind == Picture_Box_Kind::YesRetryNo)
+      recording_closed = !Media().Is_Open() && !Audition_Playing;
   };
   retry_answer = 0;
   Shifted('D');
@@ -301,7 +304,8 @@ TEST_F(Audition_Page, TheHiddenTextIsTypedInAnyLetterCaseOnTheOverwritePage) {
   Key('H');
   Shifted('I');
   Wait_For_Boxes(2);
-  EXPECT_EQ(shown, (std::vector<Picture_Box_Kind>{Picture_Box_Kind::YesRetryNo, Picture_Box_Kind::Yes}));
+  EXPECT_EQ(shown,
+            (std::vector<Picture_Box_Kind>{Picture_Box_Kind::YesRetryNo, Picture_Box_Kind::Yes}));
   EXPECT_EQ(Stored(kLession, "0 0"), "1");
   EXPECT_FALSE(box.Enabled());
   EXPECT_FALSE(Main_Timer("Timer_Check").Enabled());
@@ -601,7 +605,8 @@ TEST_F(Audition_Page, AMissingRecordingPlaysNothingAndTheTextCanBeTypedToItsEnd)
   retry_answer = 2;
   Type_English_One();
   Wait_For_Boxes(2);
-  EXPECT_EQ(shown, (std::vector<Picture_Box_Kind>{Picture_Box_Kind::YesRetryNo, Picture_Box_Kind::Yes}));
+  EXPECT_EQ(shown,
+            (std::vector<Picture_Box_Kind>{Picture_Box_Kind::YesRetryNo, Picture_Box_Kind::Yes}));
   EXPECT_TRUE(errors.empty());
 }
 

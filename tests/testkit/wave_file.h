@@ -8,7 +8,8 @@
 namespace testkit {
 
 inline std::string Tone_Wave(int milliseconds, int hertz = 440, int sample_rate = 8000) {
-  const uint32_t samples = static_cast<uint32_t>(sample_rate) * static_cast<uint32_t>(milliseconds) / 1000;
+  const uint32_t samples =
+      static_cast<uint32_t>(sample_rate) * static_cast<uint32_t>(milliseconds) / 1000;
   const uint32_t data_bytes = samples * 2;
   std::string out;
   auto u32 = [&out](uint32_t v) {

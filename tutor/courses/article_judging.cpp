@@ -22,7 +22,8 @@ bool Mark_At(int position) {
 
 }  // namespace
 
-bool Same_Character(const std::string& typed, const std::string& expected, Letter_Case letter_case) {
+bool Same_Character(const std::string& typed, const std::string& expected,
+                    Letter_Case letter_case) {
   if (letter_case == Letter_Case::Exact || typed.size() != 1 || expected.size() != 1)
     return typed == expected;
   auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };

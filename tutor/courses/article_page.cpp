@@ -90,7 +90,8 @@ forms::Rich_Text_Box& User(forms::Form& form) { return Box(form, "RichText_Artic
 
 void Show_Article_Progress(forms::Form& form) {
   Progress_Ratio = Article_Progress();
-  Set_Progress_Bar(Label(form, "Label_Article_Process_Speed", 0), Progress_Bar_Width, Progress_Ratio);
+  Set_Progress_Bar(Label(form, "Label_Article_Process_Speed", 0), Progress_Bar_Width,
+                   Progress_Ratio);
   Label(form, "Label_Article_Process_Speed", 1).Set_Caption(Format_Rate(Progress_Ratio));
 }
 

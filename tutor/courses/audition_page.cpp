@@ -61,7 +61,9 @@ forms::Label& Label(forms::Form& form, const char* name, int index = -1) {
   return form.Get<forms::Label>(name, index);
 }
 std::string Folder() { return Program_Folder() + Lesson_Folder; }
-std::string Progress_Name() { return Audition_Progress_Name(Current_Language, Current_Type_Method); }
+std::string Progress_Name() {
+  return Audition_Progress_Name(Current_Language, Current_Type_Method);
+}
 void Store_Lesson(int number) {
   forms::Tutor_Settings::Save(kAuditionLessionSection, Progress_Name(), std::to_string(number));
 }
