@@ -1,8 +1,8 @@
 #include "screen_table.h"
 
 #include "courses/article_page.h"
+#include "courses/audition_page.h"
 #include "courses/key_char_page.h"
-#include "courses/neighbours_articles.h"
 #include "courses/word_page.h"
 #include "courses/wubi_page.h"
 #include "forms/forms.h"

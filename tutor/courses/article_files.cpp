@@ -81,6 +81,10 @@ int Load_Article_File(const std::string& path) {
   }, 0);
 }
 
+void Check_Article_Size(int length) {
+  if (length > kMostArticleChars) throw forms::Runtime_Error(6, "Overflow");
+}
+
 std::string Article_Text() {
   std::string text;
   const int n = std::min(Text_Length, Article_Char.Upper());

@@ -32,6 +32,10 @@ std::vector<std::string> Article_Characters(std::string_view bytes);
 // the error box and gives 0 (Article_Char then holds one empty element).
 int Load_Article_File(const std::string& path);
 
+// A text longer than the boxes' 16-bit positions allow is refused: throws the runtime's
+// "Overflow" (error 6) for more than kMostArticleChars characters.
+void Check_Article_Size(int length);
+
 // The expected text as one string (what the source box shows): Article_Char(1..Text_Length).
 std::string Article_Text();
 
@@ -56,7 +60,8 @@ int Load_Article_Lines(const std::string& path);
 // "<program folder><Lesson_Folder><number>.txt".
 std::string Article_File(int number);
 // True when the category holds no article after `number` (its next number is missing); false
-// when it does or when the look-up fails.
+// when it does or when the look-up fails. `folder` is the path before the number (the
+// category's folder; dictation adds its "t").
 bool Is_Last_Article(const std::string& folder, int number);
 bool Is_Last_Article();  // for Article_Number in the open category
 

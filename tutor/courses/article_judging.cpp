@@ -22,8 +22,17 @@ bool Mark_At(int position) {
 
 }  // namespace
 
+bool Same_Character(const std::string& typed, const std::string& expected,
+                    Letter_Case letter_case) {
+  if (letter_case == Letter_Case::Exact || typed.size() != 1 || expected.size() != 1)
+    return typed == expected;
+  auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+  return lower(typed[0]) == lower(expected[0]);
+}
+
 Article_Change Judge_Article_Change(int box_length, int resume_offset,
-                                    const std::function<std::string(int)>& typed_at) {
+                                    const std::function<std::string(int)>& typed_at,
+                                    Letter_Case letter_case) {
   Article_Change change;
   const int user_length = box_length + resume_offset;
   const int next = Char_Position + 1;
@@ -46,7 +55,8 @@ Article_Change Judge_Article_Change(int box_length, int resume_offset,
     Char_Position = next;
     change.box_offset = Char_Position - resume_offset - 1;
     const bool right = Char_Position <= Article_Char.Upper() &&
-                       typed_at(change.box_offset) == Article_Char(Char_Position);
+                       Same_Character(typed_at(change.box_offset), Article_Char(Char_Position),
+                                      letter_case);
     change.kind = right ? Article_Change_Kind::Right : Article_Change_Kind::Wrong;
     Set_Mark(Char_Position, right);
     if (right) ++Right_Char_Count;

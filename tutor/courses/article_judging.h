@@ -10,7 +10,13 @@
 
 namespace quillon {
 
-// ---- Layout 0: the typing box below the source ----
+// ---- Layout 0: the typing box below the source (and dictation) ----
+
+// How a typed character is compared with the expected one: exactly, or with the letters A to Z
+// of single-byte characters taken as their lower case (dictation with the text hidden). A
+// double-byte character is always compared exactly: its trail byte may look like a letter.
+enum class Letter_Case { Exact, Ignored };
+bool Same_Character(const std::string& typed, const std::string& expected, Letter_Case letter_case);
 
 enum class Article_Change_Kind {
   Undo,        // the box got shorter: the position follows it, one character taken back
@@ -30,7 +36,8 @@ struct Article_Change {
 // typed or passed, never beyond Text_Length (a change that carries it past the end completes
 // the text), and marks are written only inside 1..Text_Length.
 Article_Change Judge_Article_Change(int box_length, int resume_offset,
-                                    const std::function<std::string(int)>& typed_at);
+                                    const std::function<std::string(int)>& typed_at,
+                                    Letter_Case letter_case = Letter_Case::Exact);
 
 // Accuracy and progress of layouts 0 and 1 after a change.
 float Article_Accuracy();  // Right / Typed, 0 while nothing is typed

@@ -45,11 +45,6 @@ void Hide_If_There(forms::Form& form, const char* name, int index = -1) {
   if (forms::Control* c = form.Find(name, index)) c->Set_Visible(false);
 }
 
-// The bar keeps its left and top; its width is the design width times the ratio.
-void Set_Bar(forms::Label& bar, float design_width, float ratio) {
-  bar.Set_Width(std::max(0, static_cast<int>(design_width * std::clamp(ratio, 0.0f, 1.0f))));
-}
-
 // The labels of layout 0 (on Picture_BG(1)) and layout 2 (on Picture_Article_BG_2), in twips.
 struct Label_Row {
   const char* name;
@@ -88,11 +83,6 @@ int Read_Flag_Or(int flag, const char* section, int fallback, int unchanged) {
   return unchanged;
 }
 
-// A text longer than the boxes' 16-bit positions allow is refused with the runtime's message.
-void Check_Article_Size(int length) {
-  if (length > kMostArticleChars) throw forms::Runtime_Error(6, "Overflow");
-}
-
 // ================= Layout 0: the typing box below the source =================
 
 forms::Rich_Text_Box& Source(forms::Form& form) { return Box(form, "RichText_Article_Source"); }
@@ -100,15 +90,9 @@ forms::Rich_Text_Box& User(forms::Form& form) { return Box(form, "RichText_Artic
 
 void Show_Article_Progress(forms::Form& form) {
   Progress_Ratio = Article_Progress();
-  Set_Bar(Label(form, "Label_Article_Process_Speed", 0), Progress_Bar_Width, Progress_Ratio);
+  Set_Progress_Bar(Label(form, "Label_Article_Process_Speed", 0), Progress_Bar_Width,
+                   Progress_Ratio);
   Label(form, "Label_Article_Process_Speed", 1).Set_Caption(Format_Rate(Progress_Ratio));
-}
-
-// Selects one character of a source box and scrolls it into view: long articles and lines are
-// taller or wider than their box.
-void Select_In_Source(forms::Rich_Text_Box& source, int start, int length) {
-  source.Select(start, length);
-  source.Send(EM_SCROLLCARET);
 }
 
 void Select_Next_Source_Char(forms::Form& form) { Select_In_Source(Source(form), Char_Position, 1); }
@@ -153,36 +137,18 @@ bool Load_Article_Text(forms::Form& form) {
 void Check_Article_Input(forms::Form& form) {
   if (Ignore_Text_Change) return;
   forms::Rich_Text_Box& user = User(form);
-  const Article_Change change = Judge_Article_Change(user.Quick_Length(), Resume_Offset, [&](int at) {
-    user.Select(at, 1);
-    std::string typed = user.Sel_Text();
-    user.Select(at + 1, 0);
-    return typed;
-  });
+  const Article_Change change = Judge_Typing_Box_Change(user, Resume_Offset, Letter_Case::Exact);
   switch (change.kind) {
-    case Article_Change_Kind::Undo:
-      user.Set_Sel_Color(kBlack);
-      break;
     case Article_Change_Kind::Line_Break:
       Play_Enter_Sound();
       forms::Tutor_Settings::Save(kArticleTextLenSection, Article_Progress_Name(),
                                   std::to_string(Char_Position));
       break;
-    case Article_Change_Kind::Wrong:
-      user.Select(change.box_offset, 1);
-      user.Set_Sel_Color(kWrongColor);
-      user.Select(change.box_offset + 1, 0);
-      user.Set_Sel_Color(kBlack);
-      Play_Wrong_Sound();
-      break;
+    case Article_Change_Kind::Wrong: Play_Wrong_Sound(); break;
     case Article_Change_Kind::Right:
-      if (Current_Language == 1) {
-        user.Select(change.box_offset, 1);
-        if (user.Sel_Color() != kBlack) user.Set_Sel_Color(kBlack);
-        user.Select(change.box_offset + 1, 0);
-      }
       Play_Key_Sound(Get_Key_Index(Ansi_Code(Article_Char(Char_Position))));
       break;
+    case Article_Change_Kind::Undo:
     case Article_Change_Kind::Past_End: break;
   }
   Show_Article_Progress(form);
@@ -284,7 +250,7 @@ void Load_Overwrite_Article(forms::Form& form) {
   Label(form, "Label_Article_Course_Name_1").Set_Caption("课程" + std::to_string(Article_Number));
   Label(form, "Label_Article_Right_or_Wrong_Rate_1").Set_Caption("");
   Progress_Ratio = Article_Progress();
-  Set_Bar(Label(form, "Label_Article_Process_Speed_1", 0), Overwrite_Progress_Bar_Width,
+  Set_Progress_Bar(Label(form, "Label_Article_Process_Speed_1", 0), Overwrite_Progress_Bar_Width,
           Progress_Ratio);
   Label(form, "Label_Article_Process_Speed_1", 1).Set_Caption(Format_Rate(Progress_Ratio));
   Mark_Typed_Prefix_Right();
@@ -595,6 +561,45 @@ void Start_Layout(forms::Form& form) {
 }
 
 }  // namespace
+
+void Set_Progress_Bar(forms::Label& bar, float design_width, float ratio) {
+  bar.Set_Width(std::max(0, static_cast<int>(design_width * std::clamp(ratio, 0.0f, 1.0f))));
+}
+
+void Select_In_Source(forms::Rich_Text_Box& source, int start, int length) {
+  source.Select(start, length);
+  source.Send(EM_SCROLLCARET);
+}
+
+Article_Change Judge_Typing_Box_Change(forms::Rich_Text_Box& box, int resume_offset,
+                                       Letter_Case letter_case) {
+  const Article_Change change = Judge_Article_Change(box.Quick_Length(), resume_offset, [&](int at) {
+    box.Select(at, 1);
+    std::string typed = box.Sel_Text();
+    box.Select(at + 1, 0);
+    return typed;
+  }, letter_case);
+  switch (change.kind) {
+    case Article_Change_Kind::Undo: box.Set_Sel_Color(kBlack); break;
+    case Article_Change_Kind::Wrong:
+      box.Select(change.box_offset, 1);
+      box.Set_Sel_Color(kWrongColor);
+      box.Select(change.box_offset + 1, 0);
+      box.Set_Sel_Color(kBlack);
+      break;
+    case Article_Change_Kind::Right:
+      // A Chinese character may take the colour of a wrong one typed before it.
+      if (Current_Language == 1) {
+        box.Select(change.box_offset, 1);
+        if (box.Sel_Color() != kBlack) box.Set_Sel_Color(kBlack);
+        box.Select(change.box_offset + 1, 0);
+      }
+      break;
+    case Article_Change_Kind::Line_Break:
+    case Article_Change_Kind::Past_End: break;
+  }
+  return change;
+}
 
 void Design_Article_Page(forms::Form& form) {
   forms::Picture_Box& panel = Article_Panel(form);

@@ -10,6 +10,7 @@
 // the page set-up; each course's "Remember" "Flag" decides whether a start resumes where the
 // course stopped. Progress is stored as the user goes, whatever the flag.
 
+#include "courses/article_judging.h"
 #include "forms/forms.h"
 
 namespace quillon {
@@ -35,6 +36,19 @@ void Start_Article_Line_Lesson(forms::Form& form);
 
 // The bars' design widths, taken once a run (the window is scaled by then).
 void Get_Article_Bar_Width(forms::Form& form);
+
+// ---- Shared with dictation, which judges its own boxes with the same family ----
+
+// The bar keeps its left and top; its width is the design width times the ratio (0 to 1).
+void Set_Progress_Bar(forms::Label& bar, float design_width, float ratio);
+// Selects characters of a source box and scrolls them into view: long articles and lines are
+// taller or wider than their box.
+void Select_In_Source(forms::Rich_Text_Box& source, int start, int length);
+// Judges one change of a typing box that holds what was typed after `resume_offset` characters
+// of the text, and paints the verdict in the box: a wrong character red, a right Chinese one
+// black again, the insertion colour black afterwards. Plays no sound and stores nothing.
+Article_Change Judge_Typing_Box_Change(forms::Rich_Text_Box& box, int resume_offset,
+                                       Letter_Case letter_case);
 
 // The layout 2 key image of a key slot and where it lies (twips); width 0 for no slot.
 struct Article_Key_Place {

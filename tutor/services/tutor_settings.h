@@ -59,6 +59,8 @@ inline constexpr Int_Setting kWubiTypeMethod{"Setting\\Chinese\\Wubi", "Type Met
 inline constexpr Int_Setting kAuditionIndex{"Setting\\Audition", "Index", 1};
 inline constexpr Int_Setting kAuditionShowSource{"Setting\\Audition", "Show Source", 1};
 inline constexpr Int_Setting kAuditionRemember{"Setting\\Audition\\Remember", "Flag", 1};
+// Dictation's lesson numbers, one value per language and layout ("<language> <show source>").
+inline constexpr char kAuditionLessionSection[] = "Setting\\Audition\\Remember\\Lession Index";
 // The chosen input method of each kind: its position in the dialog's list, identifier and text.
 inline constexpr Int_Setting kWubiCodeIndex{"Setting\\Chinese\\Wubi\\Code", "Index", 0};
 inline constexpr Text_Setting kWubiCodeValue{"Setting\\Chinese\\Wubi\\Code", "Value", ""};

@@ -276,6 +276,9 @@ void Reset_Exercise_Flags() {
   Panel_Keys_Enabled = false;
   No_Move_Sound = false;
   Ignore_Text_Change = true;
+  // A dictation recording is no longer awaited: the panel's ticks go back to the articles, and
+  // the notice of the closing media control finds nothing to end.
+  Audition_Playing = false;
 }
 
 void Disable_Exercise_Timers(forms::Form& form) {
