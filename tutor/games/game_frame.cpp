@@ -189,6 +189,13 @@ void Begin_Game_Start(const Game_Frame& game) {
   Play_Music(Program_Folder() + game.music);
 }
 
+void Replay_By_Start_Button(const Game_Frame& game) {
+  forms::Image& start = Game_Button_Image(game, Number(Game_Button::Start));
+  start.On_Click();
+  if (start.Get_Picture()) start.Set_Picture(forms::Picture());
+  start.Tag.clear();
+}
+
 forms::Rich_Text_Box& Add_Game_Minutes_Box(forms::Form& form, const char* name,
                                            forms::Picture_Box& page, int left, int top, int width) {
   constexpr int kMinutesDigits = 3, kMinutesHeight = 330;

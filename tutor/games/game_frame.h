@@ -83,5 +83,8 @@ void Show_Game_Paused(const Game_Frame& game, bool paused);
 void Clear_Game_Pause_Button(const Game_Frame& game);
 // The frame's part of a start: running, start greyed, the music, the cover hidden.
 void Begin_Game_Start(const Game_Frame& game);
+// An end box's replay (balloons, mouse): a click on the start button, whose pressed look then
+// goes.
+void Replay_By_Start_Button(const Game_Frame& game);
 
 }  // namespace quillon
