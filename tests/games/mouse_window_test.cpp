@@ -215,6 +215,7 @@ TEST_F(Mouse_Game_Window, AQuickPauseAndContinueKeepsOneCountdownLoopGoing) {
       // Countdowns still run: mice go down uncaught and their flowers come out.
       {"a flower", [] { return Flowers_Shown() >= 1; },
        [&] {
+                      picture_boxes.size(), error_boxes.size(), Up());
          EXPECT_FALSE(Mouse_Game_Paused);
          EXPECT_TRUE(Exercise_Running);
          Click(Button(1));
