@@ -56,6 +56,9 @@ TEST_F(Game_Frame_Window, EveryPageOpensWithCoverAndButtonsAndStartsPausesAndSto
 
 TEST_F(Game_Frame_Window, HoverAndPressedLooksFollowThePointer) {
   Write_Police_Text(std::string(220, 'a') + "\r\n");
+  // One slow mouse at a time: the game runs on through the test without being lost.
+  Set("Setting\\Game\\Mouse", "Mouse Num", "1");
+  Set("Setting\\Game\\Mouse", "Disappear Time", "9");
   Enter(Game_Item::Mouse);
   forms::Image& start = Game_Button_Image(Mouse_Frame(), 0);
   forms::Image& stop = Game_Button_Image(Mouse_Frame(), 2);
