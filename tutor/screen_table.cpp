@@ -108,7 +108,8 @@ std::vector<Screen> All_Screens() {
        .page = Load_Mouse_Game_Panel, .shown = Initialize_Mouse_Game_Page,
        .start = Start_Mouse_Game,
        .keys = {Start_Key::Enter, Screen_Keys::None, Screen_Keys::All_But_Enter},
-       .design = Design_Mouse_Game_Page, .page_reset = Reset_Mouse_Button_Picture});
+       .key_down = Mouse_Game_Key_Down, .design = Design_Mouse_Game_Page,
+       .page_reset = Reset_Mouse_Button_Picture});
   row({.name = "frog", .kind = Exercise_Kind::Frog, .panel = Panel_Id::Frog,
        .openings = {{Game_Item::Frog}},
        .page = Load_Frog_Game_Panel, .shown = Initialize_Frog_Game_Page,

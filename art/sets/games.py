@@ -97,18 +97,31 @@ HOLES = [(1335, 2010), (2955, 1875), (4590, 1905), (6285, 2055), (8145, 2355), (
          (4365, 4290), (5910, 4275), (8145, 4245)]
 
 
+# A hole within its mouse image (61 x 73 at the hole's place): the earth rim and the dark opening
+# (the mice of mouse.py are cut off at the opening's near edge).
+HOLE_RIM = (4, 57, 57, 75)
+HOLE_INNER = (9, 60, 52, 72)
+# The flower bed along the top, where a flower comes out for each mouse that gets away.
+FLOWER_BED = (62, 6, 626, 66)
+
+
 @bitmap("ds", 631, 371)            # Picture_BG(5): 9465 x 5565
 def mouse_page(img):
     img = page_ground(631, 371, seed=16)
     d = ImageDraw.Draw(img)
-    vgradient(img, (62, 44, 626, 368), (200, 228, 176), (160, 204, 140))
-    d.rectangle((62, 8, 626, 42), fill=(236, 246, 238))
-    _meadow(img, (62, 44, 626, 368), seed=3)
+    x0, y0, x1, y1 = FLOWER_BED
+    vgradient(img, (x0, y1, x1, 368), (200, 228, 176), (160, 204, 140))
+    vgradient(img, (x0, y0, x1, y1 - 8), (236, 246, 238), (214, 236, 222))
+    vgradient(img, (x0, y1 - 8, x1, y1), (150, 118, 84), (118, 90, 62))   # the bed's earth
+    for x in range(x0 + 6, x1 - 4, 13):
+        d.ellipse((x, y1 - 6, x + 4, y1 - 4), fill=(170, 138, 100))
+    _meadow(img, (x0, y1, x1, 368), seed=3)
     for hx, hy in HOLES:
         x, y = hx // 15, hy // 15
-        w, h = 61, 73
-        d.ellipse((x + 4, y + h - 16, x + w - 4, y + h + 2), fill=(110, 84, 60))
-        d.ellipse((x + 9, y + h - 13, x + w - 9, y + h - 1), fill=(60, 44, 32))
+        rx0, ry0, rx1, ry1 = HOLE_RIM
+        ix0, iy0, ix1, iy1 = HOLE_INNER
+        d.ellipse((x + rx0, y + ry0, x + rx1, y + ry1), fill=(110, 84, 60))
+        d.ellipse((x + ix0, y + iy0, x + ix1, y + iy1), fill=(60, 44, 32))
     game_column(img, "捉鼠", 371)
     return img
 

@@ -112,14 +112,6 @@ void Show_Apple_Game_Failure() {
   Focus_Minutes_Box();
 }
 
-// The end box's replay: a click on the start button, whose pressed look then goes.
-void Replay() {
-  Game_Button_Image(Frame(), Number(Game_Button::Start)).On_Click();
-  forms::Image& start = Game_Button_Image(Frame(), Number(Game_Button::Start));
-  if (start.Get_Picture()) start.Set_Picture(forms::Picture());
-  start.Tag.clear();
-}
-
 void Apple_Lost() {
   Show_Apple_Game_Failure();
   Play_Sound(Program_Folder() + "\\Music\\Sound\\apple1.wav");
@@ -127,7 +119,7 @@ void Apple_Lost() {
   Panel_Keys_Enabled = true;
   if (!On_Apple_Page()) return;
   Show_Form_Game_YesNo("applefailure");
-  if (Dialog_Answer == 0 && On_Apple_Page()) Replay();
+  if (Dialog_Answer == 0 && On_Apple_Page()) Replay_By_Start_Button(Frame());
 }
 
 void Apple_Time_Up_End() {
@@ -146,7 +138,7 @@ void Apple_Time_Up_End() {
   Show_Form_Game_YesNo("applewin");
   if (Dialog_Answer == 0 && On_Apple_Page()) {
     Write(kAppleSpeedNum, Next_Level(s.options.speed_num));
-    Replay();
+    Replay_By_Start_Button(Frame());
   }
 }
 

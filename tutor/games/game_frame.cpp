@@ -80,6 +80,9 @@ void Design_Game_Frame(forms::Form& form, const Game_Frame& game, std::function<
   auto& cover = form.Add<forms::Picture_Box>(game.cover, -1, &page);
   cover.Move(kGameCoverLeft, kGameCoverTop, kGameCoverWidth, kGameCoverHeight);
   cover.On_Mouse_Move = [g](int, int, int, int) {
+    // Wine may still send the cover a pointer move once a start has hidden it; only a cover on
+    // show is the background under the pointer.
+    if (!Game_Cover(*g).Visible()) return;
     Main_Surface_Mouse_Move();
     forms::Guarded([&] { Reset_Game_Button_Picture(*g); });
   };
@@ -189,6 +192,13 @@ void Begin_Game_Start(const Game_Frame& game) {
   Play_Music(Program_Folder() + game.music);
 }
 
+void Replay_By_Start_Button(const Game_Frame& game) {
+  forms::Image& start = Game_Button_Image(game, Number(Game_Button::Start));
+  start.On_Click();
+  if (start.Get_Picture()) start.Set_Picture(forms::Picture());
+  start.Tag.clear();
+}
+
 forms::Rich_Text_Box& Add_Game_Minutes_Box(forms::Form& form, const char* name,
                                            forms::Picture_Box& page, int left, int top, int width) {
   constexpr int kMinutesDigits = 3, kMinutesHeight = 330;
@@ -202,6 +212,8 @@ forms::Rich_Text_Box& Add_Game_Minutes_Box(forms::Form& form, const char* name,
   minutes.Set_Tool_Tip_Text("游戏时间");
   minutes.On_Key_Down = [&minutes](int& key, int shift) {
     forms::Guarded([&] { Block_Paste_Keys(minutes, key, shift); });
+    // Backspace does nothing here (the rich edit acts on its key-down, before any character).
+    if (key == VK_BACK) key = 0;
   };
   minutes.On_Key_Press = [](int& ascii) {
     if (ascii < '0' || ascii > '9') ascii = 0;

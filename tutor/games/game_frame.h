@@ -53,7 +53,7 @@ constexpr int kGameCoverLeft = 960, kGameCoverTop = 165, kGameCoverWidth = 8280,
 void Design_Game_Frame(forms::Form& form, const Game_Frame& game, std::function<void(int)> act);
 
 // The minutes box of a timed game (balloons, mouse): three digits at most, nothing else typed or
-// pasted, with its tooltip; placed in twips on the game's panel.
+// pasted, Backspace doing nothing, with its tooltip; placed in twips on the game's panel.
 forms::Rich_Text_Box& Add_Game_Minutes_Box(forms::Form& form, const char* name,
                                            forms::Picture_Box& page, int left, int top, int width);
 
@@ -83,5 +83,8 @@ void Show_Game_Paused(const Game_Frame& game, bool paused);
 void Clear_Game_Pause_Button(const Game_Frame& game);
 // The frame's part of a start: running, start greyed, the music, the cover hidden.
 void Begin_Game_Start(const Game_Frame& game);
+// An end box's replay (balloons, mouse): a click on the start button, whose pressed look then
+// goes.
+void Replay_By_Start_Button(const Game_Frame& game);
 
 }  // namespace quillon

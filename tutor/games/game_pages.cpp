@@ -14,12 +14,7 @@ namespace quillon {
 
 namespace {
 
-constexpr int kMouseMissPictures = 8;
-
 forms::Form& Main() { return Main_Window(); }
-forms::Rich_Text_Box& Mouse_Minutes() {
-  return Main().Get<forms::Rich_Text_Box>("RichText_Game_Mouse_Time");
-}
 
 void Surface_Of(const Game_Frame& game, forms::Control& c) {
   const Game_Frame* g = &game;
@@ -71,26 +66,6 @@ void Frame_Stop(const Game_Frame& game) {
 
 }  // namespace
 
-void Design_Mouse_Game_Page(forms::Form& form) {
-  forms::Picture_Box& page = form.Get<forms::Picture_Box>("Picture_BG", Number(Panel_Id::Mouse));
-  for (int i = 0; i < kMouseMissPictures; ++i) {
-    auto& miss = form.Add<forms::Image>("Image_Mouse_Miss", i, &page);
-    miss.Move(1200 + 600 * i, 150, 450, 450);
-    Surface_Of(Mouse_Frame(), miss);
-  }
-  Add_Game_Minutes_Box(form, "RichText_Game_Mouse_Time", page, 150, 2400, 600);
-  for (const char* name : {"Label_Game_Mouse_Click_Num", "Label_Game_Mouse_Right"})
-    form.Add<forms::Label>(name, -1, &page).Set_Visible(false);
-  Design_Game_Frame(form, Mouse_Frame(), [](int index) {
-    switch (index) {
-      case 0: Start_Mouse_Game(Main()); break;
-      case 1: Pause_Mouse_Game(Main()); break;
-      case 2: Stop_Mouse_Game(Main()); break;
-      default: break;
-    }
-  });
-}
-
 void Design_Frog_Game_Page(forms::Form& form) {
   forms::Picture_Box& page = form.Get<forms::Picture_Box>("Picture_BG", Number(Panel_Id::Frog));
   auto& river = form.Add<forms::Picture_Box>("Picture_Game_Frog_BG", 0, &page);
@@ -106,34 +81,11 @@ void Design_Frog_Game_Page(forms::Form& form) {
   });
 }
 
-void Load_Mouse_Game_Panel(forms::Form&) {
-  forms::Guarded([] {
-    Load_Game_Panel(Mouse_Frame());
-    for (forms::Control* c : Main().Array("Image_Mouse_Miss")) {
-      auto* miss = static_cast<forms::Image*>(c);
-      if (!miss->Get_Picture())
-        Load_Resource_Picture_To_Image(*miss, "mymousehua" + std::to_string(c->Index()));
-    }
-    Mouse_Minutes().Set_Text(std::to_string(Clamp(Read(kMouseGameTime), 1, 999)));
-  });
-}
-
 void Load_Frog_Game_Panel(forms::Form&) {
   forms::Guarded([] {
     Load_Game_Panel(Frog_Frame());
     auto& river = Main().Get<forms::Picture_Box>("Picture_Game_Frog_BG", 0);
     if (!river.Get_Picture()) Load_Resource_Picture_To_PictureBox(river, "qw3");
-  });
-}
-
-void Initialize_Mouse_Game_Page(forms::Form&) {
-  forms::Guarded([] {
-    Game_Page_Setup(Mouse_Frame());
-    Mouse_Game_Stop = false;
-    Mouse_Minutes().Set_Enabled(true);
-    Main().Get<forms::Label>("Label_Game_Mouse_Click_Num").Set_Caption("0");
-    Main().Get<forms::Label>("Label_Game_Mouse_Right").Set_Caption("0");
-    if (Panel(Number(Panel_Id::Mouse)).Visible()) Mouse_Minutes().Set_Focus();
   });
 }
 
@@ -144,47 +96,18 @@ void Initialize_Frog_Game_Page(forms::Form&) {
   });
 }
 
-void Start_Mouse_Game(forms::Form&) {
-  forms::Rich_Text_Box& minutes = Mouse_Minutes();
-  const std::string text = Apple_Minutes_At_Start(minutes.Text());
-  if (text != minutes.Text()) minutes.Set_Text(text);
-  Mouse_Game_Stop = false;
-  Frame_Start(Mouse_Frame());
-  if (Exercise_Running) {
-    minutes.Set_Enabled(false);
-    if (Main().Hwnd()) SetFocus(Main().Hwnd());
-  }
-}
-
 void Start_Frog_Game(forms::Form&) {
   Frame_Start(Frog_Frame());
   if (Exercise_Running) Main_Timer("Timer_Move_Picture").Set_Enabled(true);
 }
 
-void Pause_Mouse_Game(forms::Form&) {
-  Frame_Pause(Mouse_Frame(), "Timer_Game_Mouse_Control");
-  Mouse_Game_Stop = Mouse_Game_Paused;
-}
-
 void Pause_Frog_Game(forms::Form&) { Frame_Pause(Frog_Frame(), "Timer_Move_Picture"); }
-
-void Stop_Mouse_Game(forms::Form&) {
-  Main_Timer("Timer_Game_Mouse_Control").Set_Enabled(false);
-  Main_Timer("Timer_Game_Mouse_Show").Set_Enabled(false);
-  Mouse_Game_Stop = true;
-  Frame_Stop(Mouse_Frame());
-  forms::Guarded([] {
-    Mouse_Minutes().Set_Enabled(true);
-    if (Panel(Number(Panel_Id::Mouse)).Visible()) Mouse_Minutes().Set_Focus();
-  });
-}
 
 void Stop_Frog_Game(forms::Form&) {
   Main_Timer("Timer_Move_Picture").Set_Enabled(false);
   Frame_Stop(Frog_Frame());
 }
 
-void Reset_Mouse_Button_Picture(forms::Form&) { Reset_Game_Button_Picture(Mouse_Frame()); }
 void Reset_Frog_Button_Picture(forms::Form&) { Reset_Game_Button_Picture(Frog_Frame()); }
 
 }  // namespace quillon

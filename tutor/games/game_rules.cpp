@@ -17,17 +17,6 @@ Random_Source& Random_Slot() {
   return source;
 }
 
-// A number option read as text (the wait times may hold fractions); its default when the stored
-// text is not a number.
-double Read_Number(const Int_Setting& s) {
-  const std::string text = forms::Tutor_Settings::Get(s.section, s.key, std::to_string(s.fallback));
-  const char* begin = text.c_str();
-  char* end = nullptr;
-  const double value = std::strtod(begin, &end);
-  if (end == begin || !std::isfinite(value)) return s.fallback;
-  return value;
-}
-
 std::function<double()>& Clock_Slot() {
   static std::function<double()> clock;
   return clock;
@@ -66,6 +55,15 @@ size_t Next_Text_Line(std::string_view file, size_t at) {
 }  // namespace
 
 // ---- Shared ----
+
+double Read_Number(const Int_Setting& s) {
+  const std::string text = forms::Tutor_Settings::Get(s.section, s.key, std::to_string(s.fallback));
+  const char* begin = text.c_str();
+  char* end = nullptr;
+  const double value = std::strtod(begin, &end);
+  if (end == begin || !std::isfinite(value)) return s.fallback;
+  return value;
+}
 
 int Game_Random(int low, int high) {
   if (Random_Slot()) return Random_Slot()(low, high);

@@ -16,6 +16,11 @@ namespace quillon {
 
 // ---- Shared ----
 
+struct Int_Setting;
+// A number option read as text (the wait times may hold fractions); its default when the stored
+// text is not a number.
+double Read_Number(const Int_Setting& s);
+
 // A random whole number from low to high (both included).
 using Random_Source = std::function<int(int low, int high)>;
 // The games' random source: Get_Random_Number unless a test set another (an empty function

@@ -61,7 +61,7 @@ const int kPanelSizes[kPanelCount][2] = {
 const std::pair<const char*, int> kTimers[] = {
     {"Timer_Check", 10},           {"Timer_Move_Picture", 200},    {"Timer_Free_Type", 1000},
     {"Timer_Game_Police", 500},    {"Timer_Game_Pig_Control", 1000}, {"Timer_Game_Pig_Move", 1},
-    {"Timer_Game_Mouse_Control", 1000}, {"Timer_Game_Mouse_Show", 100},
+    {"Timer_Game_Mouse_Control", 1000}, {"Timer_Game_Mouse_Show", 1},
     {"Timer_Check_System_Focus", 300}};
 
 void Menu_Item_Clicked(int menu, int item) {
