@@ -91,21 +91,6 @@ void Design_Mouse_Game_Page(forms::Form& form) {
   });
 }
 
-void Design_Frog_Game_Page(forms::Form& form) {
-  forms::Picture_Box& page = form.Get<forms::Picture_Box>("Picture_BG", Number(Panel_Id::Frog));
-  auto& river = form.Add<forms::Picture_Box>("Picture_Game_Frog_BG", 0, &page);
-  river.Move(960, 840, 8265, 3975);
-  Surface_Of(Frog_Frame(), river);
-  Design_Game_Frame(form, Frog_Frame(), [](int index) {
-    switch (index) {
-      case 0: Start_Frog_Game(Main()); break;
-      case 1: Pause_Frog_Game(Main()); break;
-      case 2: Stop_Frog_Game(Main()); break;
-      default: break;
-    }
-  });
-}
-
 void Load_Mouse_Game_Panel(forms::Form&) {
   forms::Guarded([] {
     Load_Game_Panel(Mouse_Frame());
@@ -118,14 +103,6 @@ void Load_Mouse_Game_Panel(forms::Form&) {
   });
 }
 
-void Load_Frog_Game_Panel(forms::Form&) {
-  forms::Guarded([] {
-    Load_Game_Panel(Frog_Frame());
-    auto& river = Main().Get<forms::Picture_Box>("Picture_Game_Frog_BG", 0);
-    if (!river.Get_Picture()) Load_Resource_Picture_To_PictureBox(river, "qw3");
-  });
-}
-
 void Initialize_Mouse_Game_Page(forms::Form&) {
   forms::Guarded([] {
     Game_Page_Setup(Mouse_Frame());
@@ -134,13 +111,6 @@ void Initialize_Mouse_Game_Page(forms::Form&) {
     Main().Get<forms::Label>("Label_Game_Mouse_Click_Num").Set_Caption("0");
     Main().Get<forms::Label>("Label_Game_Mouse_Right").Set_Caption("0");
     if (Panel(Number(Panel_Id::Mouse)).Visible()) Mouse_Minutes().Set_Focus();
-  });
-}
-
-void Initialize_Frog_Game_Page(forms::Form&) {
-  forms::Guarded([] {
-    Game_Page_Setup(Frog_Frame());
-    Frog_Page_First = false;
   });
 }
 
@@ -156,17 +126,10 @@ void Start_Mouse_Game(forms::Form&) {
   }
 }
 
-void Start_Frog_Game(forms::Form&) {
-  Frame_Start(Frog_Frame());
-  if (Exercise_Running) Main_Timer("Timer_Move_Picture").Set_Enabled(true);
-}
-
 void Pause_Mouse_Game(forms::Form&) {
   Frame_Pause(Mouse_Frame(), "Timer_Game_Mouse_Control");
   Mouse_Game_Stop = Mouse_Game_Paused;
 }
-
-void Pause_Frog_Game(forms::Form&) { Frame_Pause(Frog_Frame(), "Timer_Move_Picture"); }
 
 void Stop_Mouse_Game(forms::Form&) {
   Main_Timer("Timer_Game_Mouse_Control").Set_Enabled(false);
@@ -179,12 +142,6 @@ void Stop_Mouse_Game(forms::Form&) {
   });
 }
 
-void Stop_Frog_Game(forms::Form&) {
-  Main_Timer("Timer_Move_Picture").Set_Enabled(false);
-  Frame_Stop(Frog_Frame());
-}
-
 void Reset_Mouse_Button_Picture(forms::Form&) { Reset_Game_Button_Picture(Mouse_Frame()); }
-void Reset_Frog_Button_Picture(forms::Form&) { Reset_Game_Button_Picture(Frog_Frame()); }
 
 }  // namespace quillon

@@ -13,18 +13,11 @@ class Form;
 namespace quillon {
 
 void Design_Mouse_Game_Page(forms::Form& form);
-void Design_Frog_Game_Page(forms::Form& form);
 void Load_Mouse_Game_Panel(forms::Form& form);
-void Load_Frog_Game_Panel(forms::Form& form);
 void Initialize_Mouse_Game_Page(forms::Form& form);
-void Initialize_Frog_Game_Page(forms::Form& form);
 void Start_Mouse_Game(forms::Form& form);
-void Start_Frog_Game(forms::Form& form);
 void Pause_Mouse_Game(forms::Form& form);
-void Pause_Frog_Game(forms::Form& form);
 void Stop_Mouse_Game(forms::Form& form);
-void Stop_Frog_Game(forms::Form& form);
 void Reset_Mouse_Button_Picture(forms::Form& form);
-void Reset_Frog_Button_Picture(forms::Form& form);
 
 }  // namespace quillon
