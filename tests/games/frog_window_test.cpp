@@ -201,7 +201,7 @@ TEST_F(Frog_Game_Window, FiveCrossingsWinAndTheNextLevelStoresTheLevelAndTheList
   bool shot = false;
   std::vector<Step> steps = Five_Crossings(0, 1);
   steps.insert(steps.begin() + 2,
-               {"a frog across", [] { return Frog_Play().Current_Frog() == 1; }, [&] {
+               {"the second frog on its way", [] { return Frog_Play().Current_Frog() == 1; }, [&] {
                   EXPECT_TRUE(Arrived(0).Visible());
                   EXPECT_EQ(Word(0).Text(), kFarWords[0][1]);
                   Shot("frog-one-across");

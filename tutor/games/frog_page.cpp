@@ -125,6 +125,7 @@ forms::Rich_Text_Box& Add_Word_Box(forms::Form& form, int index, forms::Picture_
   box.Set_Scroll_Bars(0);
   box.Set_Border(false);
   box.Set_Auto_Verb_Menu(false);
+  box.Apply_Style();
   box.Move(left, top, width, height);
   box.Set_Font("Courier New", kWordFontSize);
   box.Set_Back_Color(kDeck);
