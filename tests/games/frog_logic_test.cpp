@@ -273,7 +273,7 @@ struct Recording_View : Frog_View {
   std::array<std::string, kFrogWords> words{};
   bool start_enabled = true, pause_enabled = false, stop_enabled = false;
   int stored_level = -1, stored_position = -1, stored_lesson = -1, starts = 0, top_boxes = 0,
-      wrong = 0, keys = 0, frog_sounds = 0, wins = 0;
+      wrong = 0, keys = 0, frog_sounds = 0, wins = 0, pauses_ended = 0;
 
   void Clear_Word(int b) override {
     words[b].clear();
@@ -323,6 +323,7 @@ struct Recording_View : Frog_View {
     return answer;
   }
   void Show_Top_Box() override { ++top_boxes; }
+  void End_Pause() override { ++pauses_ended; }
   void Store_Level(int level) override { stored_level = level; }
   void Store_Begin_Position(int lesson, int position) override {
     stored_lesson = lesson;
@@ -602,6 +603,15 @@ TEST_F(Frog_Play_Test, APauseDuringACrossingKeepsTheKeysOffAfterTheNextFrog) {
   view.on_wait = nullptr;
   Type("ant" "cat" "eel" "zoo");
   EXPECT_TRUE(keys);
+  // Paused again during the last crossing: the game ends unpaused, the river flowing.
+  for (int frog = 2; frog < kFrogs - 1; ++frog) Type("ant" "cat" "eel" "zoo");
+  view.on_wait = [&](int ms) {
+    if (ms == kFrogArrivalMs && game.Last_Arrived() == kFrogs - 2) paused = true;
+  };
+  Type("ant" "cat" "eel" "zoo");
+  EXPECT_FALSE(paused);
+  EXPECT_EQ(view.pauses_ended, 1);
+  EXPECT_EQ(view.wins, 1);
 }
 
 TEST_F(Frog_Play_Test, AStopOrANewStartDuringAWaitEndsWhatWasWaiting) {

@@ -221,7 +221,7 @@ class Page_View : public Frog_View {
   void Move_Boats(const Frog_Boat_Records& boats) override {
     std::vector<forms::Control_Place> places;
     for (int i = 1; i <= kFrogBoats; ++i)
-      places.push_back({&Boat(i), static_cast<int>(std::lround(boats[i].x)), kRowTops[i]});
+      places.push_back({&Boat(i), static_cast<int>(std::lround(boats[i].x)), Boat(i).Top()});
     forms::Move_Controls(places);
   }
   void Animate(const Frog_Sprites& s) override {
@@ -246,6 +246,10 @@ class Page_View : public Frog_View {
   bool Wait(int milliseconds) override {
     Wait_Milliseconds(static_cast<float>(milliseconds));
     return On_Frog_Page();
+  }
+  void End_Pause() override {
+    Move_Timer().Set_Enabled(true);
+    Show_Game_Paused(Frame(), false);
   }
   void Enable_Buttons(bool start, bool pause, bool stop) override {
     Enable_Game_Buttons(Frame(), start, pause, stop);
@@ -371,10 +375,11 @@ void Initialize_Frog_Game_Page(forms::Form& form) {
   forms::Guarded([&] {
     Game_Page_Setup(Frame());
     Frog_Play().Stop();
-    if (!Frog_Page_First) return;
-    // Once a run: the river's hidden copy for the scroll and the sizes the game counts with.
+    // The river's hidden copy for the scroll, made at run time (again after a reload).
     if (!form.Find("Picture_Game_Frog_BG", 1))
       forms::Load_Array_Element<forms::Picture_Box>(form, "Picture_Game_Frog_BG", 1);
+    if (!Frog_Page_First) return;
+    // Once a run: the sizes the game counts with.
     Frog_Geometry& g = Geometry();
     g.river_width = River(0).Width();
     g.scroll_step = static_cast<int>(g.river_width / kRiverScrollParts);

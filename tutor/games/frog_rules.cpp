@@ -395,6 +395,10 @@ void Frog_Game::Won() {
   flags_.exercise_running = false;
   flags_.panel_keys_enabled = false;
   view_.Enable_Buttons(false, false, false);
+  if (flags_.paused) {
+    flags_.paused = false;
+    view_.End_Pause();
+  }
   if (!view_.Wait(kFrogEndWaitMs) || !Still(generation)) return;
   view_.Play_Win_Sound();
   flags_.panel_keys_enabled = true;

@@ -141,6 +141,8 @@ class Frog_View {
   virtual bool Wait(int milliseconds) = 0;
   // The end of a game.
   virtual void Enable_Buttons(bool start, bool pause, bool stop) = 0;
+  // A game that ends while paused: the paused look goes and the river flows again.
+  virtual void End_Pause() = 0;
   virtual int Ask_Win_Box() = 0;  // Form_Game_YesRetryNo with "frogwin": 0 next, 1 same, 2 end
   virtual void Show_Top_Box() = 0;  // Form_Yes
   virtual void Store_Level(int level) = 0;
