@@ -188,6 +188,30 @@ TEST_F(Frog_Game_Window, KeysChooseTypeAndJumpAndPausingStopsEverything) {
   EXPECT_TRUE(error_boxes.empty());
 }
 
+TEST_F(Frog_Game_Window, WordsWithTheSameFirstLetterChooseTheOddBoatEvenAfterEsc) {
+  std::string list;
+  for (int f = 0; f < 2 * kFrogs; ++f) list += "zoo,ant,ape,cat,cow,eel,elk\r\n";
+  Write_List(list);
+  Enter(Game_Item::Frog);
+  Start_By_Enter();
+  const int beeps_before = beeps;
+  Press('A');
+  EXPECT_EQ(Frog_Play().Chosen_Boat(), 1);
+  Press(VK_ESCAPE);
+  EXPECT_EQ(Frog_Play().Chosen_Boat(), kNoChoice);
+  Press('A');
+  EXPECT_EQ(Frog_Play().Chosen_Boat(), 1);
+  Press('P');  // boat 2's next letter is wrong on boat 1
+  EXPECT_EQ(beeps, beeps_before + 1);
+  Type("nt");
+  EXPECT_EQ(Frog_Play().Row(), 1);
+  EXPECT_EQ(Frog_Play().Current_Boat(), 1);
+  Type("cow");  // "c" chooses boat 3; "o" is wrong there
+  EXPECT_EQ(Frog_Play().Row(), 1);
+  EXPECT_EQ(Frog_Play().Chosen_Boat(), 3);
+  EXPECT_EQ(beeps, beeps_before + 3);
+}
+
 TEST_F(Frog_Game_Window, FiveCrossingsWinAndTheNextLevelStoresTheLevelAndTheListsPosition) {
   const std::string list = Game_List(0) + Game_List(1) + Game_List(0);
   Write_List(list);
