@@ -8,6 +8,7 @@
 #include "forms/forms.h"
 #include "freetype/speed_test_pages.h"
 #include "freetype/free_type_screen.h"
+#include "games/frog_page.h"
 #include "games/game_pages.h"
 #include "services/screens.h"
 #include "services/tutor_settings.h"
@@ -114,6 +115,7 @@ std::vector<Screen> All_Screens() {
        .openings = {{Game_Item::Frog}},
        .page = Load_Frog_Game_Panel, .shown = Initialize_Frog_Game_Page,
        .start = Start_Frog_Game, .keys = {Start_Key::Enter, Screen_Keys::None, Screen_Keys::All},
+       .key_down = Frog_Game_Key_Down, .move_picture = Switch_Frog_Sprite,
        .design = Design_Frog_Game_Page, .page_reset = Reset_Frog_Button_Picture});
   row({.name = "paper test", .kind = Exercise_Kind::Speed_Test, .panel = Panel_Id::Out_Test,
        .openings = {{Speed_Test_Item::Out_Test}},

@@ -124,6 +124,14 @@ inline constexpr Int_Setting kMouseDisappearTime{"Setting\\Game\\Mouse", "Disapp
 inline constexpr Int_Setting kFrogLesson{"Setting\\Game\\Frog", "Lesson", 3};
 inline constexpr Int_Setting kFrogSpeedNum{"Setting\\Game\\Frog", "Speed Num", 50};
 inline constexpr Int_Setting kFrogRemember{"Setting\\Game\\Frog\\Remember", "Flag", 1};
+// The byte position (1-based) in a frog word list where the next game's words begin: one value
+// per list, its key the list's number.
+inline constexpr const char* kFrogBeginPositionSection =
+    "Setting\\Game\\Frog\\Remember\\Begin Position";
+inline Int_Setting Frog_Begin_Position_Setting(int lesson) {
+  static const char* const keys[] = {"0", "1", "2", "3", "4", "5", "6", "7"};
+  return {kFrogBeginPositionSection, keys[lesson < 0 || lesson > 7 ? 0 : lesson], 1};
+}
 // Speed tests and records.
 inline constexpr Int_Setting kTestRemember{"Setting\\Test\\Remember", "Flag", 1};
 inline constexpr Int_Setting kTestMaxRecord{"Setting\\Test", "Max Record", 100};

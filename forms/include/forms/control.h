@@ -103,6 +103,11 @@ class Control {
   virtual LRESULT Handle_Notify(NMHDR* header) { return 0; }
   virtual void Handle_Scroll(int code) {}
   void Bind(Form* form, Container* container, const std::string& name, int index);
+  // The stored position only, for a batch that moves the windows itself (forms/child_moves.h).
+  void Set_Place(int left, int top) {
+    left_ = left;
+    top_ = top;
+  }
 
  protected:
   Control() = default;

@@ -33,6 +33,12 @@ class Rich_Text_Box : public Control {
   void Set_Sel_Text(const std::string& text);  // replaces the selection
   COLORREF Sel_Color() const;                  // colour of the selection's first character
   void Set_Sel_Color(COLORREF color);
+  // The selection's font size in points and its boldness (of its first character); setting them
+  // changes only that of the selection (richtext_selection.cpp).
+  double Sel_Font_Size() const;
+  void Set_Sel_Font_Size(double points);
+  bool Sel_Bold() const;
+  void Set_Sel_Bold(bool bold);
   void Select(int start, int length);
 
   bool Locked() const { return locked_; }
