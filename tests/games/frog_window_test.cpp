@@ -54,7 +54,7 @@ Look Look_At(forms::Rich_Text_Box& box, int at) {
   return l;
 }
 constexpr COLORREF kBlue = RGB(0, 0, 255), kBlack = RGB(0, 0, 0);
-constexpr double kPlain = 10, kLarge = 11;
+constexpr double kPlain = 9, kLarge = 10;
 
 class Frog_Game_Window : public Game_Window {
  protected:

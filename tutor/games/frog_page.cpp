@@ -30,7 +30,8 @@ namespace {
 constexpr int kRiverLeft = 960, kRiverTop = 840, kRiverWidth = 8265, kRiverHeight = 3975;
 constexpr int kBoatWidth = 2040, kBoatHeight = 555;
 constexpr int kRowTops[kFrogBoats + 1] = {0, 2925, 2925, 1650, 1650, 480, 480};  // by boat
-constexpr int kWordLeft = 540, kWordTop = 120, kWordWidth = 1440, kWordHeight = 300;
+// The word lies on the boat's plate; a word of ten letters fits it at the larger size.
+constexpr int kWordLeft = 585, kWordTop = 120, kWordWidth = 1185, kWordHeight = 300;
 constexpr int kBoatFrogLeft = 0, kBoatFrogTop = 15, kBoatFrogWidth = 480, kBoatFrogHeight = 525;
 // The far-bank board and its word and frog, on the panel:
 constexpr int kBoardLeft = 5070, kBoardTop = 180, kBoardWidth = 3870, kBoardHeight = 630;
@@ -45,7 +46,7 @@ constexpr int kWaitingTop = 4860, kWaitingWidth = 525, kWaitingHeight = 570;
 constexpr int kArrivedLefts[kFrogs] = {1155, 1815, 2505, 3180, 3855};
 constexpr int kArrivedTop = 195, kArrivedWidth = 480, kArrivedHeight = 525;
 
-constexpr double kWordFontSize = 10;  // a plain word; the words within reach one point larger
+constexpr double kWordFontSize = 9;  // a plain word; the words within reach one point larger
 constexpr COLORREF kWordInk = RGB(0, 0, 0);
 constexpr COLORREF kTypedInk = RGB(0, 0, 255);
 constexpr COLORREF kDeck = RGB(236, 214, 168);  // the word's ground where no boat is drawn
