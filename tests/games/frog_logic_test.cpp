@@ -14,6 +14,7 @@
 #include "forms/forms.h"
 #include "games/frog_rules.h"
 #include "services/tutor_settings.h"
+#include "testkit/testkit.h"
 
 namespace quillon {
 namespace {
@@ -145,6 +146,38 @@ TEST(Frog_Word_List, APositionBeyondByte32767IsTheListsEnd) {
   EXPECT_EQ(g.words[0][0], std::string(400, 'a') + "70");
   // A stored position beyond the list's 16-bit reach reads the list from its start.
   EXPECT_EQ(Read_Frog_Game_Words(list, 33000).words[0][0], std::string(400, 'a') + "0");
+}
+
+TEST(Frog_Word_List, EveryShippedListPlaysAsWholeGamesFromItsStartToItsEnd) {
+  for (int lesson = 0; lesson < kFrogLessons; ++lesson) {
+    SCOPED_TRACE(lesson);
+    const std::string list = testkit::Read_File(Frog_Lesson_File(testkit::Tutor_Folder(), lesson));
+    ASSERT_FALSE(list.empty());
+    EXPECT_LE(list.size(), static_cast<size_t>(kFrogLastPosition));
+    int fields = 0;
+    size_t at = 0;
+    std::string field;
+    while (Read_Free_Field(list, at, field)) fields += !field.empty();
+    // Game after game from position 1, as the remembered position walks the list.
+    int games = 0, begin = 1;
+    bool wrapped = false;
+    while (!wrapped && games < 100) {
+      const Frog_Word_Game g = Read_Frog_Game_Words(list, begin);
+      ASSERT_TRUE(g.complete);
+      EXPECT_FALSE(g.from_start);
+      for (const auto& frog : g.words) {
+        for (const std::string& w : frog)
+          EXPECT_TRUE(!w.empty() && w.find_first_not_of("abcdefghijklmnopqrstuvwxyz") ==
+                                        std::string::npos) << w;
+        for (int boat : {1, 3, 5}) EXPECT_NE(frog[boat][0], frog[boat + 1][0]) << frog[boat];
+      }
+      ++games;
+      wrapped = g.wrapped;
+      begin = g.next_position;
+    }
+    EXPECT_EQ(games * kFrogGameWords, fields);
+    EXPECT_GE(games, 1);
+  }
 }
 
 // ---- Options ----
