@@ -444,6 +444,13 @@ void Show_Mouse_Holes(forms::Form&) {
   forms::Guarded([] {
     Mouse_Game_State& s = Mouse_Game();
     const int generation = s.generation;
+    struct Running {  // cleared on every way out, unless another game has started meanwhile
+      explicit Running(int g) : generation(g) { Mouse_Game().show_running = true; }
+      ~Running() {
+        if (Mouse_Game().generation == generation) Mouse_Game().show_running = false;
+      }
+      int generation;
+    } running(generation);
     const int minutes = std::atoi(Minutes_Box().Text().c_str());
     auto over = [&] { return Mouse_Game_Stop || s.generation != generation; };
     while (!over()) {
