@@ -34,7 +34,7 @@ constexpr Place kFlowers[kMouseFlowers] = {{1035, 270}, {2100, 225}, {3000, 285}
 constexpr int kFlowerSize = 630;
 
 // The left column below the game buttons: the minutes box and the three figures.
-constexpr int kColumnLeft = 60, kColumnWidth = 810;
+constexpr int kColumnLeft = 30, kColumnWidth = 870;
 constexpr int kMinutesTitleTop = 2130, kMinutesTop = 2400, kMinutesLeft = 150, kMinutesWidth = 480;
 constexpr int kMinutesUnitLeft = 660;
 constexpr int kFigureTops[3] = {2940, 3600, 4260};
