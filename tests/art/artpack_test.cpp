@@ -101,12 +101,26 @@ const Expected_Bitmap kBitmaps[] = {
     {"apple20", 38, 38}, {"apple21", 38, 38}, {"apple22", 38, 38}, {"apple23", 38, 38},
     {"apple24", 38, 38}, {"apple25", 38, 38}, {"applel1", 38, 38}, {"applex1", 38, 38},
     {"applea3", 34, 37}, {"applea4", 34, 37},
+    // Mouse catching: the mouse coming up, caught and with each letter (the holes' images), the
+    // flowers along the top
+    {"mymousemouse1", 61, 73}, {"mymousemouse2", 61, 73}, {"mymousemouse3", 61, 73},
+    {"mymouse0", 61, 73}, {"mymouse1", 61, 73}, {"mymouse2", 61, 73}, {"mymouse3", 61, 73},
+    {"mymouse4", 61, 73}, {"mymouse5", 61, 73}, {"mymouse6", 61, 73}, {"mymouse7", 61, 73},
+    {"mymouse8", 61, 73}, {"mymouse9", 61, 73}, {"mymouse10", 61, 73}, {"mymouse11", 61, 73},
+    {"mymouse12", 61, 73}, {"mymouse13", 61, 73}, {"mymouse14", 61, 73}, {"mymouse15", 61, 73},
+    {"mymouse16", 61, 73}, {"mymouse17", 61, 73}, {"mymouse18", 61, 73}, {"mymouse19", 61, 73},
+    {"mymouse20", 61, 73}, {"mymouse21", 61, 73}, {"mymouse22", 61, 73}, {"mymouse23", 61, 73},
+    {"mymouse24", 61, 73}, {"mymouse25", 61, 73}, {"mymousehua0", 42, 42}, {"mymousehua1", 42, 42},
+    {"mymousehua2", 42, 42}, {"mymousehua3", 42, 42}, {"mymousehua4", 42, 42},
+    {"mymousehua5", 42, 42}, {"mymousehua6", 42, 42}, {"mymousehua7", 42, 42},
 };
 
 // The figures that move over the game pages stand on the sprite mask colour, magenta, which the
 // tutor leaves out where they are shown.
 const char* const kSprites[] = {"pt1", "pt2", "pt3", "pt4", "applel1", "applex1", "applea3",
-                                "applea4", "apple0", "apple12", "apple25"};
+                                "applea4", "apple0", "apple12", "apple25", "mymousemouse1",
+                                "mymousemouse2", "mymousemouse3", "mymouse0", "mymouse25",
+                                "mymousehua0", "mymousehua7"};
 
 class Artpack : public ::testing::Test {
  protected:

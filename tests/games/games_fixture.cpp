@@ -154,6 +154,10 @@ void Game_Window::Click(forms::Control& control, int button) {
   Pump_For(250);
 }
 
+void Game_Window::Click_Only(forms::Control& control, int button) {
+  testkit::Click_At(Center_Of(control), button, Forms_Pump);
+}
+
 void Game_Window::Point_At(forms::Control& control) {
   // From a point beside the target, so that the move is seen even when the pointer was there.
   POINT at = Center_Of(control);

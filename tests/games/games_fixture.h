@@ -51,6 +51,9 @@ class Game_Window : public ::testing::Test {
   // Real pointer.
   POINT Center_Of(forms::Control& control);
   void Click(forms::Control& control, int button = 1);
+  // A click that handles no events after it: a start whose game runs a busy loop (the loop would
+  // run inside the handling until the game ends); the steps after it then run inside the loop.
+  void Click_Only(forms::Control& control, int button = 1);
   void Point_At(forms::Control& control);
   // Saves a picture of the main window when QL_SHOT_DIR names a folder.
   void Shot(const std::string& name);

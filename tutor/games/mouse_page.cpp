@@ -34,11 +34,12 @@ constexpr Place kFlowers[kMouseFlowers] = {{1035, 270}, {2100, 225}, {3000, 285}
 constexpr int kFlowerSize = 630;
 
 // The left column below the game buttons: the minutes box and the three figures.
-constexpr int kColumnLeft = 60, kColumnWidth = 810;
+constexpr int kColumnLeft = 30, kColumnWidth = 870;
 constexpr int kMinutesTitleTop = 2130, kMinutesTop = 2400, kMinutesLeft = 150, kMinutesWidth = 480;
 constexpr int kMinutesUnitLeft = 660;
 constexpr int kFigureTops[3] = {2940, 3600, 4260};
 constexpr int kCaptionHeight = 240, kValueHeight = 300;
+constexpr double kCaptionPoints = 9, kValuePoints = 10.5;
 
 constexpr int kComeUpStepMs = 100;  // each of the three steps of a mouse coming up
 constexpr int kPassWaitMs = 10;
@@ -209,7 +210,7 @@ void Design_Mouse_Game_Page(forms::Form& form) {
     return label;
   };
   add_label("Label_Game_Mouse_Time_Title", kColumnLeft, kMinutesTitleTop, kColumnWidth,
-            kCaptionHeight, 9, false, kTealDark, 2)
+            kCaptionHeight, kCaptionPoints, false, kTealDark, 2)
       .Set_Caption("游戏时间");
   forms::Rich_Text_Box& minutes =
       Add_Game_Minutes_Box(form, "RichText_Game_Mouse_Time", page, kMinutesLeft, kMinutesTop,
@@ -219,7 +220,7 @@ void Design_Mouse_Game_Page(forms::Form& form) {
     if (text != minutes.Text()) minutes.Set_Text(text);
   };
   add_label("Label_Game_Mouse_Time_Unit", kMinutesUnitLeft, kMinutesTop + 60, 210, kCaptionHeight,
-            9, false, kTealDark, 0)
+            kCaptionPoints, false, kTealDark, 0)
       .Set_Caption("分");
   struct Figure {
     const char* caption_name;
@@ -230,11 +231,11 @@ void Design_Mouse_Game_Page(forms::Form& form) {
                             {"Label_Game_Mouse_Info_2", "捉到老鼠", "Label_Game_Mouse_Click_Num"},
                             {"Label_Game_Mouse_Info_3", "命中率", "Label_Game_Mouse_Right"}};
   for (int i = 0; i < 3; ++i) {
-    add_label(figures[i].caption_name, kColumnLeft, kFigureTops[i], kColumnWidth, kCaptionHeight, 9,
-              false, kTealDark, 2)
+    add_label(figures[i].caption_name, kColumnLeft, kFigureTops[i], kColumnWidth, kCaptionHeight,
+              kCaptionPoints, false, kTealDark, 2)
         .Set_Caption(figures[i].caption);
     add_label(figures[i].value, kColumnLeft, kFigureTops[i] + kCaptionHeight, kColumnWidth,
-              kValueHeight, 10.5, true, kInk, 2);
+              kValueHeight, kValuePoints, true, kInk, 2);
   }
 
   form.Get_Timer("Timer_Game_Mouse_Control").On_Timer = [] { Launch_Mouse(Main()); };
@@ -444,6 +445,13 @@ void Show_Mouse_Holes(forms::Form&) {
   forms::Guarded([] {
     Mouse_Game_State& s = Mouse_Game();
     const int generation = s.generation;
+    struct Running {  // cleared on every way out, unless another game has started meanwhile
+      explicit Running(int g) : generation(g) { Mouse_Game().show_running = true; }
+      ~Running() {
+        if (Mouse_Game().generation == generation) Mouse_Game().show_running = false;
+      }
+      int generation;
+    } running(generation);
     const int minutes = std::atoi(Minutes_Box().Text().c_str());
     auto over = [&] { return Mouse_Game_Stop || s.generation != generation; };
     while (!over()) {

@@ -25,6 +25,7 @@ struct Mouse_Game_State {
   int32_t keys = 0;
   int last_hole = -1;
   int coming_up = -1;  // the hole whose mouse is coming up, -1 when none
+  bool show_running = false;  // a run of the show loop counts the mice down
   int generation = 0;  // grows at every start: a loop or a come-up of an earlier game ends
 };
 Mouse_Game_State& Mouse_Game();
