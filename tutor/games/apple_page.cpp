@@ -55,7 +55,7 @@ forms::Timer& Move_Timer() { return Main_Timer("Timer_Game_Pig_Move"); }
 const Game_Frame& Frame() { return Apple_Frame(); }
 
 double Now_Ms() { return Game_Now_Ms(); }
-bool On_Apple_Page() { return Current_Panel == Number(Panel_Id::Apple) && !Panel_Moving; }
+bool On_Apple_Page() { return On_Game_Page(Frame()); }
 
 void Set_Caption(const char* label, const std::string& text) {
   forms::Label& l = Label_Of(label);
@@ -128,29 +128,9 @@ void Apple_Time_Up_End() {
   Stop_Apple_Game(Main());
   Play_Win_Sound();
   Exercise_Running = false;
-  if (!On_Apple_Page()) return;
-  const Win_Outcome outcome = Judge_Win(s.options.speed_num, false);
-  if (outcome.top_box) {
-    Write(kAppleSpeedNum, kLevelAfterTop);
-    Show_Form_Yes();
-    return;
-  }
-  Show_Form_Game_YesNo("applewin");
-  if (Dialog_Answer == 0 && On_Apple_Page()) {
-    Write(kAppleSpeedNum, Next_Level(s.options.speed_num));
-    Replay_By_Start_Button(Frame());
-  }
+  Ask_After_Timed_Win(Frame(), s.options.speed_num, kAppleSpeedNum, "applewin");
 }
 
-// The sky, the balloons and the cover are bare surfaces of the page.
-void Apple_Surface_Mouse_Move() {
-  Main_Surface_Mouse_Move();
-  forms::Guarded([] { Reset_Game_Button_Picture(Frame()); });
-}
-void Apple_Surface_Mouse_Down(int button) {
-  if (button == forms::kRightButton) Main_Context_Menu();
-  else Main_Close_PopMenu();
-}
 
 }  // namespace
 
@@ -163,14 +143,12 @@ void Design_Apple_Game_Page(forms::Form& form) {
   forms::Picture_Box& page = form.Get<forms::Picture_Box>("Picture_BG", Number(Panel_Id::Apple));
   auto& sky = form.Add<forms::Picture_Box>("Picture_Game_Apple_BG", -1, &page);
   sky.Move(kSkyLeft, kSkyTop, kSkyWidth, kSkyHeight);
-  sky.On_Mouse_Move = [](int, int, int, int) { Apple_Surface_Mouse_Move(); };
-  sky.On_Mouse_Down = [](int button, int, int, int) { Apple_Surface_Mouse_Down(button); };
+  Make_Game_Surface(Frame(), sky);  // the sky and the balloons are bare surfaces of the page
   for (int i = 0; i < kBalloonSlots; ++i) {
     auto& balloon = form.Add<forms::Image>("Image_Char", i, &sky);
     balloon.Move(kBalloonLefts[i], kSkyTop + kSkyHeight, kBalloonSize, kBalloonSize);
     balloon.Set_Visible(false);
-    balloon.On_Mouse_Move = [](int, int, int, int) { Apple_Surface_Mouse_Move(); };
-    balloon.On_Mouse_Down = [](int button, int, int, int) { Apple_Surface_Mouse_Down(button); };
+    Make_Game_Surface(Frame(), balloon);
   }
   for (int i = 0; i < kWolfSlots; ++i) {
     auto& wolf = form.Add<forms::Image>("Image_Wolf", i, &page);

@@ -140,16 +140,7 @@ forms::Rich_Text_Box& Add_Word_Box(forms::Form& form, int index, forms::Picture_
 }
 
 // The river, the boats, the words and the board are bare surfaces of the page.
-void Frog_Surface(forms::Control& c) {
-  c.On_Mouse_Move = [](int, int, int, int) {
-    Main_Surface_Mouse_Move();
-    forms::Guarded([] { Reset_Game_Button_Picture(Frame()); });
-  };
-  c.On_Mouse_Down = [](int button, int, int, int) {
-    if (button == forms::kRightButton) Main_Context_Menu();
-    else Main_Close_PopMenu();
-  };
-}
+void Frog_Surface(forms::Control& c) { Make_Game_Surface(Frame(), c); }
 
 // The word's ground: the boat's own colour under it.
 void Match_Word_Ground(int boat) {

@@ -1,8 +1,10 @@
 #include "games/game_frame.h"
 
+#include "games/game_rules.h"
 #include "services/bitmaps.h"
 #include "services/globals.h"
 #include "services/main_window.h"
+#include "services/picture_boxes.h"
 #include "services/program_folder.h"
 #include "services/sounds.h"
 #include "services/typing_boxes.h"
@@ -79,14 +81,21 @@ void Design_Game_Frame(forms::Form& form, const Game_Frame& game, std::function<
   }
   auto& cover = form.Add<forms::Picture_Box>(game.cover, -1, &page);
   cover.Move(kGameCoverLeft, kGameCoverTop, kGameCoverWidth, kGameCoverHeight);
-  cover.On_Mouse_Move = [g](int, int, int, int) {
-    // Wine may still send the cover a pointer move once a start has hidden it; only a cover on
-    // show is the background under the pointer.
-    if (!Game_Cover(*g).Visible()) return;
+  Make_Game_Surface(game, cover);
+  // Wine may still send the cover a pointer move once a start has hidden it; only a cover on
+  // show is the background under the pointer.
+  cover.On_Mouse_Move = [g, move = cover.On_Mouse_Move](int b, int s, int x, int y) {
+    if (Game_Cover(*g).Visible()) move(b, s, x, y);
+  };
+}
+
+void Make_Game_Surface(const Game_Frame& game, forms::Control& surface) {
+  const Game_Frame* g = &game;
+  surface.On_Mouse_Move = [g](int, int, int, int) {
     Main_Surface_Mouse_Move();
     forms::Guarded([&] { Reset_Game_Button_Picture(*g); });
   };
-  cover.On_Mouse_Down = [](int button, int, int, int) {
+  surface.On_Mouse_Down = [](int button, int, int, int) {
     if (button == forms::kRightButton) Main_Context_Menu();
     else Main_Close_PopMenu();
   };
@@ -219,6 +228,25 @@ forms::Rich_Text_Box& Add_Game_Minutes_Box(forms::Form& form, const char* name,
     if (ascii < '0' || ascii > '9') ascii = 0;
   };
   return minutes;
+}
+
+bool On_Game_Page(const Game_Frame& game) {
+  return Current_Panel == Number(game.panel) && !Panel_Moving;
+}
+
+void Ask_After_Timed_Win(const Game_Frame& game, int speed_num, const Int_Setting& level,
+                         const char* win_box) {
+  if (!On_Game_Page(game)) return;
+  if (Judge_Win(speed_num, false).top_box) {
+    Write(level, kLevelAfterTop);
+    Show_Form_Yes();
+    return;
+  }
+  Show_Form_Game_YesNo(win_box);
+  if (Dialog_Answer == 0 && On_Game_Page(game)) {
+    Write(level, Next_Level(speed_num));
+    Replay_By_Start_Button(game);
+  }
 }
 
 }  // namespace quillon

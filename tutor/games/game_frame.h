@@ -13,6 +13,7 @@
 
 #include "forms/forms.h"
 #include "services/screen_ids.h"
+#include "services/tutor_settings.h"
 
 namespace quillon {
 
@@ -57,6 +58,10 @@ void Design_Game_Frame(forms::Form& form, const Game_Frame& game, std::function<
 forms::Rich_Text_Box& Add_Game_Minutes_Box(forms::Form& form, const char* name,
                                            forms::Picture_Box& page, int left, int top, int width);
 
+// A bare surface of the game's page (sky, river, boats, flowers): a pointer move over it is a
+// move over the background (the buttons' looks reset), a right press opens the context menu and
+// a left press closes an open drop-down menu.
+void Make_Game_Surface(const Game_Frame& game, forms::Control& surface);
 forms::Image& Game_Button_Image(const Game_Frame& game, int index);
 forms::Picture_Box& Game_Cover(const Game_Frame& game);
 
@@ -83,6 +88,14 @@ void Show_Game_Paused(const Game_Frame& game, bool paused);
 void Clear_Game_Pause_Button(const Game_Frame& game);
 // The frame's part of a start: running, start greyed, the music, the cover hidden.
 void Begin_Game_Start(const Game_Frame& game);
+// The game's panel is the one on show, not sliding.
+bool On_Game_Page(const Game_Frame& game);
+// The end of a timed game's clock (balloons, mouse), once the game is stopped and its win sound
+// played: at the top level the level after the top is stored and `Form_Yes` shows; otherwise the
+// game's win box asks, and yes stores the next level and plays again. Nothing shows once the
+// player has left the page.
+void Ask_After_Timed_Win(const Game_Frame& game, int speed_num, const Int_Setting& level,
+                         const char* win_box);
 // An end box's replay (balloons, mouse): a click on the start button, whose pressed look then
 // goes.
 void Replay_By_Start_Button(const Game_Frame& game);

@@ -62,7 +62,7 @@ forms::Timer& Show_Timer() { return Main_Timer("Timer_Game_Mouse_Show"); }
 const Game_Frame& Frame() { return Mouse_Frame(); }
 
 double Now_Ms() { return Game_Now_Ms(); }
-bool On_Mouse_Page() { return Current_Panel == Number(Panel_Id::Mouse) && !Panel_Moving; }
+bool On_Mouse_Page() { return On_Game_Page(Frame()); }
 
 std::string Sound_File(const char* name) { return Program_Folder() + "\\Music\\Sound\\" + name; }
 
@@ -79,15 +79,6 @@ void Focus_Minutes_Box() {
   if (box.Visible() && box.Enabled() && Panel(Number(Panel_Id::Mouse)).Visible()) box.Set_Focus();
 }
 
-// The flowers are bare surfaces of the page; a right press on one opens the context menu.
-void Flower_Mouse_Move() {
-  Main_Surface_Mouse_Move();
-  forms::Guarded([] { Reset_Game_Button_Picture(Frame()); });
-}
-void Flower_Mouse_Down(int button) {
-  if (button == forms::kRightButton) Main_Context_Menu();
-  else Main_Close_PopMenu();
-}
 
 // A hole without its mouse: image and countdown hidden, the countdown blue again.
 void Hide_Hole(int i, bool empty_countdown) {
@@ -156,17 +147,7 @@ void Mouse_Time_Up() {
   Play_Win_Sound();
   Exercise_Running = false;
   Panel_Keys_Enabled = true;
-  if (!On_Mouse_Page()) return;
-  if (Judge_Win(s.options.speed_num, false).top_box) {
-    Write(kMouseSpeedNum, kLevelAfterTop);
-    Show_Form_Yes();
-    return;
-  }
-  Show_Form_Game_YesNo("mousewin");
-  if (Dialog_Answer == 0 && On_Mouse_Page()) {
-    Write(kMouseSpeedNum, Next_Level(s.options.speed_num));
-    Replay_By_Start_Button(Frame());
-  }
+  Ask_After_Timed_Win(Frame(), s.options.speed_num, kMouseSpeedNum, "mousewin");
 }
 
 }  // namespace
@@ -196,8 +177,7 @@ void Design_Mouse_Game_Page(forms::Form& form) {
     auto& flower = form.Add<forms::Image>("Image_Mouse_Miss", i, &page);
     flower.Move(kFlowers[i].left, kFlowers[i].top, kFlowerSize, kFlowerSize);
     flower.Set_Visible(false);
-    flower.On_Mouse_Move = [](int, int, int, int) { Flower_Mouse_Move(); };
-    flower.On_Mouse_Down = [](int button, int, int, int) { Flower_Mouse_Down(button); };
+    Make_Game_Surface(Frame(), flower);  // a right press on a flower opens the context menu
   }
 
   auto add_label = [&](const char* name, int left, int top, int width, int height, double points,
