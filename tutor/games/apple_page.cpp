@@ -259,19 +259,9 @@ void Start_Apple_Game(forms::Form&) {
     // Stopped, left or started again during the wait: this start is over.
     if (Apple_Game_Stop || s.generation != generation || !Exercise_Running) return;
     s.start_tick = Now_Ms();
-    Launch_Timer().Set_Interval(Apple_Launch_Interval(s.options.speed_num));
-    Launch_Timer().Set_Enabled(true);
-    Enable_Game_Buttons(Frame(), false, true, true);
+    Begin_Timed_Launches(Frame(), Launch_Timer(), s.options.speed_num);
   } catch (...) {
-    const std::string text = forms::Current_Error_Text();
-    Apple_Game_Stop = true;
-    Launch_Timer().Set_Enabled(false);
-    Exercise_Running = false;
-    forms::Silent([] {
-      Enable_Game_Buttons(Frame(), true, false, false);
-      Minutes_Box().Set_Enabled(true);
-    });
-    forms::Show_Error_Box(text);
+    Fail_Timed_Game_Start(Frame(), Apple_Game_Stop, Launch_Timer(), "RichText_Game_Pig_Time");
   }
 }
 

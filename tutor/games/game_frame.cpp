@@ -249,4 +249,23 @@ void Ask_After_Timed_Win(const Game_Frame& game, int speed_num, const Int_Settin
   }
 }
 
+void Begin_Timed_Launches(const Game_Frame& game, forms::Timer& launch, int speed_num) {
+  launch.Set_Interval(Apple_Launch_Interval(speed_num));
+  launch.Set_Enabled(true);
+  Enable_Game_Buttons(game, false, true, true);
+}
+
+void Fail_Timed_Game_Start(const Game_Frame& game, bool& game_stop, forms::Timer& launch,
+                           const char* minutes_box) {
+  const std::string text = forms::Current_Error_Text();
+  game_stop = true;
+  launch.Set_Enabled(false);
+  Exercise_Running = false;
+  forms::Silent([&] {
+    Enable_Game_Buttons(game, true, false, false);
+    Main_Window().Get<forms::Rich_Text_Box>(minutes_box).Set_Enabled(true);
+  });
+  forms::Show_Error_Box(text);
+}
+
 }  // namespace quillon

@@ -88,6 +88,13 @@ void Show_Game_Paused(const Game_Frame& game, bool paused);
 void Clear_Game_Pause_Button(const Game_Frame& game);
 // The frame's part of a start: running, start greyed, the music, the cover hidden.
 void Begin_Game_Start(const Game_Frame& game);
+// A timed game's launches begin (balloons, mouse): the launch timer at the level's interval, start
+// greyed, pause and stop enabled.
+void Begin_Timed_Launches(const Game_Frame& game, forms::Timer& launch, int speed_num);
+// A timed game's start that failed, called from its handler: launches off, nothing running, start
+// and the minutes box back, the error in the standard box.
+void Fail_Timed_Game_Start(const Game_Frame& game, bool& game_stop, forms::Timer& launch,
+                           const char* minutes_box);
 // The game's panel is the one on show, not sliding.
 bool On_Game_Page(const Game_Frame& game);
 // The end of a timed game's clock (balloons, mouse), once the game is stopped and its win sound

@@ -282,19 +282,9 @@ void Start_Mouse_Game(forms::Form&) {
     for (int i = 0; i < kMouseHoles; ++i) Hide_Hole(i, false);
     for (int i = 0; i < kMouseFlowers; ++i) Flower(i).Set_Visible(false);
     s.start_tick = Now_Ms();
-    Launch_Timer().Set_Interval(Apple_Launch_Interval(s.options.speed_num));
-    Launch_Timer().Set_Enabled(true);
-    Enable_Game_Buttons(Frame(), false, true, true);
+    Begin_Timed_Launches(Frame(), Launch_Timer(), s.options.speed_num);
   } catch (...) {
-    const std::string text = forms::Current_Error_Text();
-    Mouse_Game_Stop = true;
-    Launch_Timer().Set_Enabled(false);
-    Exercise_Running = false;
-    forms::Silent([] {
-      Enable_Game_Buttons(Frame(), true, false, false);
-      Minutes_Box().Set_Enabled(true);
-    });
-    forms::Show_Error_Box(text);
+    Fail_Timed_Game_Start(Frame(), Mouse_Game_Stop, Launch_Timer(), "RichText_Game_Mouse_Time");
   }
 }
 
