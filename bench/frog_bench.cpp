@@ -20,39 +20,18 @@
 #include "services/program_folder.h"
 #include "services/screen_ids.h"
 #include "shell/main_form.h"
+#include "tutor_window.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
 
-forms::Picture Solid_Picture(int w, int h, COLORREF color) {
-  HDC screen = GetDC(nullptr);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-  HDC dc = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  RECT r{0, 0, w, h};
-  HBRUSH brush = CreateSolidBrush(color);
-  FillRect(dc, &r, brush);
-  DeleteObject(brush);
-  // A few stripes, so that the scroll moves something.
-  for (int x = 0; x < w; x += 23) PatBlt(dc, x, 0, 3, h, WHITENESS);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  ReleaseDC(nullptr, screen);
-  return forms::Picture::From_Bitmap(bitmap);
-}
 
 }  // namespace
 
 int main() {
   using namespace quillon;
-  char exe[MAX_PATH];
-  GetModuleFileNameA(nullptr, exe, MAX_PATH);
-  std::string folder = exe;
-  Set_Program_Folder(folder.substr(0, folder.rfind('\\')));
-  Register_All_Screens();
-  forms::Form& main = Form_Quillon();
-  main.Load();
+  forms::Form& main = Load_Main_Window();
   main.Show();
   Frog_Page_First = true;
   Current_Panel = Number(Panel_Id::Frog);
@@ -60,7 +39,7 @@ int main() {
   page.Set_Visible(true);
   Initialize_Frog_Game_Page(main);
   forms::Picture_Box& river = main.Get<forms::Picture_Box>("Picture_Game_Frog_BG", 0);
-  river.Set_Picture(Solid_Picture(551, 265, RGB(90, 160, 180)));
+  river.Set_Picture(Solid_Picture(551, 265, RGB(90, 160, 180), 23));
   for (int i = 0; i <= 6; ++i) {
     forms::Picture_Box& boat = main.Get<forms::Picture_Box>("Picture_Boat", i);
     boat.Set_Picture(Solid_Picture(136, 37, RGB(200, 160, 100)));

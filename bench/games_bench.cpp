@@ -23,23 +23,11 @@
 #include "services/program_folder.h"
 #include "services/screen_ids.h"
 #include "shell/main_form.h"
+#include "tutor_window.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-forms::Picture Balloon_Picture(HDC screen) {
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 38, 38);
-  HDC dc = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  RECT r{0, 0, 38, 38};
-  HBRUSH brush = CreateSolidBrush(RGB(230, 90, 80));
-  FillRect(dc, &r, brush);
-  DeleteObject(brush);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return forms::Picture::From_Bitmap(bitmap);
-}
 
 // Microseconds to move one sprite one step and paint it, with `others` other visible sprites.
 double Micros_Per_Sprite_Move(int others, int moves) {
@@ -48,9 +36,7 @@ double Micros_Per_Sprite_Move(int others, int moves) {
     form.Set_Client_Size(7800, 5000);
     auto& sky = form.Add<forms::Picture_Box>("Picture_Sky");
     sky.Move(0, 0, 7350, 4545);
-    HDC screen = GetDC(nullptr);
-    const forms::Picture picture = Balloon_Picture(screen);
-    ReleaseDC(nullptr, screen);
+    const forms::Picture picture = quillon::Solid_Picture(38, 38, RGB(230, 90, 80));
     // Sprite 0 rises in the first column; the others stand in the columns right of it.
     for (int i = 0; i <= others; ++i) {
       auto& sprite = form.Add<forms::Image>("Image_Sprite", i, &sky);
@@ -79,11 +65,7 @@ double Micros_Per_Sprite_Move(int others, int moves) {
 
 int main() {
   using namespace quillon;
-  char exe[MAX_PATH];
-  GetModuleFileNameA(nullptr, exe, MAX_PATH);
-  std::string folder = exe;
-  folder = folder.substr(0, folder.rfind('\\'));
-  Set_Program_Folder(folder);
+  Use_Benchmark_Folder();
 
   Micros_Per_Sprite_Move(1, 200);  // warm up
   double one = 1e9, many = 1e9;
@@ -104,9 +86,7 @@ int main() {
   forms::Picture_Box& page = Panel(Number(Panel_Id::Apple));
   page.Set_Visible(true);
   forms::Picture_Box& sky = main.Get<forms::Picture_Box>("Picture_Game_Apple_BG");
-  HDC screen = GetDC(nullptr);
-  const forms::Picture picture = Balloon_Picture(screen);
-  ReleaseDC(nullptr, screen);
+  const forms::Picture picture = Solid_Picture(38, 38, RGB(230, 90, 80));
   Balloon_Records records{};
   for (int i = 0; i < kBalloonSlots; ++i) {
     forms::Image& image = main.Get<forms::Image>("Image_Char", i);

@@ -17,23 +17,11 @@
 #include "services/program_folder.h"
 #include "services/screen_ids.h"
 #include "shell/main_form.h"
+#include "tutor_window.h"
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-forms::Picture Mouse_Picture(HDC screen) {
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, 61, 73);
-  HDC dc = CreateCompatibleDC(screen);
-  HGDIOBJ old = SelectObject(dc, bitmap);
-  RECT r{0, 0, 61, 73};
-  HBRUSH brush = CreateSolidBrush(RGB(156, 150, 156));
-  FillRect(dc, &r, brush);
-  DeleteObject(brush);
-  SelectObject(dc, old);
-  DeleteDC(dc);
-  return forms::Picture::From_Bitmap(bitmap);
-}
 
 // Microseconds a pass takes with `up` mice up (holes 0 to up - 1), best of five rounds.
 double Micros_Per_Pass(forms::Form& main, const forms::Picture& picture, int up) {
@@ -70,21 +58,11 @@ double Micros_Per_Pass(forms::Form& main, const forms::Picture& picture, int up)
 
 int main() {
   using namespace quillon;
-  char exe[MAX_PATH];
-  GetModuleFileNameA(nullptr, exe, MAX_PATH);
-  std::string folder = exe;
-  folder = folder.substr(0, folder.rfind('\\'));
-  Set_Program_Folder(folder);
-
-  Register_All_Screens();
-  forms::Form& main = Form_Quillon();
-  main.Load();
+  forms::Form& main = Load_Main_Window();
   main.Show();
   Panel(Number(Panel_Id::Mouse)).Set_Visible(true);
   Exercise_Running = true;
-  HDC screen = GetDC(nullptr);
-  const forms::Picture picture = Mouse_Picture(screen);
-  ReleaseDC(nullptr, screen);
+  const forms::Picture picture = Solid_Picture(61, 73, RGB(156, 150, 156));
 
   Micros_Per_Pass(main, picture, 1);  // warm up
   const double one = Micros_Per_Pass(main, picture, 1);

@@ -15,6 +15,7 @@
 #include "services/screen_ids.h"
 #include "services/program_folder.h"
 #include "shell/main_form.h"
+#include "tutor_window.h"
 
 namespace {
 
@@ -30,13 +31,7 @@ double Micros_Per_Move(HWND target, int moves) {
 
 int main() {
   using namespace quillon;
-  char exe[MAX_PATH];
-  GetModuleFileNameA(nullptr, exe, MAX_PATH);
-  std::string folder = exe;
-  Set_Program_Folder(folder.substr(0, folder.rfind('\\')));
-  Register_All_Screens();
-  forms::Form& main = Form_Quillon();
-  main.Load();
+  Load_Main_Window();
   forms::Picture_Box& page = Panel(static_cast<int>(Panel_Id::Words));  // no page reset
   page.Set_Visible(true);
 

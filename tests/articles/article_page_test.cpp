@@ -118,32 +118,6 @@ class Article_Page : public ::testing::Test {
   }
   void Open_English() { Open(English_Type_Item::Article); }
   void Open_PinYin() { Open(Chinese_Type_Item::PinYin); }
-  // A key typed in the box with the focus; the change it makes is judged before this returns.
-  void Key(WORD vk) {
-    testkit::Key_Stroke({vk});
-    Pump_For(120);
-  }
-  void Shifted(WORD vk) {
-    testkit::Key_Stroke({VK_SHIFT, vk});
-    Pump_For(120);
-  }
-  // An input method commits one Chinese character into the box.
-  void Commit(forms::Rich_Text_Box& box, const char* character) {
-    const HWND hwnd = box.Hwnd();
-    PostMessageA(hwnd, WM_KEYDOWN, VK_PROCESSKEY, 1);
-    const unsigned code = (static_cast<unsigned char>(character[0]) << 8) |
-                          static_cast<unsigned char>(character[1]);
-    PostMessageA(hwnd, WM_IME_CHAR, code, 1);
-    PostMessageA(hwnd, WM_KEYUP, VK_PROCESSKEY, 0xC0000001);
-    Pump_For(120);
-  }
-  static COLORREF Color_At(forms::Rich_Text_Box& box, int offset) {
-    const int start = box.Sel_Start(), length = box.Sel_Length();
-    box.Select(offset, 1);
-    const COLORREF color = box.Sel_Color();
-    box.Select(start, length);
-    return color;
-  }
   // Waits until the end of the text has been handled (the answer box or Form_Yes shown).
   void Wait_For_Box(size_t count) {
     ASSERT_TRUE(Pump_Until([&] { return Shown_Boxes.size() >= count; })) << "no box";
@@ -173,40 +147,40 @@ TEST_F(Article_Page, LayoutZeroJudgesEachKeyAndRemembersEachLineBreak) {
   EXPECT_TRUE(User().Enabled());
   EXPECT_EQ(User().Tool_Tip_Text(), "用户区，行末回车换行");
 
-  Shifted('A');  // wrong: red, the error sound
+  Type_Shifted('A');  // wrong: red, the error sound
   EXPECT_EQ(beeps, 1);
-  EXPECT_EQ(Color_At(User(), 0), RGB(255, 0, 0));
+  EXPECT_EQ(Character_Color(User(), 0), RGB(255, 0, 0));
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate"), "0.00%");
   EXPECT_EQ(Source().Sel_Start(), 1);
-  Key(VK_BACK);  // taken back
+  Type_Key(VK_BACK);  // taken back
   EXPECT_EQ(User().Text(), "");
   EXPECT_EQ(Source().Sel_Start(), 0);
   EXPECT_EQ(Caption("Label_Article_Process_Speed", 1), "0.00%");
-  Key('A');
+  Type_Key('A');
   EXPECT_EQ(User().Text(), "a");
-  EXPECT_EQ(Color_At(User(), 0), RGB(0, 0, 0));
+  EXPECT_EQ(Character_Color(User(), 0), RGB(0, 0, 0));
   EXPECT_EQ(Caption("Label_Article_Process_Speed", 1), "16.67%");
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate"), "100.00%");
   EXPECT_EQ(Source().Sel_Start(), 1);
   EXPECT_GT(Main().Get<forms::Label>("Label_Article_Process_Speed", 0).Width(), 0);
-  Key(VK_RETURN);  // refused: the source has no line break here
+  Type_Key(VK_RETURN);  // refused: the source has no line break here
   EXPECT_EQ(beeps, 2);
   EXPECT_EQ(User().Text(), "a");
-  Key('B');
+  Type_Key('B');
   EXPECT_EQ(Stored(kTextLen, "0 5 0"), "(none)");
-  Key('C');  // refused: the source breaks the line here
+  Type_Key('C');  // refused: the source breaks the line here
   EXPECT_EQ(beeps, 3);
   EXPECT_EQ(User().Text(), "ab");
-  Key(VK_RETURN);
+  Type_Key(VK_RETURN);
   EXPECT_EQ(User().Text(), "ab\r\n");
   EXPECT_EQ(Stored(kTextLen, "0 5 0"), "4");
   EXPECT_EQ(Caption("Label_Article_Process_Speed", 1), "66.67%");
   EXPECT_EQ(Source().Sel_Start(), 4);
-  Key('C');
+  Type_Key('C');
   Shot_Main("article-layout0");
   // The last character: the text ends at the next tick, "next" opens article 2.
   Preset_Retry_Answer = 0;
-  Key('D');
+  Type_Key('D');
   Wait_For_Box(1);
   EXPECT_EQ(Shown_Boxes, std::vector<Picture_Box_Kind>{Picture_Box_Kind::YesRetryNo});
   ASSERT_TRUE(Pump_Until([] { return Source().Text() == "xy"; }));
@@ -219,8 +193,8 @@ TEST_F(Article_Page, LayoutZeroJudgesEachKeyAndRemembersEachLineBreak) {
   EXPECT_TRUE(User().Enabled());
   EXPECT_FALSE(Caption("Label_Article_Time_Info").empty());
   // Article 2 is the last: its end stores "0" and "1" and shows Form_Yes alone.
-  Key('X');
-  Key('Y');
+  Type_Key('X');
+  Type_Key('Y');
   Wait_For_Box(2);
   EXPECT_EQ(Shown_Boxes.back(), Picture_Box_Kind::Yes);
   EXPECT_EQ(Stored(kLession, "0 5 0"), "1");
@@ -238,11 +212,11 @@ TEST_F(Article_Page, LayoutZeroResumesAfterTheLastLineBreakWithAnEmptyBox) {
   EXPECT_EQ(Source().Sel_Start(), 4);
   EXPECT_EQ(Caption("Label_Article_Process_Speed", 1), "66.67%");
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate"), "");
-  Key('C');
-  Key(VK_BACK);
-  Key(VK_BACK);  // the resumed part is not in the box: nothing more to take back
+  Type_Key('C');
+  Type_Key(VK_BACK);
+  Type_Key(VK_BACK);  // the resumed part is not in the box: nothing more to take back
   EXPECT_EQ(Source().Sel_Start(), 4);
-  Key('C');
+  Type_Key('C');
   // A late key after the last character is swallowed; retry opens the article anew.
   Preset_Retry_Answer = 1;
   testkit::Key_Stroke({'D'});
@@ -254,12 +228,12 @@ TEST_F(Article_Page, LayoutZeroResumesAfterTheLastLineBreakWithAnEmptyBox) {
   EXPECT_EQ(Stored(kTextLen, "0 5 0"), "0");
   EXPECT_EQ(Stored(kLession, "0 5 0"), "1");
   // The answer no stores nothing: the next start resumes at the last line break typed.
-  Key('A');
-  Key('B');
-  Key(VK_RETURN);
-  Key('C');
+  Type_Key('A');
+  Type_Key('B');
+  Type_Key(VK_RETURN);
+  Type_Key('C');
   Preset_Retry_Answer = 2;
-  Key('D');
+  Type_Key('D');
   Wait_For_Box(3);
   EXPECT_EQ(Shown_Boxes[1], Picture_Box_Kind::YesRetryNo);
   EXPECT_EQ(Shown_Boxes[2], Picture_Box_Kind::Yes);
@@ -275,9 +249,9 @@ TEST_F(Article_Page, WithTheFlagZeroTheCourseOpensArticleOneYetStoresItsProgress
   Open_English();
   EXPECT_EQ(Source().Text(), "ab\r\ncd");
   EXPECT_EQ(Source().Sel_Start(), 0);
-  Key('A');
-  Key('B');
-  Key(VK_RETURN);
+  Type_Key('A');
+  Type_Key('B');
+  Type_Key(VK_RETURN);
   EXPECT_EQ(Stored(kTextLen, "0 5 0"), "4");
   EXPECT_EQ(Stored(kLession, "0 5 0"), "2");
 }
@@ -288,17 +262,17 @@ TEST_F(Article_Page, PinYinTypesTheChineseArticlesApartAndWubiGoesOnWhereItStopp
   Shown_Boxes.clear();  // the notice that no PinYin input method is installed here
   EXPECT_EQ(Current_Language, 1);
   EXPECT_EQ(Source().Text(), std::string(kRen) + kZhi + "\r\n" + kChu);
-  Commit(User(), kXing);  // wrong
-  EXPECT_EQ(Color_At(User(), 0), RGB(255, 0, 0));
+  Commit_Character(User(), kXing);  // wrong
+  EXPECT_EQ(Character_Color(User(), 0), RGB(255, 0, 0));
   EXPECT_EQ(beeps, 1);
-  Key(VK_BACK);
+  Type_Key(VK_BACK);
   EXPECT_EQ(User().Text(), "");
-  Commit(User(), kRen);  // right: painted black again
-  EXPECT_EQ(Color_At(User(), 0), RGB(0, 0, 0));
+  Commit_Character(User(), kRen);  // right: painted black again
+  EXPECT_EQ(Character_Color(User(), 0), RGB(0, 0, 0));
   EXPECT_EQ(Caption("Label_Article_Process_Speed", 1), "20.00%");
-  Commit(User(), kZhi);
+  Commit_Character(User(), kZhi);
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate"), "100.00%");
-  Key(VK_RETURN);
+  Type_Key(VK_RETURN);
   EXPECT_EQ(Stored(kTextLen, "1 5 0"), "4");
   EXPECT_EQ(Stored(kTextLen, "0 5 0"), "4");  // the English progress stays apart
   Shot_Main("article-pinyin-layout0");
@@ -310,7 +284,7 @@ TEST_F(Article_Page, PinYinTypesTheChineseArticlesApartAndWubiGoesOnWhereItStopp
   EXPECT_EQ(Current_Panel, Number(Panel_Id::Article));
   EXPECT_EQ(User().Text(), "");
   EXPECT_EQ(Source().Sel_Start(), 4);
-  Commit(User(), kChu);
+  Commit_Character(User(), kChu);
   Wait_For_Box(1);
   EXPECT_EQ(Shown_Boxes.back(), Picture_Box_Kind::YesRetryNo);
 }
@@ -370,7 +344,7 @@ TEST_F(Article_Page, TheNextCharacterOfALongArticleIsScrolledIntoView) {
   Store(kTextLen, "0 5 0", std::to_string(text.size() - 12));
   Open_English();
   EXPECT_GT(Source().Send(EM_GETFIRSTVISIBLELINE), 30);
-  Key('L');
+  Type_Key('L');
   EXPECT_GT(Source().Send(EM_GETFIRSTVISIBLELINE), 30);
 }
 
@@ -386,32 +360,32 @@ TEST_F(Article_Page, LayoutOneColoursTheTextTypedOverAndStoresThePositionAfterEv
   EXPECT_EQ(Caption("Label_Article_Course_Name_1"), "课程1");
   EXPECT_EQ(Caption("Label_Article_Process_Speed_1", 1), "0.00%");
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_1"), "");
-  Key('A');
-  EXPECT_EQ(Color_At(box, 0), RGB(0, 0, 255));
+  Type_Key('A');
+  EXPECT_EQ(Character_Color(box, 0), RGB(0, 0, 255));
   EXPECT_EQ(box.Sel_Start(), 1);
   EXPECT_EQ(Stored(kTextLen, "0 5 1"), "1");
-  Shifted('B');  // wrong: the source character turns red
-  EXPECT_EQ(Color_At(box, 1), RGB(255, 0, 0));
+  Type_Shifted('B');  // wrong: the source character turns red
+  EXPECT_EQ(Character_Color(box, 1), RGB(255, 0, 0));
   EXPECT_EQ(beeps, 1);
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_1"), "50.00%");
   EXPECT_EQ(Stored(kTextLen, "0 5 1"), "2");
-  Key(VK_BACK);
+  Type_Key(VK_BACK);
   ASSERT_TRUE(Pump_Until([&] { return box.Sel_Start() == 1; }));
-  EXPECT_EQ(Color_At(box, 1), RGB(0, 0, 0));
+  EXPECT_EQ(Character_Color(box, 1), RGB(0, 0, 0));
   EXPECT_EQ(Stored(kTextLen, "0 5 1"), "1");
-  Key('B');
-  Key('C');  // refused at the line break
+  Type_Key('B');
+  Type_Key('C');  // refused at the line break
   EXPECT_EQ(beeps, 2);
   EXPECT_EQ(Stored(kTextLen, "0 5 1"), "2");
-  Key(VK_RETURN);
+  Type_Key(VK_RETURN);
   EXPECT_EQ(box.Sel_Start(), 4);
   EXPECT_EQ(Stored(kTextLen, "0 5 1"), "4");
   EXPECT_EQ(Caption("Label_Article_Process_Speed_1", 1), "66.67%");
-  Key('C');
+  Type_Key('C');
   Shot_Main("article-layout1");
   // The answer no stores the next article at its beginning.
   Preset_Retry_Answer = 2;
-  Key('D');
+  Type_Key('D');
   Wait_For_Box(2);
   EXPECT_EQ(Shown_Boxes, (std::vector<Picture_Box_Kind>{Picture_Box_Kind::YesRetryNo,
                                                          Picture_Box_Kind::Yes}));
@@ -426,23 +400,23 @@ TEST_F(Article_Page, LayoutOneResumesWithTheTypedPartBlueAndGoesOnToTheLastArtic
   Store(kTextLen, "0 5 1", "4");
   Open_English();
   forms::Rich_Text_Box& box = Box("RichText_Overwrite");
-  for (int i = 0; i < 4; ++i) EXPECT_EQ(Color_At(box, i), RGB(0, 0, 255)) << i;
-  EXPECT_EQ(Color_At(box, 4), RGB(0, 0, 0));
+  for (int i = 0; i < 4; ++i) EXPECT_EQ(Character_Color(box, i), RGB(0, 0, 255)) << i;
+  EXPECT_EQ(Character_Color(box, 4), RGB(0, 0, 0));
   EXPECT_EQ(box.Sel_Start(), 4);
   EXPECT_EQ(Caption("Label_Article_Process_Speed_1", 1), "66.67%");
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_1"), "");
-  Key('C');
+  Type_Key('C');
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_1"), "100.00%");
   Preset_Retry_Answer = 0;
-  Key('D');
+  Type_Key('D');
   Wait_For_Box(1);
   ASSERT_TRUE(Pump_Until([&] { return box.Text() == "xy" && box.Enabled(); }));
   EXPECT_EQ(Stored(kLession, "0 5 1"), "2");
   EXPECT_EQ(Stored(kTextLen, "0 5 1"), "0");
   EXPECT_EQ(Caption("Label_Article_Course_Name_1"), "课程2");
-  EXPECT_EQ(Color_At(box, 0), RGB(0, 0, 0));
-  Key('X');
-  Key('Y');
+  EXPECT_EQ(Character_Color(box, 0), RGB(0, 0, 0));
+  Type_Key('X');
+  Type_Key('Y');
   Wait_For_Box(2);
   EXPECT_EQ(Shown_Boxes.back(), Picture_Box_Kind::Yes);
   EXPECT_EQ(Stored(kLession, "0 5 1"), "1");
@@ -452,7 +426,7 @@ TEST_F(Article_Page, LayoutOneResumesWithTheTypedPartBlueAndGoesOnToTheLastArtic
   Store(kTextLen, "0 5 1", "60");
   Open_English();
   EXPECT_EQ(Box("RichText_Overwrite").Sel_Start(), 0);
-  EXPECT_EQ(Color_At(Box("RichText_Overwrite"), 0), RGB(0, 0, 0));
+  EXPECT_EQ(Character_Color(Box("RichText_Overwrite"), 0), RGB(0, 0, 0));
   EXPECT_TRUE(errors.empty());
 }
 
@@ -461,12 +435,12 @@ TEST_F(Article_Page, PinYinAndWubiTypeOverTheSameChineseArticle) {
   Open_PinYin();
   forms::Rich_Text_Box& box = Box("RichText_Overwrite");
   EXPECT_EQ(box.Text(), std::string(kRen) + kZhi + "\r\n" + kChu);
-  Commit(box, kRen);
-  EXPECT_EQ(Color_At(box, 0), RGB(0, 0, 255));
-  Commit(box, kXing);
-  EXPECT_EQ(Color_At(box, 1), RGB(255, 0, 0));
+  Commit_Character(box, kRen);
+  EXPECT_EQ(Character_Color(box, 0), RGB(0, 0, 255));
+  Commit_Character(box, kXing);
+  EXPECT_EQ(Character_Color(box, 1), RGB(255, 0, 0));
   EXPECT_EQ(Stored(kTextLen, "1 5 1"), "2");
-  Key(VK_RETURN);
+  Type_Key(VK_RETURN);
   EXPECT_EQ(Stored(kTextLen, "1 5 1"), "4");
   Store(kWubi, "Type Method", "1");
   Open(Chinese_Type_Item::Wubi);
@@ -535,39 +509,39 @@ TEST_F(Article_Page, LayoutTwoTypesLineByLineWithTheExpectedKeyLit) {
                                  &checked));
   EXPECT_GT(checked, 50);
 
-  Key('A');
+  Type_Key('A');
   EXPECT_EQ(Lit_Keys(), std::vector<int>{1});
   EXPECT_EQ(source.Sel_Start(), 1);
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_2"), "100.00%");
   EXPECT_EQ(Caption("Label_Article_Process_Speed_2"), "25.00%");
-  Key(VK_RETURN);  // before the line end: the error sound only
+  Type_Key(VK_RETURN);  // before the line end: the error sound only
   EXPECT_EQ(beeps, 1);
-  Shifted('B');
+  Type_Shifted('B');
   EXPECT_EQ(beeps, 2);
-  EXPECT_EQ(Color_At(user, 1), RGB(255, 0, 0));
+  EXPECT_EQ(Character_Color(user, 1), RGB(255, 0, 0));
   EXPECT_EQ(Lit_Keys(), std::vector<int>{31});
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_2"), "50.00%");
-  Key(VK_BACK);
+  Type_Key(VK_BACK);
   EXPECT_EQ(Lit_Keys(), std::vector<int>{1});
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_2"), "100.00%");
-  Key('B');
+  Type_Key('B');
   ASSERT_TRUE(Pump_Until([] {
     return Main().Get<forms::Label>("Label_Article_Speed").Width() > 0;
   }));
   Shot_Main("article-layout2");
-  Key(VK_RETURN);  // the next line on release
+  Type_Key(VK_RETURN);  // the next line on release
   ASSERT_TRUE(Pump_Until([&] { return source.Text() == "c\xD6\xD0"; }));
   EXPECT_EQ(user.Text(), "");
   EXPECT_EQ(Stored(kTextLen, "0 5 2"), "2");
   EXPECT_EQ(Stored(kLastLines, "0 5 2"), "2");
   EXPECT_EQ(Caption("Label_Article_Process_Speed_2"), "50.00%");
-  Key('C');
+  Type_Key('C');
   EXPECT_TRUE(Lit_Keys().empty());  // no key types the next character
-  Commit(user, "\xD6\xD0");
+  Commit_Character(user, "\xD6\xD0");
   EXPECT_EQ(Lit_Keys(), std::vector<int>{31});
   // The last line: the answer no keeps this line of this article.
   Preset_Retry_Answer = 2;
-  Key(VK_RETURN);
+  Type_Key(VK_RETURN);
   Wait_For_Box(2);
   EXPECT_EQ(Shown_Boxes, (std::vector<Picture_Box_Kind>{Picture_Box_Kind::YesRetryNo,
                                                          Picture_Box_Kind::Yes}));
@@ -596,21 +570,21 @@ TEST_F(Article_Page, LayoutTwoNextRetryTheLastArticleAndTheFlagZero) {
   EXPECT_EQ(Stored(kTextLen, "0 5 2"), "1");
   EXPECT_EQ(Stored(kLession, "0 5 2"), "1");
   EXPECT_EQ(Stored(kLastLines, "0 5 2"), "0");
-  for (int k : std::initializer_list<int>{'A', 'B', VK_RETURN, 'C', 'D'}) Key(static_cast<WORD>(k));
+  for (int k : std::initializer_list<int>{'A', 'B', VK_RETURN, 'C', 'D'}) Type_Key(static_cast<WORD>(k));
   Preset_Retry_Answer = 1;  // retry
-  Key(VK_RETURN);
+  Type_Key(VK_RETURN);
   Wait_For_Box(1);
   ASSERT_TRUE(Pump_Until([&] { return source.Text() == "ab"; }));
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_2"), "0.00%");
-  for (int k : std::initializer_list<int>{'A', 'B', VK_RETURN, 'C', 'D'}) Key(static_cast<WORD>(k));
+  for (int k : std::initializer_list<int>{'A', 'B', VK_RETURN, 'C', 'D'}) Type_Key(static_cast<WORD>(k));
   Preset_Retry_Answer = 0;  // next
-  Key(VK_RETURN);
+  Type_Key(VK_RETURN);
   ASSERT_TRUE(Pump_Until([&] { return source.Text() == "xy"; }));
   EXPECT_EQ(Stored(kLession, "0 5 2"), "2");
   EXPECT_EQ(Stored(kTextLen, "0 5 2"), "1");
   EXPECT_EQ(Caption("Label_Article_Course_Name_2"), "课程2");
   // Article 2 is the last: back to line 1 of article 1, no answer box.
-  for (int k : std::initializer_list<int>{'X', 'Y', VK_RETURN}) Key(static_cast<WORD>(k));
+  for (int k : std::initializer_list<int>{'X', 'Y', VK_RETURN}) Type_Key(static_cast<WORD>(k));
   Wait_For_Box(3);
   EXPECT_EQ(Shown_Boxes.back(), Picture_Box_Kind::Yes);
   EXPECT_EQ(Shown_Boxes.size(), 3u);

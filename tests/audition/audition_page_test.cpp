@@ -152,39 +152,14 @@ class Audition_Page : public ::testing::Test {
   }
   void Open_English() { Open(English_Type_Item::Audition); }
   void Open_Chinese() { Open(Chinese_Type_Item::Audition); }
-  void Key(WORD vk) {
-    testkit::Key_Stroke({vk});
-    Pump_For(120);
-  }
-  void Shifted(WORD vk) {
-    testkit::Key_Stroke({VK_SHIFT, vk});
-    Pump_For(120);
-  }
   void Keys(const std::string& keys) {
-    for (char k : keys) Key(static_cast<WORD>(k));
+    for (char k : keys) Type_Key(static_cast<WORD>(k));
   }
   // The whole of English lesson 1 as it stands.
   void Type_English_One() {
     Keys("AB");
-    Key(VK_RETURN);
+    Type_Key(VK_RETURN);
     Keys("CD");
-  }
-  // An input method commits one Chinese character into the box.
-  void Commit(forms::Rich_Text_Box& box, const char* character) {
-    const HWND hwnd = box.Hwnd();
-    PostMessageA(hwnd, WM_KEYDOWN, VK_PROCESSKEY, 1);
-    const unsigned code = (static_cast<unsigned char>(character[0]) << 8) |
-                          static_cast<unsigned char>(character[1]);
-    PostMessageA(hwnd, WM_IME_CHAR, code, 1);
-    PostMessageA(hwnd, WM_KEYUP, VK_PROCESSKEY, 0xC0000001);
-    Pump_For(120);
-  }
-  static COLORREF Color_At(forms::Rich_Text_Box& box, int offset) {
-    const int start = box.Sel_Start(), length = box.Sel_Length();
-    box.Select(offset, 1);
-    const COLORREF color = box.Sel_Color();
-    box.Select(start, length);
-    return color;
   }
   void Wait_For_Boxes(size_t count) {
     ASSERT_TRUE(Pump_Until([&] { return shown.size() >= count; }, std::chrono::seconds(20)))
@@ -254,29 +229,29 @@ TEST_F(Audition_Page, TheHiddenTextIsTypedInAnyLetterCaseOnTheOverwritePage) {
 
   // From here an error sound would beep: none may sound in dictation.
   Sound_Card_Present = false;
-  Key('X');  // wrong: red
-  EXPECT_EQ(Color_At(box, 0), kRed);
+  Type_Key('X');  // wrong: red
+  EXPECT_EQ(Character_Color(box, 0), kRed);
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_1"), "0.00%");
   EXPECT_EQ(Caption("Label_Article_Process_Speed_1", 1), "16.67%");
-  Key(VK_BACK);
+  Type_Key(VK_BACK);
   EXPECT_EQ(box.Text(), "");
   EXPECT_EQ(Caption("Label_Article_Process_Speed_1", 1), "0.00%");
-  Shifted('A');  // "A" for "a": right, black
+  Type_Shifted('A');  // "A" for "a": right, black
   EXPECT_EQ(box.Text(), "A");
-  EXPECT_EQ(Color_At(box, 0), kBlack);
+  EXPECT_EQ(Character_Color(box, 0), kBlack);
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_1"), "100.00%");
   EXPECT_EQ(Caption("Label_Article_Process_Speed_1", 1), "16.67%");
   EXPECT_GT(Label("Label_Article_Process_Speed_1", 0).Width(), 0);
-  Key(VK_RETURN);  // refused: the text does not break here
+  Type_Key(VK_RETURN);  // refused: the text does not break here
   EXPECT_EQ(box.Text(), "A");
-  Shifted('B');
-  Key('C');  // refused: the text breaks here
-  Key(VK_BACK);  // refused too: the line is finished
+  Type_Shifted('B');
+  Type_Key('C');  // refused: the text breaks here
+  Type_Key(VK_BACK);  // refused too: the line is finished
   EXPECT_EQ(box.Text(), "AB");
-  Key(VK_RETURN);
+  Type_Key(VK_RETURN);
   EXPECT_EQ(box.Text(), "AB\r\n");
   EXPECT_EQ(Caption("Label_Article_Process_Speed_1", 1), "66.67%");
-  Key('C');
+  Type_Key('C');
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate_1"), "100.00%");
   EXPECT_EQ(beeps, 0);
   Save_Window_Shot(Main().Hwnd(), "dictation-hidden");
@@ -289,7 +264,7 @@ TEST_F(Audition_Page, TheHiddenTextIsTypedInAnyLetterCaseOnTheOverwritePage) {
       recording_closed = !Media().Is_Open() && !Audition_Playing;
   };
   retry_answer = 0;
-  Shifted('D');
+  Type_Shifted('D');
   Wait_For_Boxes(1);
   EXPECT_TRUE(recording_closed);
   ASSERT_TRUE(Pump_Until([&] { return prompts == 2 && box.Enabled(); }));
@@ -301,8 +276,8 @@ TEST_F(Audition_Page, TheHiddenTextIsTypedInAnyLetterCaseOnTheOverwritePage) {
   EXPECT_EQ(Lesson_Start_Time, started);  // the time goes on from the menu choice
 
   // Lesson 2 is the last: lesson 1 is stored and Form_Yes ends the course.
-  Key('H');
-  Shifted('I');
+  Type_Key('H');
+  Type_Shifted('I');
   Wait_For_Boxes(2);
   EXPECT_EQ(shown,
             (std::vector<Picture_Box_Kind>{Picture_Box_Kind::YesRetryNo, Picture_Box_Kind::Yes}));
@@ -334,19 +309,19 @@ TEST_F(Audition_Page, TheShownTextMarksTheNextCharacterAndCountsLetterCaseExactl
   for (const char* name : {kLayoutLabels[1].course, kLayoutLabels[1].accuracy, kLayoutLabels[1].time})
     EXPECT_EQ(Label(name).Fore_Color(), kBlue) << name;
 
-  Shifted('A');  // "A" for "a": wrong, red
-  EXPECT_EQ(Color_At(box, 0), kRed);
+  Type_Shifted('A');  // "A" for "a": wrong, red
+  EXPECT_EQ(Character_Color(box, 0), kRed);
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate"), "0.00%");
   EXPECT_EQ(Source().Sel_Start(), 1);
-  Key(VK_BACK);
+  Type_Key(VK_BACK);
   EXPECT_EQ(Source().Sel_Start(), 0);
   Keys("AB");
-  EXPECT_EQ(Color_At(box, 0), kBlack);
+  EXPECT_EQ(Character_Color(box, 0), kBlack);
   EXPECT_EQ(Caption("Label_Article_Right_or_Wrong_Rate"), "100.00%");
-  Key(VK_RETURN);
+  Type_Key(VK_RETURN);
   EXPECT_EQ(Source().Sel_Start(), 4);
   EXPECT_EQ(Caption("Label_Article_Process_Speed", 1), "66.67%");
-  Key('C');
+  Type_Key('C');
   EXPECT_EQ(Source().Sel_Start(), 5);
   EXPECT_EQ(Source().Sel_Length(), 1);
   ASSERT_TRUE(Pump_Until([] { return !Caption("Label_Article_Time_Info").empty(); }));
@@ -354,7 +329,7 @@ TEST_F(Audition_Page, TheShownTextMarksTheNextCharacterAndCountsLetterCaseExactl
 
   // Retry: the same lesson from its beginning, nothing stored.
   retry_answer = 1;
-  Key('D');
+  Type_Key('D');
   Wait_For_Boxes(1);
   ASSERT_TRUE(Pump_Until([&] { return prompts == 2 && box.Enabled(); }));
   EXPECT_EQ(box.Text(), "");
@@ -392,26 +367,26 @@ TEST_F(Audition_Page, ChineseIsTypedAsAnInputMethodHandsItOverInBothLayouts) {
     if (layout == 1) {
       EXPECT_EQ(Source().Text(), std::string(kRen) + kZhi + "\r\n" + kChu);
     }
-    Commit(box, kXing);  // wrong
-    EXPECT_EQ(Color_At(box, 0), kRed);
-    Key(VK_BACK);
+    Commit_Character(box, kXing);  // wrong
+    EXPECT_EQ(Character_Color(box, 0), kRed);
+    Type_Key(VK_BACK);
     EXPECT_EQ(box.Text(), "");
-    Commit(box, kRen);  // right: black again
-    EXPECT_EQ(Color_At(box, 0), kBlack);
+    Commit_Character(box, kRen);  // right: black again
+    EXPECT_EQ(Character_Color(box, 0), kBlack);
     EXPECT_EQ(Caption(l.progress, 1), "20.00%");
-    Commit(box, kZhi);
+    Commit_Character(box, kZhi);
     EXPECT_EQ(Caption(l.accuracy), "100.00%");
-    Key(VK_RETURN);
+    Type_Key(VK_RETURN);
     retry_answer = 0;
-    Commit(box, kChu);
+    Commit_Character(box, kChu);
     Wait_For_Boxes(1);
     ASSERT_TRUE(Pump_Until([&] { return box.Enabled() && box.Text().empty(); }));
     EXPECT_EQ(Stored(kLession, layout == 0 ? "1 0" : "1 1"), "2");
     Expect_Fresh_Labels(layout, 2);
     EXPECT_EQ(Media().File_Name(), Recording("Chinese", 2));
-    for (const char* c : {kXing, kBen}) Commit(box, c);
+    for (const char* c : {kXing, kBen}) Commit_Character(box, c);
     EXPECT_EQ(Caption(l.progress, 1), "66.67%");
-    Commit(box, kShan);
+    Commit_Character(box, kShan);
     Wait_For_Boxes(2);
     EXPECT_EQ(shown.back(), Picture_Box_Kind::Yes);
     EXPECT_EQ(Stored(kLession, layout == 0 ? "1 0" : "1 1"), "1");
@@ -479,7 +454,7 @@ TEST_F(Audition_Page, ARecordingThatEndsFirstStopsTheTypingAndOffersToHearItAgai
                    Caption("Label_Article_Process_Speed", 1) == "0.00%" && Audition_Playing;
   };
   Open_English();
-  Key('A');
+  Type_Key('A');
   // It ends first twice: yes, then no, and the course is finished; nothing is stored.
   Wait_For_Boxes(3);
   EXPECT_EQ(shown, (std::vector<Picture_Box_Kind>{Picture_Box_Kind::YesNo, Picture_Box_Kind::YesNo,
@@ -525,7 +500,7 @@ TEST_F(Audition_Page, EnterAtTheReadyPromptStartsTheRecording) {
   EXPECT_TRUE(Media().Is_Open());
   EXPECT_TRUE(Recording_Reached_The_Device());
   EXPECT_TRUE(Main_Timer("Timer_Check").Enabled());
-  Key('A');
+  Type_Key('A');
   EXPECT_EQ(Typing(1).Text(), "a");
 }
 

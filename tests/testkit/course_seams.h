@@ -52,6 +52,34 @@ inline void Remove_Course_Seams() {
   Set_Exit_Function({});
 }
 
+// A key typed into the window with the focus; the change it makes is judged before this returns.
+inline void Type_Key(WORD vk) {
+  testkit::Key_Stroke({vk});
+  Pump_For(120);
+}
+inline void Type_Shifted(WORD vk) {
+  testkit::Key_Stroke({VK_SHIFT, vk});
+  Pump_For(120);
+}
+// An input method commits one Chinese character (its two code-page-936 bytes) into the box.
+inline void Commit_Character(forms::Rich_Text_Box& box, const char* character) {
+  const HWND hwnd = box.Hwnd();
+  PostMessageA(hwnd, WM_KEYDOWN, VK_PROCESSKEY, 1);
+  const unsigned code = (static_cast<unsigned char>(character[0]) << 8) |
+                        static_cast<unsigned char>(character[1]);
+  PostMessageA(hwnd, WM_IME_CHAR, code, 1);
+  PostMessageA(hwnd, WM_KEYUP, VK_PROCESSKEY, 0xC0000001);
+  Pump_For(120);
+}
+// The colour of one character of a box; the box's selection stays as it was.
+inline COLORREF Character_Color(forms::Rich_Text_Box& box, int offset) {
+  const int start = box.Sel_Start(), length = box.Sel_Length();
+  box.Select(offset, 1);
+  const COLORREF color = box.Sel_Color();
+  box.Select(start, length);
+  return color;
+}
+
 inline void Save_Window_Shot(HWND window, const std::string& name) {
   char dir[MAX_PATH] = {};
   if (!GetEnvironmentVariableA("QL_SHOT_DIR", dir, sizeof dir)) return;

@@ -193,20 +193,8 @@ void End_Article_Lesson(forms::Form& form) {
 }
 
 void Update_Article_Time(forms::Form& form) {
-  const double now = Tick_Seconds();
-  if (Char_Position >= Text_Length) {
-    if (Text_End_Due(now)) {
-      End_Article_Lesson(form);
-      Text_End_Reached = false;
-    }
-    return;
-  }
-  forms::Rich_Text_Box& user = User(form);
-  const int caret = Char_Position - Resume_Offset;
-  if (user.Sel_Start() != caret || user.Sel_Length() != 0) user.Select(caret, 0);
-  const double elapsed = now - Lesson_Start_Time;
-  if (elapsed >= 0)
-    Label(form, "Label_Article_Time_Info").Set_Caption(Format_Time(static_cast<float>(elapsed)));
+  Tick_Typed_Text(form, User(form), Char_Position - Resume_Offset, "Label_Article_Time_Info",
+                  End_Article_Lesson);
 }
 
 // ================= Layout 1: typing over the article =================
@@ -564,6 +552,21 @@ void Start_Layout(forms::Form& form) {
 
 void Set_Progress_Bar(forms::Label& bar, float design_width, float ratio) {
   bar.Set_Width(std::max(0, static_cast<int>(design_width * std::clamp(ratio, 0.0f, 1.0f))));
+}
+
+void Tick_Typed_Text(forms::Form& form, forms::Rich_Text_Box& box, int caret,
+                     const char* time_label, void (*end)(forms::Form&)) {
+  const double now = Tick_Seconds();
+  if (Char_Position >= Text_Length) {
+    if (Text_End_Due(now)) {
+      end(form);
+      Text_End_Reached = false;
+    }
+    return;
+  }
+  if (box.Sel_Start() != caret || box.Sel_Length() != 0) box.Select(caret, 0);
+  const double elapsed = now - Lesson_Start_Time;
+  if (elapsed >= 0) Label(form, time_label).Set_Caption(Format_Time(static_cast<float>(elapsed)));
 }
 
 void Select_In_Source(forms::Rich_Text_Box& source, int start, int length) {

@@ -41,6 +41,10 @@ void Get_Article_Bar_Width(forms::Form& form);
 
 // The bar keeps its left and top; its width is the design width times the ratio (0 to 1).
 void Set_Progress_Bar(forms::Label& bar, float design_width, float ratio);
+// A tick of a text being typed in `box`: once the text is done and its end is due, `end` runs;
+// until then the caret stays at `caret` and `time_label` shows the time since the lesson began.
+void Tick_Typed_Text(forms::Form& form, forms::Rich_Text_Box& box, int caret,
+                     const char* time_label, void (*end)(forms::Form&));
 // Selects characters of a source box and scrolls them into view: long articles and lines are
 // taller or wider than their box.
 void Select_In_Source(forms::Rich_Text_Box& source, int start, int length);

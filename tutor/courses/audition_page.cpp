@@ -283,19 +283,7 @@ void Start_Audition_Lesson(forms::Form& form) {
 }
 
 void Update_Audition_Time(forms::Form& form) {
-  const double now = Tick_Seconds();
-  if (Char_Position >= Text_Length) {
-    if (Text_End_Due(now)) {
-      End_Audition_Lesson(form);
-      Text_End_Reached = false;
-    }
-    return;
-  }
-  forms::Rich_Text_Box& box = Typing_Box(form);
-  if (box.Sel_Start() != Char_Position || box.Sel_Length() != 0) box.Select(Char_Position, 0);
-  const double elapsed = now - Lesson_Start_Time;
-  if (elapsed >= 0)
-    Label(form, Labels().time).Set_Caption(Format_Time(static_cast<float>(elapsed)));
+  Tick_Typed_Text(form, Typing_Box(form), Char_Position, Labels().time, End_Audition_Lesson);
 }
 
 }  // namespace quillon
