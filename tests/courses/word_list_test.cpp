@@ -154,10 +154,13 @@ TEST(WordListPath, IsTheListNumberUnderEnglishWord) {
 namespace quillon {
 namespace {
 
-// The eight lists the program folder ships, read entry by entry with the real reader.
-TEST(ShippedWordLists, AreWellFormedLargeEnoughAndRepeatNoWord) {
+// The eight lists the program folder ships, read entry by entry with the real reader: a real
+// syllabus each, every word once, lists 1 to 7 in alphabetical order, and explanations short
+// enough for the explanation box to show them whole.
+TEST(ShippedWordLists, AreWellFormedLargeEnoughOrderedAndRepeatNoWord) {
   Initialize_Key_Table();
-  const int kLeast[8] = {200, 400, 400, 500, 400, 300, 300, 300};
+  const int kLeast[8] = {600, 1500, 3000, 4000, 2000, 3000, 3000, 3000};
+  const size_t kMostExplanationBytes = 44;
   std::map<std::string, int> first_list;
   for (int lesson = 0; lesson < 8; ++lesson) {
     const std::string path = Word_List_Path(testkit::Tutor_Folder(), lesson);
@@ -166,6 +169,7 @@ TEST(ShippedWordLists, AreWellFormedLargeEnoughAndRepeatNoWord) {
     EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n") << path;
     int entries = 0;
     int32_t position = 1;
+    std::string previous;
     for (;;) {
       const Word_Line line = Read_Word_Line(path, position);
       ASSERT_TRUE(line.Ok()) << line.Message();
@@ -178,6 +182,9 @@ TEST(ShippedWordLists, AreWellFormedLargeEnoughAndRepeatNoWord) {
       })) << word;
       EXPECT_TRUE(word.front() >= 'a' && word.front() <= 'z') << word;
       EXPECT_EQ(explanation.find('#'), std::string::npos) << word;
+      EXPECT_LE(explanation.size(), kMostExplanationBytes) << word;
+      if (lesson > 0) EXPECT_LT(previous, word) << path;  // alphabetical
+      previous = word;
       // The stored line is lower case already, so the reader gives it back as it stands.
       const std::string stored = bytes.substr(static_cast<size_t>(position - 1),
                                               word.size() + 1 + explanation.size());
