@@ -362,8 +362,13 @@ TEST_F(Speed_Tests, ADamagedStoreLosesNoRecordOnSavingAndShowsEveryRecordPresent
 
 // ---- Compare-text test ----
 
-TEST_F(Speed_Tests, CompareTextJudgesRealKeysOnAShippedSampleAndEndsIntoList0) {
-  const std::string path = testkit::Tutor_Folder() + "\\Samples\\Morning Walk.txt";
+TEST_F(Speed_Tests, CompareTextJudgesRealKeysOnAShortTextAndEndsIntoList0) {
+  // Three lines, short enough to type whole (the shipped texts each last five minutes).
+  const std::string path = testkit::Build_Folder() + "\\short-walk.txt";
+  ASSERT_TRUE(testkit::Write_File(path,
+                                  "The river was still grey when I left the house.\r\n"
+                                  "A heron stood in the shallows, patient as a post.\r\n"
+                                  "Bread from the corner shop was warm in my hands.\r\n"));
   const std::vector<std::string> lines = testkit::Read_Lines(path);
   ASSERT_EQ(lines.size(), 3u);
   int total = 0;
@@ -435,6 +440,38 @@ TEST_F(Speed_Tests, CompareTextJudgesRealKeysOnAShippedSampleAndEndsIntoList0) {
   EXPECT_EQ(Stored(record, "Number"), std::to_string(total));
   EXPECT_EQ(Stored(record, "Rate"), "100.00%");
   EXPECT_EQ(Stored(kList1, "Total"), "(none)");
+  DeleteFileA(path.c_str());
+}
+
+// Every shipped text loads whole: its first line on show and its characters counted as the
+// test counts them (a Chinese character is one), enough for a five-minute test.
+TEST_F(Speed_Tests, EveryShippedSampleLoadsWithItsCharacterCount) {
+  std::vector<std::string> names;
+  WIN32_FIND_DATAA found;
+  HANDLE search = FindFirstFileA((Samples_Folder + "\\*.txt").c_str(), &found);
+  ASSERT_NE(search, INVALID_HANDLE_VALUE);
+  do names.push_back(found.cFileName);
+  while (FindNextFileA(search, &found));
+  FindClose(search);
+  EXPECT_GE(names.size(), 12u);
+  for (const std::string& name : names) {
+    const std::string path = Samples_Folder + "\\" + name;
+    const std::vector<std::string> lines = testkit::Read_Lines(path);
+    ASSERT_FALSE(lines.empty()) << name;
+    int characters = 0;
+    for (const std::string& line : lines) {
+      characters += MultiByteToWideChar(936, 0, line.data(), static_cast<int>(line.size()), nullptr, 0);
+    }
+    EXPECT_GE(characters, 1500) << name;
+    Set_In_Speed_Test_File_Chooser([&](const std::string&) { return path; });
+    Open(Speed_Test_Item::In_Test, Panel_Id::In_Test);
+    In_Speed_Test_Button_Click(Main());
+    EXPECT_EQ(Caption("Label_Source_Char_Num"), std::to_string(characters)) << name;
+    EXPECT_EQ(Get<forms::Rich_Text_Box>("RichText_Source_In_Speed_Test", 0).Text(), lines[0]) << name;
+    EXPECT_EQ(Get<forms::Rich_Text_Box>("RichText_Source_In_Speed_Test", 5).Text(), lines[5]) << name;
+    if (name == "山村来信.txt") Shot(Main().Hwnd(), "compare-text-chinese-sample");
+    Stop_Current_Exercise(Main());
+  }
 }
 
 TEST_F(Speed_Tests, ACancelledChoiceOrAFileWithoutLinesStartsNothing) {
