@@ -43,25 +43,36 @@ def reader_length(lines):
     return sum(len(line) for line in lines) + 2 * (len(lines) - 1)
 
 
-def check_file(path, language, faults):
-    def fault(text):
-        faults.append(f"{path}: {text}")
-
+def read_text(path, fault):
+    """The file's text in code page 936, or None when it cannot be decoded; reports a text that
+    does not round-trip, a byte order mark and a missing final CR LF through fault."""
     raw = path.read_bytes()
     if not raw:
         fault("empty file")
-        return
+        return None
     try:
         text = raw.decode(CODE_PAGE, errors="strict")
     except UnicodeDecodeError as error:
         fault(f"not code page 936: {error}")
-        return
+        return None
     if text.encode(CODE_PAGE) != raw:
         fault("does not round-trip through code page 936")
-    if re.search(r"\r(?!\n)", text) or re.search(r"(?<!\r)\n", text):
-        fault("line end other than CR LF")
     if text.startswith("\ufeff"):
         fault("byte order mark")
+    if not text.endswith("\r\n"):
+        fault("does not end with CR LF")
+    return text
+
+
+def check_file(path, language, faults):
+    def fault(text):
+        faults.append(f"{path}: {text}")
+
+    text = read_text(path, fault)
+    if text is None:
+        return
+    if re.search(r"\r(?!\n)", text) or re.search(r"(?<!\r)\n", text):
+        fault("line end other than CR LF")
     body = text[:-2] if text.endswith("\r\n") else text
     lines = body.split("\r\n")
     if not lines[0].strip():

@@ -18,7 +18,7 @@ import pathlib
 import re
 import sys
 
-from check_articles import CODE_PAGE, KEY_TABLE_CHARS, in_gb2312_area
+from check_articles import KEY_TABLE_CHARS, in_gb2312_area, read_text
 from encode_audition import LANGUAGES, lessons
 
 MIN_LESSONS = 8
@@ -32,18 +32,9 @@ def check_text(path, language, faults):
     def fault(text):
         faults.append(f"{path}: {text}")
 
-    raw = path.read_bytes()
-    try:
-        text = raw.decode(CODE_PAGE, errors="strict")
-    except UnicodeDecodeError as error:
-        fault(f"not code page 936: {error}")
+    text = read_text(path, fault)
+    if text is None:
         return None
-    if text.encode(CODE_PAGE) != raw:
-        fault("does not round-trip through code page 936")
-    if text.startswith("\ufeff"):
-        fault("byte order mark")
-    if not text.endswith("\r\n"):
-        fault("does not end with CR LF")
     line = text[:-2] if text.endswith("\r\n") else text
     if "\r" in line or "\n" in line:
         fault("more than one line (a dictation text is one line)")

@@ -18,7 +18,7 @@ import pathlib
 import sys
 import textwrap
 
-from check_articles import CODE_PAGE, KEY_TABLE_CHARS, in_gb2312_area
+from check_articles import CODE_PAGE, KEY_TABLE_CHARS, in_gb2312_area, read_text
 
 MIN_TEXTS = 12
 MIN_EACH_LANGUAGE = 4
@@ -38,16 +38,9 @@ def check_text(path, faults):
     def fault(text):
         faults.append(f"{path}: {text}")
 
-    raw = path.read_bytes()
-    try:
-        text = raw.decode(CODE_PAGE, errors="strict")
-    except UnicodeDecodeError as error:
-        fault(f"not code page 936: {error}")
+    text = read_text(path, fault)
+    if text is None:
         return None
-    if text.encode(CODE_PAGE) != raw:
-        fault("does not round-trip through code page 936")
-    if not raw.endswith(b"\r\n"):
-        fault("does not end with CR LF")
     lines = text.split("\r\n")[:-1] if text.endswith("\r\n") else text.split("\r\n")
     language = "Chinese" if is_chinese(text) else "English"
     characters = 0

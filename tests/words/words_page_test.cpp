@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -247,6 +248,47 @@ TEST_F(Words_Page, ABrokenListIsNamedAndNothingStarts) {
   EXPECT_EQ(Box("RichText_Source_Word").Text(), "");
   EXPECT_EQ(Stored(kWordStudyedNumSection, "3"), "4");
   EXPECT_EQ(Stored(kWordBeginPosSection, "3"), "(none)");
+}
+
+// The shipped entries with the longest explanations, each shown as the first word of a lesson:
+// the explanation box shows the whole explanation without scrolling.
+TEST_F(Words_Page, TheLongestShippedExplanationsShowWhole) {
+  std::vector<std::string> lines;
+  for (int lesson = 0; lesson < 8; ++lesson) {
+    for (const std::string& line : testkit::Read_Lines(
+             testkit::Tutor_Folder() + "\\English\\Word\\" + std::to_string(lesson) + ".txt")) {
+      lines.push_back(line);
+    }
+  }
+  ASSERT_GE(lines.size(), 20000u);
+  auto explanation_bytes = [](const std::string& line) { return line.size() - line.find('#'); };
+  std::stable_sort(lines.begin(), lines.end(), [&](const std::string& a, const std::string& b) {
+    return explanation_bytes(a) > explanation_bytes(b);
+  });
+  for (size_t i = 0; i < 6; ++i) {
+    const std::string& line = lines[i];
+    List(3, line + "\r\n");
+    Open_Words_Page();
+    forms::Rich_Text_Box& explain = Box("RichText_Source_Word_Explain");
+    ASSERT_EQ(explain.Text(), line.substr(line.find('#') + 1)) << line;
+    const HWND box = explain.Hwnd();
+    RECT client;
+    GetClientRect(box, &client);
+    const int last_line = static_cast<int>(SendMessageA(box, EM_GETLINECOUNT, 0, 0)) - 1;
+    auto line_top = [&](int n) {
+      POINTL at{};
+      SendMessageA(box, EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at),
+                   SendMessageA(box, EM_LINEINDEX, n, 0));
+      return static_cast<int>(at.y);
+    };
+    EXPECT_EQ(SendMessageA(box, EM_GETFIRSTVISIBLELINE, 0, 0), 0) << line;
+    if (last_line > 0) {
+      const int height = line_top(1) - line_top(0);
+      EXPECT_LE(line_top(last_line) + height, client.bottom) << line << ": " << last_line + 1 << " lines";
+    }
+    if (i == 0) Shot("words-longest-explanation");
+    Stop_Current_Exercise(Main());
+  }
 }
 
 }  // namespace
