@@ -250,7 +250,7 @@ def derive(source):
     # A word of one list's books goes to that list, a word of several to the one of them with
     # the fewest words so far; the GRE list's own words come last.
     gre_only = sorted(w for w in shared if set(shared[w]) == {GRE_LIST} and w not in taken)
-    for word in [w for w in shared if len(shared[w]) == 1 and w not in gre_only]:
+    for word in [w for w in shared if len(shared[w]) == 1 and set(shared[w]) != {GRE_LIST}]:
         (number, entry), = shared[word].items()
         take(number, word, entry)
     for word in sorted(w for w in shared if len(shared[w]) > 1):
