@@ -182,10 +182,11 @@ def compressed_ushort(v):
 
 
 def compressed_short(v):
-    """Signed value in one byte (even, biased by 0x80) or two (odd, biased by 0x8000)."""
+    """Signed value in one byte (even, biased by 0x80) or two (odd, biased by 0x8000; the
+    reader halves towards zero)."""
     if 0 <= v < 0x40:
         return u8(v * 2 + 0x80)
-    return u16(v * 2 + 0x8001)
+    return u16(v * 2 + 0x8001 if v >= 0 else v * 2 + 0x7FFF)
 
 
 def encode(text):
@@ -209,11 +210,13 @@ def paragraph_record(kind, text, target):
     if kind == 'subheading':
         bits |= 0x0002                 # space before
         fields += compressed_short(8)
-    fields += compressed_short(12 if kind == 'heading' else 4)
+    fields += compressed_short(12 if kind == 'heading' else 6)
     pieces = text.split('\t') if kind == 'text' else [text]
     if len(pieces) > 1:
-        bits |= 0x0200                 # tab stops
-        fields += compressed_short(1) + compressed_ushort(TAB_STOP)
+        # A column at the tab stop; lines that wrap go on under it.
+        bits |= 0x0010 | 0x0040 | 0x0200   # left indent, first-line indent, tab stops
+        fields += (compressed_short(TAB_STOP) + compressed_short(-TAB_STOP) +
+                   compressed_short(1) + compressed_ushort(TAB_STOP))
     # (text, command that follows it) pairs
     pairs = [(b'', b'\x80' + u16(font))]
     if kind == 'link':
