@@ -205,7 +205,7 @@ TEST(TutorProgram, HelpSwitchOpensHelpAndOtherWordsDoNot) {
     Tutor tutor(help);
     HWND main = tutor.Main_Window();
     ASSERT_TRUE(main) << help;
-    // The help program starts; the help file is missing and the tutor runs on.
+    // The help program starts and the tutor runs on.
     EXPECT_TRUE(testkit::Wait_Until([] { return FindWindowA("MS_WINHELP", nullptr) != nullptr; }))
         << help;
     End_Help_Program();

@@ -32,6 +32,9 @@ void Open_Help_File(HWND owner, const std::string& file) {
   }
   // The result is not examined: a missing help file shows only what the help program shows.
   WinHelpA(owner, file.c_str(), HELP_FORCEFILE, 8);
+  // Wine's help program starts hidden and leaves HELP_FORCEFILE unanswered; asking for the
+  // contents topic then shows the file there, as Windows' help program does on HELP_FORCEFILE.
+  WinHelpA(owner, file.c_str(), HELP_CONTENTS, 0);
 }
 
 void Shell_Open(const std::string& target, int show) {
