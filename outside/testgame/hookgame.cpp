@@ -335,6 +335,17 @@ const char* Option(const char* cmd, const char* name) {
   return p ? p + std::strlen(name) : nullptr;
 }
 
+// The word after an option ("/name:word"), cut to the buffer; empty when the option is absent.
+template <size_t N>
+void Option_Word(const char* cmd, const char* name, char (&out)[N]) {
+  const char* v = Option(cmd, name);
+  if (!v) return;
+  size_t n = 0;
+  while (v[n] && v[n] != ' ' && n + 1 < N) ++n;
+  std::memcpy(out, v, n);
+  out[n] = '\0';
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmd, int) {
@@ -343,21 +354,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmd, int) {
     if (!LoadLibraryA("ddraw.dll")) return 3;
     g_ddraw = true;
   }
-  char* mode = g_mode;
-  if (const char* m = Option(cmd, "/ddraw:")) {
-    size_t n = 0;
-    while (m[n] && m[n] != ' ' && n + 1 < sizeof g_mode) ++n;
-    std::memcpy(mode, m, n);
-    mode[n] = '\0';
-  }
+  const char* mode = g_mode;
+  Option_Word(cmd, "/ddraw:", g_mode);
   const bool fullScreen = mode[0] && std::strncmp(mode, "win", 3) != 0;
   char title[128] = "hookgame";
-  if (const char* t = Option(cmd, "/title:")) {
-    size_t n = 0;
-    while (t[n] && t[n] != ' ' && n + 1 < sizeof title) ++n;
-    std::memcpy(title, t, n);
-    title[n] = '\0';
-  }
+  Option_Word(cmd, "/title:", title);
   int x = 100, y = 100, w = 320, h = 200;
   if (const char* v = Option(cmd, "/x:")) x = std::atoi(v);
   if (const char* v = Option(cmd, "/y:")) y = std::atoi(v);
@@ -376,11 +377,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmd, int) {
   wc.lpszClassName = kClass;
   if (!RegisterClassA(&wc)) return 2;
   char mainClass[32] = "";
-  if (const char* c = Option(cmd, "/class:")) {
-    size_t n = 0;
-    while (c[n] && c[n] != ' ' && n + 1 < sizeof mainClass) ++n;
-    std::memcpy(mainClass, c, n);
-    mainClass[n] = '\0';
+  Option_Word(cmd, "/class:", mainClass);
+  if (mainClass[0]) {
     wc.lpszClassName = mainClass;
     if (!RegisterClassA(&wc)) return 2;
   }

@@ -189,32 +189,28 @@ TEST_F(Freeze, WithoutADictionaryTheFreezeEndsAtOnceAndChangesNothing) {
 TEST_F(Freeze, HoldsTheGamesDirectDrawAndUsesOnlyAnObjectTheGameStillHas) {
   Dictionary dict(run, false, false);
   Game game(run, "hookgame.exe", "/ddraw:32");
-  Start_Held(game);
-  const LRESULT refs = game.Query(testgame::kDirectDrawRefs);
-  ASSERT_GE(refs, 1);
-  Press_Hotkey();
-  ASSERT_TRUE(dict.Wait_Shows(1));
-  Expect_Frozen(game, "held");
-  EXPECT_EQ(game.Query(testgame::kDirectDrawRefs), refs + 1);
-  dict.Minimise();
-  ASSERT_TRUE(hookkit::Wait_Freeze_Over(game.Id()));
-  ASSERT_TRUE(game.Sync());
-  EXPECT_EQ(game.Query(testgame::kDirectDrawRefs), refs);
-
+  // A freeze by the hot key, its picture standing still: one reference more while frozen,
+  // everything as it was afterwards.
+  auto freeze_once = [&](int shows, const std::string& where) {
+    Start_Held(game);
+    const LRESULT refs = game.Query(testgame::kDirectDrawRefs);
+    ASSERT_GE(refs, 1) << where;
+    Game_State before = State_Of(game);
+    Press_Hotkey();
+    ASSERT_TRUE(dict.Wait_Shows(shows)) << where;
+    Expect_Frozen(game, where);
+    EXPECT_EQ(game.Query(testgame::kDirectDrawRefs), refs + 1) << where;
+    dict.Minimise();
+    ASSERT_TRUE(hookkit::Wait_Freeze_Over(game.Id())) << where;
+    ASSERT_TRUE(game.Sync());
+    EXPECT_EQ(game.Query(testgame::kDirectDrawRefs), refs) << where;
+    Expect_Same(before, State_Of(game), where);
+  };
+  freeze_once(1, "first object");
   // The game lets its object go and makes a new one.
   ASSERT_EQ(SendMessageA(game.Main(), testgame::kReplay, 1, 0), TRUE);
-  Start_Held(game);
-  const LRESULT newRefs = game.Query(testgame::kDirectDrawRefs);
-  ASSERT_GE(newRefs, 1);
-  Game_State before = State_Of(game);
-  Press_Hotkey();
-  ASSERT_TRUE(dict.Wait_Shows(2));
-  Expect_Frozen(game, "made anew");
-  EXPECT_EQ(game.Query(testgame::kDirectDrawRefs), newRefs + 1);
-  dict.Minimise();
-  ASSERT_TRUE(hookkit::Wait_Freeze_Over(game.Id()));
-  ASSERT_TRUE(game.Sync());
-  Expect_Same(before, State_Of(game), "made anew");
+  freeze_once(2, "made anew");
+  if (HasFatalFailure()) return;
 
   // The game lets its object go and plays on without DirectDraw: no freeze.
   ASSERT_EQ(SendMessageA(game.Main(), testgame::kReplay, 0, 0), TRUE);
