@@ -8,7 +8,7 @@ namespace {
 
 // DirectDraw's interfaces share their first methods at the same places of their tables.
 enum Surface_Slot : int { kSlotBlt = 5, kSlotFlip = 11, kSlotGetDC = 17, kSlotLock = 25 };
-enum DirectDraw_Slot : int { kSlotCreateSurface = 6 };
+enum DirectDraw_Slot : int { kSlotRelease = 2, kSlotCreateSurface = 6 };
 
 volatile LONG g_watchState = 0;  // 0 not started, 1 starting, 2 running, 3 refused
 volatile DWORD g_lastLookUp = 0;
@@ -18,14 +18,55 @@ constexpr int kRecentSurfaces = 4;
 void* volatile g_recentSurfaces[kRecentSurfaces] = {};
 volatile LONG g_nextRecent = 0;
 
+// The interfaces of the noted object that the game held when it was noted. The note holds no
+// reference (holding one would keep a released game's display mode and exclusive access
+// alive): instead, once one of these is let go entirely, the note is forgotten and taken again
+// at the game's next drawing.
+constexpr int kFaces = 4;
+void* volatile g_notedFaces[kFaces] = {};
+thread_local int t_noting = 0;  // the note's own QueryInterface and Release calls
+
+void Forget_Note() {
+  g_noted = nullptr;
+  for (void* volatile& face : g_notedFaces) face = nullptr;
+  for (void* volatile& seen : g_recentSurfaces) seen = nullptr;
+}
+
+bool Is_Noted_Face(void* face) {
+  if (!face) return false;
+  for (void* noted : g_notedFaces)
+    if (noted == face) return true;
+  return false;
+}
+
 // Notes the object behind any of its interfaces.
 void Note_DirectDraw(IUnknown* any) {
   if (!any) return;
+  ++t_noting;
   IDirectDraw* dd = nullptr;
   if (SUCCEEDED(any->QueryInterface(IID_IDirectDraw, reinterpret_cast<void**>(&dd))) && dd) {
-    g_noted = dd;
+    if (dd != g_noted) {
+      const IID* iids[kFaces] = {&IID_IDirectDraw, &IID_IDirectDraw2, &IID_IDirectDraw4,
+                                 &IID_IDirectDraw7};
+      // The interfaces the game holds: references beyond this look's own (and, for the
+      // IDirectDraw interface, beyond `dd`'s).
+      void* faces[kFaces] = {};
+      for (int i = 0; i < kFaces; ++i) {
+        void* face = nullptr;
+        if (FAILED(dd->QueryInterface(*iids[i], &face)) || !face) continue;
+        auto* unknown = static_cast<IUnknown*>(face);
+        const ULONG count = unknown->AddRef();
+        unknown->Release();
+        unknown->Release();
+        if (count > (i == 0 ? 3u : 2u)) faces[i] = face;
+      }
+      g_noted = nullptr;
+      for (int i = 0; i < kFaces; ++i) g_notedFaces[i] = faces[i];
+      g_noted = dd;
+    }
     dd->Release();  // the game holds the object; the note does not
   }
+  --t_noting;
 }
 
 // Notes the DirectDraw object of a surface, skipping surfaces seen lately.
@@ -40,7 +81,9 @@ void Note_Surface(void* surface) {
   IUnknown* owner = nullptr;
   if (SUCCEEDED(s2->GetDDInterface(reinterpret_cast<void**>(&owner))) && owner) {
     Note_DirectDraw(owner);
+    ++t_noting;
     owner->Release();
+    --t_noting;
   }
   s2->Release();
   LONG slot = InterlockedIncrement(&g_nextRecent) % kRecentSurfaces;
@@ -81,7 +124,16 @@ struct Surface_Methods {
 template <int Table>
 struct DirectDraw_Methods {
   using Create_Fn = HRESULT(WINAPI*)(void*, void*, void**, IUnknown*);
+  using Release_Fn = ULONG(WINAPI*)(void*);
   static inline void* createSurface = nullptr;
+  static inline void* release = nullptr;
+  // The game let go of an interface of the noted object: the object may be gone.
+  static ULONG WINAPI Release(void* self) {
+    const bool noted = !t_noting && Is_Noted_Face(self);
+    ULONG left = reinterpret_cast<Release_Fn>(release)(self);
+    if (noted && left == 0) Forget_Note();
+    return left;
+  }
   static HRESULT WINAPI CreateSurface(void* self, void* desc, void** surface, IUnknown* outer) {
     Note_DirectDraw(static_cast<IUnknown*>(self));
     return reinterpret_cast<Create_Fn>(createSurface)(self, desc, surface, outer);
@@ -125,6 +177,7 @@ void Patch_DirectDraw(IUnknown* dd, REFIID iid) {
   using M = DirectDraw_Methods<Table>;
   Patch(Table_Of(face), kSlotCreateSurface, reinterpret_cast<void*>(&M::CreateSurface),
         &M::createSurface);
+  Patch(Table_Of(face), kSlotRelease, reinterpret_cast<void*>(&M::Release), &M::release);
   static_cast<IUnknown*>(face)->Release();
 }
 

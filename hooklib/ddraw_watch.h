@@ -22,8 +22,10 @@ class CDDrawFinder {
  public:
   virtual ~CDDrawFinder() = default;
   // The DirectDraw object the process `pid` (this process) drew through last, or none: a pid
-  // of 0 or -1, another process, no DirectDrawCreate, or nothing noted yet. The object is not
-  // reference-counted for the caller; it stays valid while the game keeps it.
+  // of 0 or -1, another process, no DirectDrawCreate, nothing noted yet, or an object the game
+  // has let go of since (the note is forgotten when the game releases one of the object's
+  // interfaces entirely, and taken again at its next drawing). The object is not
+  // reference-counted for the caller; a caller that keeps it adds a reference of its own.
   IDirectDraw* FindGameDirectDraw(DWORD pid);
 };
 

@@ -25,7 +25,7 @@ namespace {
 // Per-process state of the freeze.
 HWND hGameWnd = nullptr;  // the game window of the current or last freeze; never reset
 WNDPROC pfnOldGameWndProc = nullptr;
-IDirectDraw* pGameDirectDraw = nullptr;
+IDirectDraw* pGameDirectDraw = nullptr;  // held by the freeze while it runs
 HWND volatile hFreezeDlg = nullptr;
 HANDLE volatile hDialogThread = nullptr;
 PALETTEENTRY SavedPalette[kPaletteSize] = {};
@@ -416,15 +416,22 @@ void FreezeGame(DWORD processId, int triggerKind) {
   hGameWnd = game;
   CDDrawFinder finder;
   pGameDirectDraw = finder.FindGameDirectDraw(processId);
-  if (!pGameDirectDraw || !Screen_Lockable(pGameDirectDraw)) return;
-  pfnOldGameWndProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
-      hGameWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GameWndProc)));
-  RunFreezeDialog();
-  if (triggerKind == kTriggerMouseChord) PostMessageA(hGameWnd, WM_RBUTTONUP, 0, 0);
-  if (pfnOldGameWndProc) {
-    SetWindowLongPtrA(hGameWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnOldGameWndProc));
-    pfnOldGameWndProc = nullptr;
+  if (!pGameDirectDraw) return;
+  // The freeze holds the object until it is over, whatever the game does meanwhile.
+  pGameDirectDraw->AddRef();
+  if (Screen_Lockable(pGameDirectDraw)) {
+    pfnOldGameWndProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(
+        hGameWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&GameWndProc)));
+    RunFreezeDialog();
+    if (triggerKind == kTriggerMouseChord) PostMessageA(hGameWnd, WM_RBUTTONUP, 0, 0);
+    if (pfnOldGameWndProc) {
+      SetWindowLongPtrA(hGameWnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(pfnOldGameWndProc));
+      pfnOldGameWndProc = nullptr;
+    }
   }
+  IDirectDraw* held = pGameDirectDraw;
+  pGameDirectDraw = nullptr;
+  held->Release();
 }
 
 }  // namespace trhook95

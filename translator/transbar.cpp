@@ -24,6 +24,7 @@ namespace {
 constexpr UINT_PTR kSlideTimer = 6000;
 constexpr UINT_PTR kDictPollTimer = 7000;
 constexpr int kHelpContext = 0x20080;
+constexpr DWORD kForegroundWait = 1000;  // ms
 
 const char kDictClass[] = "VORDEXWND";
 const char kDictTitle[] = "青岚墨典";
@@ -756,17 +757,24 @@ void CTransBar::OnNavBar() {
 
 // --- comparison ---
 
-void CTransBar::OnCompareLeftRight() {
+// The comparison commands live on the bar's own popups, which bring the bar to the front;
+// the companion library compares the window in front, so the target goes in front again
+// first (the other program takes the activation in its own time: up to a second). Without a
+// target of another program, or one that does not come forward, there is nothing to compare.
+void CTransBar::Start_Comparison(int(__cdecl* start)()) {
   if (m_comparing) return;
-  LeftrightComptrans32();
+  HWND target = g_hTargetWnd;
+  if (!target || !IsWindow(target) || !Of_Other_Process(target)) return;
+  SetForegroundWindow(target);
+  const DWORD began = GetTickCount();
+  while (GetForegroundWindow() != target && GetTickCount() - began < kForegroundWait) Sleep(10);
+  if (GetForegroundWindow() != target) return;
+  start();
   m_comparing = true;
 }
 
-void CTransBar::OnCompareUpDown() {
-  if (m_comparing) return;
-  UpdownComptrans32();
-  m_comparing = true;
-}
+void CTransBar::OnCompareLeftRight() { Start_Comparison(LeftrightComptrans32); }
+void CTransBar::OnCompareUpDown() { Start_Comparison(UpdownComptrans32); }
 
 void CTransBar::OnCompareOff() {
   if (!m_comparing) return;

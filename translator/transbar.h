@@ -126,6 +126,7 @@ class CTransBar : public appfw::CWnd {
   void Register_Hot_Keys();
   void Unregister_Hot_Keys();
   void Translate_Target(int mode);
+  void Start_Comparison(int(__cdecl* start)());
   void Choose_Code(int code);
   void Choose_Prof_Dict(int index);
   void Open_Package_Editor();

@@ -18,8 +18,10 @@ LONG g_pings = 0;
 LONG g_extra = 0;
 LONG g_withheld = 0;
 LONG g_rButtonUps = 0;
+LONG g_extraRButtonUps = 0;
 bool g_ddraw = false;
 const char kClass[] = "QuillonHookGame";
+const char kMciClass[] = "MCIWndClass";
 
 // --- DirectDraw play ----------------------------------------------------------------------------
 
@@ -161,6 +163,35 @@ LRESULT Cursor_Count() {
   return ShowCursor(FALSE);
 }
 
+LRESULT DirectDraw_Refs() {
+  if (!g_play.dd) return -1;
+  g_play.dd->AddRef();
+  return static_cast<LRESULT>(g_play.dd->Release());
+}
+
+void Release_Play() {
+  KillTimer(g_main, kFrameTimer);
+  if (g_play.palette) g_play.palette->Release();
+  if (g_play.primary) g_play.primary->Release();
+  if (g_play.dd) g_play.dd->Release();
+  g_play.palette = nullptr;
+  g_play.primary = nullptr;
+  g_play.dd = nullptr;
+}
+
+LRESULT Mci_Windows() {
+  LRESULT n = 0;
+  for (HWND w = FindWindowExA(nullptr, nullptr, kMciClass, nullptr); w;
+       w = FindWindowExA(nullptr, w, kMciClass, nullptr)) {
+    DWORD pid = 0;
+    GetWindowThreadProcessId(w, &pid);
+    if (pid == GetCurrentProcessId()) ++n;
+  }
+  return n;
+}
+
+char g_mode[8] = "";
+
 bool Start_Play(const char* mode) {
   using Create_Fn = HRESULT(WINAPI*)(GUID*, IDirectDraw**, IUnknown*);
   HMODULE ddraw = GetModuleHandleA("ddraw.dll");
@@ -194,10 +225,12 @@ bool Start_Play(const char* mode) {
                                            &g_play.palette, nullptr)))
       g_play.primary->SetPalette(g_play.palette);
   }
-  if (!g_play.windowed) ShowCursor(FALSE);
-  g_play.counterThread = CreateThread(nullptr, 0, Counter_Thread, nullptr, 0, nullptr);
-  g_play.sleeperThread = CreateThread(nullptr, 0, Sleeper_Thread, nullptr, CREATE_SUSPENDED,
-                                      nullptr);
+  if (!g_play.windowed && !g_play.counterThread) ShowCursor(FALSE);
+  if (!g_play.counterThread) {
+    g_play.counterThread = CreateThread(nullptr, 0, Counter_Thread, nullptr, 0, nullptr);
+    g_play.sleeperThread = CreateThread(nullptr, 0, Sleeper_Thread, nullptr, CREATE_SUSPENDED,
+                                        nullptr);
+  }
   Draw_Frame();
   SetTimer(g_main, kFrameTimer, 40, nullptr);
   return true;
@@ -223,6 +256,9 @@ LRESULT Answer(WPARAM what) {
     case testgame::kRButtonUps: return g_rButtonUps;
     case testgame::kCursorCount: return Cursor_Count();
     case testgame::kDepth: return g_play.primary ? g_play.bits : 0;
+    case testgame::kDirectDrawRefs: return DirectDraw_Refs();
+    case testgame::kMciWindows: return Mci_Windows();
+    case testgame::kExtraRButtonUps: return g_extraRButtonUps;
     default: return -1;
   }
 }
@@ -239,7 +275,7 @@ LRESULT CALLBACK Game_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       if ((wp & 0xFFF0) == SC_KEYMENU) return 0;
       break;
     case WM_RBUTTONUP:
-      if (wp == 0 && lp == 0) ++g_rButtonUps;
+      if (wp == 0 && lp == 0) ++(hwnd == g_main ? g_rButtonUps : g_extraRButtonUps);
       return 0;
     case WM_TIMER:
       ++g_withheld;
@@ -261,6 +297,9 @@ LRESULT CALLBACK Game_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case testgame::kHold:
       g_play.held = wp != 0;
       return 0;
+    case testgame::kReplay:
+      Release_Play();
+      return wp ? Start_Play(g_mode) : TRUE;
     case testgame::kCreateWindow: {
       char title[64];
       std::snprintf(title, sizeof title, "hookgame extra %ld", g_extra + 1);
@@ -296,6 +335,17 @@ const char* Option(const char* cmd, const char* name) {
   return p ? p + std::strlen(name) : nullptr;
 }
 
+// The word after an option ("/name:word"), cut to the buffer; empty when the option is absent.
+template <size_t N>
+void Option_Word(const char* cmd, const char* name, char (&out)[N]) {
+  const char* v = Option(cmd, name);
+  if (!v) return;
+  size_t n = 0;
+  while (v[n] && v[n] != ' ' && n + 1 < N) ++n;
+  std::memcpy(out, v, n);
+  out[n] = '\0';
+}
+
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmd, int) {
@@ -304,21 +354,11 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmd, int) {
     if (!LoadLibraryA("ddraw.dll")) return 3;
     g_ddraw = true;
   }
-  char mode[8] = "";
-  if (const char* m = Option(cmd, "/ddraw:")) {
-    size_t n = 0;
-    while (m[n] && m[n] != ' ' && n + 1 < sizeof mode) ++n;
-    std::memcpy(mode, m, n);
-    mode[n] = '\0';
-  }
+  const char* mode = g_mode;
+  Option_Word(cmd, "/ddraw:", g_mode);
   const bool fullScreen = mode[0] && std::strncmp(mode, "win", 3) != 0;
   char title[128] = "hookgame";
-  if (const char* t = Option(cmd, "/title:")) {
-    size_t n = 0;
-    while (t[n] && t[n] != ' ' && n + 1 < sizeof title) ++n;
-    std::memcpy(title, t, n);
-    title[n] = '\0';
-  }
+  Option_Word(cmd, "/title:", title);
   int x = 100, y = 100, w = 320, h = 200;
   if (const char* v = Option(cmd, "/x:")) x = std::atoi(v);
   if (const char* v = Option(cmd, "/y:")) y = std::atoi(v);
@@ -336,8 +376,23 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR cmd, int) {
   wc.hbrBackground = mode[0] ? nullptr : reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
   wc.lpszClassName = kClass;
   if (!RegisterClassA(&wc)) return 2;
+  char mainClass[32] = "";
+  Option_Word(cmd, "/class:", mainClass);
+  if (mainClass[0]) {
+    wc.lpszClassName = mainClass;
+    if (!RegisterClassA(&wc)) return 2;
+  }
+  if (Option(cmd, "/mci")) {
+    wc.lpfnWndProc = DefWindowProcA;
+    wc.lpszClassName = kMciClass;
+    if (!RegisterClassA(&wc) ||
+        !CreateWindowExA(0, kMciClass, "hookgame movie", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 100,
+                         160, 120, nullptr, nullptr, instance, nullptr))
+      return 2;
+  }
   DWORD style = fullScreen ? WS_POPUP | WS_VISIBLE : WS_OVERLAPPEDWINDOW | WS_VISIBLE;
-  g_main = CreateWindowExA(fullScreen ? WS_EX_TOPMOST : 0, kClass, title, style, x, y, w, h,
+  g_main = CreateWindowExA(fullScreen ? WS_EX_TOPMOST : 0, mainClass[0] ? mainClass : kClass,
+                           title, style, x, y, w, h,
                            nullptr, nullptr, instance, nullptr);
   if (!g_main) return 1;
   if (mode[0] && !Start_Play(mode)) return 4;

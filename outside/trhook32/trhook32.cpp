@@ -23,8 +23,10 @@
  * arguments separated by spaces (windows as decimal handle values, texts in double quotes). It
  * fails InitHooks32 while TRHOOK32_FAIL_INIT is "1", and after LeftrightComptrans32 or
  * UpdownComptrans32 sends WM_COMPWND_SETTARGET to the window given to InitHooks32, with the
- * window last given to SetTransFlag32 (or, before any, the foreground window) as the window to
- * compare.
+ * foreground window as the window to compare; when that window belongs to the translator
+ * itself (the process of the window given to InitHooks32), nothing is sent. SetChnEngMenu32
+ * tells every process at once, so that a localised program shows its menus in the new form
+ * without another command.
  *
  * Beside that record it keeps a second one, trhook95-state.log in the same folder, of what it
  * sees of trhook95 in its process at each call, so that the order of the calls into both
@@ -42,8 +44,10 @@
 #include <string.h>
 
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "standin_record.h"
 #include "translate_logic.h"
@@ -74,7 +78,6 @@ static Shared_State g_shared __attribute__((section(".trshare"), shared)) = {
     NULL, NULL, NULL, NULL, {0}, 0, -1, 0, 0, {0}};
 
 static HMODULE g_module;
-static HWND g_lastTarget;
 /* The text code in force, as this process set it (the translator's own setting). */
 static int g_code = -1;
 
@@ -145,6 +148,7 @@ static unsigned long hwnd_value(HWND h) { return (unsigned long)(ULONG_PTR)h; }
 static const LPARAM kCommandMark = 0x54524833; /* "TRH3": our command, not a stray message */
 static const UINT kCodePage = 936;               /* packages and dictionaries are GBK texts */
 static const DWORD kCommandWait = 10000;         /* ms a command may take in the target */
+static const WPARAM kRefreshMenus = 0x100;       /* command: the bilingual switch changed */
 
 namespace {
 
@@ -197,16 +201,21 @@ std::wstring Window_Text(HWND h) {
 }
 
 /* What one process keeps: its mode, the tables read at the last command and the originals of
- * every text changed. */
+ * every text changed. The lock guards all of it and is never held across a call that sends a
+ * message: another thread of the process may be waiting for it in its own hook. Window texts
+ * are therefore read before the lock is taken and set after it is let go. */
 struct Process_State {
   CRITICAL_SECTION lock;
-  int mode = 0; /* 0 as the program made it, TRANS_MODE_LOCALISE or TRANS_MODE_QUICK */
+  volatile LONG mode = 0; /* 0 as the program made it, TRANS_MODE_LOCALISE or TRANS_MODE_QUICK */
   bool bilingual = false;
   Package_Table package;
   Word_Dictionary user, professional;
   bool useUser = false, useProfessional = false;
   std::map<HWND, std::wstring> windows;
   std::map<std::pair<HMENU, UINT>, std::wstring> menus;
+  /* Windows whose text the library is setting now, from whichever thread: their WM_SETTEXT is
+   * the library's own, not a new text of the program. */
+  std::map<HWND, int> setting;
   Process_State() { InitializeCriticalSection(&lock); }
 };
 
@@ -215,13 +224,33 @@ Process_State* State() {
   return state;
 }
 
-/* Set while the library itself changes a text, so that the hooks leave that change alone. */
-thread_local int t_changing = 0;
-
 struct Locked {
   explicit Locked(Process_State* s) : state(s) { EnterCriticalSection(&s->lock); }
   ~Locked() { LeaveCriticalSection(&state->lock); }
+  Locked(const Locked&) = delete;
+  Locked& operator=(const Locked&) = delete;
   Process_State* state;
+};
+
+/* A window as seen before the lock was taken. */
+struct Seen {
+  HWND window;
+  std::wstring text;
+  RECT rect;
+};
+
+/* A text to give a window; a translation only while the window still shows the text it was
+ * made from (the program may have set another one meanwhile). */
+struct Text_Change {
+  std::wstring to, from;
+  bool onlyFrom;
+};
+
+/* What is done once the lock is let go: the texts to give windows (set only where they differ)
+ * and the menu bars to draw anew. */
+struct Pending {
+  std::map<HWND, Text_Change> texts;
+  std::vector<HWND> menuBars;
 };
 
 bool Translation_Of(Process_State* s, const std::wstring& original, bool menu, std::wstring* out) {
@@ -255,20 +284,49 @@ bool Interface_Window(HWND h) {
          lstrcmpiA(cls, "#32770") == 0;
 }
 
-void Set_Text(HWND h, const std::wstring& text) {
-  ++t_changing;
-  SetWindowTextW(h, text.c_str());
-  --t_changing;
+bool Is_Top_Level(HWND h) { return !(GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD); }
+
+void Note_Window(HWND h, std::vector<Seen>* out) {
+  if (!Interface_Window(h)) return;
+  Seen seen = {h, Window_Text(h), {0, 0, 0, 0}};
+  GetWindowRect(h, &seen.rect);
+  out->push_back(seen);
 }
 
-void Translate_Window(Process_State* s, HWND h) {
-  if (!Interface_Window(h)) return;
-  auto kept = s->windows.find(h);
-  const std::wstring original = kept != s->windows.end() ? kept->second : Window_Text(h);
+BOOL CALLBACK Note_Child(HWND h, LPARAM out) {
+  Note_Window(h, (std::vector<Seen>*)out);
+  return TRUE;
+}
+
+/* A window and all its children, with their texts (read without the lock). */
+void Collect_Tree(HWND top, std::vector<Seen>* out) {
+  Note_Window(top, out);
+  EnumChildWindows(top, Note_Child, (LPARAM)out);
+}
+
+BOOL CALLBACK Note_Top(HWND h, LPARAM out) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(h, &pid);
+  if (pid == GetCurrentProcessId() && IsWindowVisible(h)) Collect_Tree(h, (std::vector<Seen>*)out);
+  return TRUE;
+}
+
+/* The visible top-level windows of this process, of every thread, and their children. */
+std::vector<Seen> Collect_Process() {
+  std::vector<Seen> seen;
+  EnumWindows(Note_Top, (LPARAM)&seen);
+  return seen;
+}
+
+/* Decides the text of one window seen; `kept` holds the originals known before. */
+void Translate_Seen(Process_State* s, const Seen& seen, const std::map<HWND, std::wstring>& kept,
+                    Pending* out) {
+  auto known = kept.find(seen.window);
+  const std::wstring original = known != kept.end() ? known->second : seen.text;
   std::wstring chinese;
   if (!Translation_Of(s, original, false, &chinese)) return;
-  s->windows[h] = original;
-  if (Window_Text(h) != chinese) Set_Text(h, chinese);
+  s->windows[seen.window] = original;
+  out->texts[seen.window] = Text_Change{chinese, seen.text, true};
 }
 
 void Translate_Menu(Process_State* s, HMENU menu, int depth) {
@@ -302,59 +360,69 @@ void Translate_Menu(Process_State* s, HMENU menu, int depth) {
   }
 }
 
-BOOL CALLBACK Translate_Child(HWND h, LPARAM state) {
-  Translate_Window((Process_State*)state, h);
-  return TRUE;
+void Set_Menu_Text(HMENU menu, UINT position, std::wstring text) {
+  MENUITEMINFOW set = {};
+  set.cbSize = sizeof set;
+  set.fMask = MIIM_STRING;
+  set.dwTypeData = &text[0];
+  SetMenuItemInfoW(menu, position, TRUE, &set);
 }
 
-void Translate_Tree(Process_State* s, HWND top) {
-  Translate_Window(s, top);
-  EnumChildWindows(top, Translate_Child, (LPARAM)s);
-  if (!(GetWindowLongPtrA(top, GWL_STYLE) & WS_CHILD)) {
-    HMENU menu = GetMenu(top);
-    if (menu && IsMenu(menu)) {
-      Translate_Menu(s, menu, 0);
-      DrawMenuBar(top);
-    }
-  }
+/* Translates the menu bar of a top-level window seen; the bar is drawn after the lock. */
+void Translate_Menu_Bar(Process_State* s, HWND top, Pending* out) {
+  if (!Is_Top_Level(top)) return;
+  HMENU menu = GetMenu(top);
+  if (!menu || !IsMenu(menu)) return;
+  Translate_Menu(s, menu, 0);
+  out->menuBars.push_back(top);
 }
 
-BOOL CALLBACK Translate_Top(HWND h, LPARAM state) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(h, &pid);
-  if (pid == GetCurrentProcessId() && IsWindowVisible(h)) Translate_Tree((Process_State*)state, h);
-  return TRUE;
-}
-
-BOOL CALLBACK Redraw_Menu_Bar(HWND h, LPARAM) {
-  DWORD pid = 0;
-  GetWindowThreadProcessId(h, &pid);
-  if (pid == GetCurrentProcessId() && GetMenu(h)) DrawMenuBar(h);
-  return TRUE;
-}
-
-/* Gives every changed text its original back, byte for byte. */
-void Restore_All(Process_State* s) {
+/* Gives every changed text its original back, byte for byte: menus at once, windows through
+ * `out`. */
+void Restore_All(Process_State* s, Pending* out) {
   for (const auto& kept : s->windows) {
     DWORD pid = 0;
     if (!IsWindow(kept.first) || !GetWindowThreadProcessId(kept.first, &pid) ||
         pid != GetCurrentProcessId()) {
       continue;
     }
-    if (Window_Text(kept.first) != kept.second) Set_Text(kept.first, kept.second);
+    out->texts[kept.first] = Text_Change{kept.second, std::wstring(), false};
   }
   for (const auto& kept : s->menus) {
-    if (!IsMenu(kept.first.first)) continue;
-    std::wstring text = kept.second;
-    MENUITEMINFOW set = {};
-    set.cbSize = sizeof set;
-    set.fMask = MIIM_STRING;
-    set.dwTypeData = &text[0];
-    SetMenuItemInfoW(kept.first.first, kept.first.second, TRUE, &set);
+    if (IsMenu(kept.first.first)) Set_Menu_Text(kept.first.first, kept.first.second, kept.second);
   }
   s->windows.clear();
   s->menus.clear();
-  EnumWindows(Redraw_Menu_Bar, 0);
+}
+
+BOOL CALLBACK Note_Menu_Bar(HWND h, LPARAM out) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(h, &pid);
+  if (pid == GetCurrentProcessId() && GetMenu(h)) ((Pending*)out)->menuBars.push_back(h);
+  return TRUE;
+}
+
+/* Sets the texts decided and draws the menu bars, with the lock let go: the windows may
+ * belong to other threads of the process. */
+void Apply(Process_State* s, const Pending& pending) {
+  for (const auto& change : pending.texts) {
+    HWND h = change.first;
+    if (!IsWindow(h)) continue;
+    const std::wstring now = Window_Text(h);
+    if (now == change.second.to || (change.second.onlyFrom && now != change.second.from)) continue;
+    {
+      Locked lock(s);
+      ++s->setting[h];
+    }
+    SetWindowTextW(h, change.second.to.c_str());
+    {
+      Locked lock(s);
+      if (--s->setting[h] <= 0) s->setting.erase(h);
+    }
+  }
+  for (HWND h : pending.menuBars) {
+    if (IsWindow(h)) DrawMenuBar(h);
+  }
 }
 
 /* Reads the package of this process's program and the chosen dictionaries from the
@@ -395,26 +463,56 @@ void Load_Tables(Process_State* s) {
 
 void Run_Command(int mode) {
   Process_State* s = State();
-  Locked lock(s);
-  Load_Tables(s);
-  Restore_All(s);
-  s->mode = 0;
-  if (mode == TRANS_MODE_LOCALISE || mode == TRANS_MODE_QUICK) {
-    s->mode = mode;
-    EnumWindows(Translate_Top, (LPARAM)s);
+  const bool translate = mode == TRANS_MODE_LOCALISE || mode == TRANS_MODE_QUICK;
+  const std::vector<Seen> seen = translate ? Collect_Process() : std::vector<Seen>();
+  Pending pending;
+  {
+    Locked lock(s);
+    Load_Tables(s);
+    const std::map<HWND, std::wstring> kept = s->windows;
+    Restore_All(s, &pending);
+    s->mode = 0;
+    if (translate) {
+      s->mode = mode;
+      for (const Seen& one : seen) {
+        Translate_Seen(s, one, kept, &pending);
+        if (Is_Top_Level(one.window)) Translate_Menu_Bar(s, one.window, &pending);
+      }
+    }
   }
+  if (!translate) EnumWindows(Note_Menu_Bar, (LPARAM)&pending);
+  Apply(s, pending);
+}
+
+/* The bilingual switch changed: a localised process shows its menus in the new form at once. */
+void Refresh_Menus() {
+  Process_State* s = State();
+  Pending pending;
+  {
+    Locked lock(s);
+    s->bilingual = g_shared.bilingual != 0;
+    if (s->mode != TRANS_MODE_LOCALISE) return;
+    for (const auto& kept : s->menus) {
+      std::wstring chinese;
+      if (IsMenu(kept.first.first) && Translation_Of(s, kept.second, true, &chinese)) {
+        Set_Menu_Text(kept.first.first, kept.first.second, chinese);
+      }
+    }
+  }
+  EnumWindows(Note_Menu_Bar, (LPARAM)&pending);
+  Apply(s, pending);
 }
 
 /* The compared window's texts, translated, at their places in the comparison window. */
-struct Draw_Context {
-  Process_State* state;
-  HDC dc;
-  RECT window; /* the compared window, screen */
+struct Label {
+  std::wstring text;
+  RECT rect; /* screen */
+  UINT format;
 };
 
-std::wstring Shown_Original(Process_State* s, HWND h) {
-  auto kept = s->windows.find(h);
-  return kept != s->windows.end() ? kept->second : Window_Text(h);
+std::wstring Shown_Original(Process_State* s, const Seen& seen) {
+  auto kept = s->windows.find(seen.window);
+  return kept != s->windows.end() ? kept->second : seen.text;
 }
 
 bool Compare_Translation(Process_State* s, const std::wstring& original, std::wstring* out) {
@@ -427,30 +525,69 @@ bool Compare_Translation(Process_State* s, const std::wstring& original, std::ws
   return true;
 }
 
-void Draw_Text_At(Draw_Context* c, const std::wstring& text, RECT r, UINT format) {
-  OffsetRect(&r, -c->window.left, -c->window.top);
-  DrawTextW(c->dc, text.c_str(), (int)text.size(), &r, format | DT_NOCLIP);
-}
-
-BOOL CALLBACK Draw_Child(HWND h, LPARAM context) {
-  Draw_Context* c = (Draw_Context*)context;
-  if (!IsWindowVisible(h) || !Interface_Window(h)) return TRUE;
-  std::wstring text = Shown_Original(c->state, h), chinese;
-  if (text.empty()) return TRUE;
-  if (Compare_Translation(c->state, text, &chinese)) text = chinese;
-  RECT r;
-  GetWindowRect(h, &r);
-  Draw_Text_At(c, text, r, DT_LEFT | DT_WORDBREAK);
-  return TRUE;
-}
-
 void Draw_Comparison(HWND compared) {
   HWND compareWnd = g_shared.compareWnd;
   HWND top = GetAncestor(compared, GA_ROOT);
   if (!compareWnd || !IsWindow(compareWnd) || !top) return;
   Process_State* s = State();
-  Locked lock(s);
-  Load_Tables(s);
+
+  /* What the window shows, read before the lock. */
+  std::vector<Seen> seen;
+  Collect_Tree(top, &seen);
+  if (seen.empty() || seen[0].window != top) {
+    Seen caption = {top, Window_Text(top), {0, 0, 0, 0}};
+    seen.insert(seen.begin(), caption);
+  }
+  RECT window;
+  GetWindowRect(top, &window);
+  HMENU menu = GetMenu(top);
+  struct Menu_Slot {
+    UINT position;
+    std::wstring text;
+    RECT rect;
+  };
+  std::vector<Menu_Slot> slots;
+  int count = menu ? GetMenuItemCount(menu) : 0;
+  for (int i = 0; i < count; ++i) {
+    Menu_Slot slot = {(UINT)i, L"", {0, 0, 0, 0}};
+    wchar_t item[256];
+    if (!GetMenuItemRect(top, menu, (UINT)i, &slot.rect)) continue;
+    if (GetMenuStringW(menu, (UINT)i, item, 256, MF_BYPOSITION) > 0) slot.text = item;
+    slots.push_back(slot);
+  }
+
+  /* Their translations, under the lock. */
+  std::vector<Label> labels;
+  {
+    Locked lock(s);
+    Load_Tables(s);
+    std::wstring chinese;
+    std::wstring caption = Shown_Original(s, seen[0]);
+    if (Compare_Translation(s, caption, &chinese)) caption = chinese;
+    RECT band = window;
+    band.left += GetSystemMetrics(SM_CXFRAME) + 4;
+    band.top += GetSystemMetrics(SM_CYFRAME);
+    band.bottom = band.top + GetSystemMetrics(SM_CYCAPTION);
+    labels.push_back({caption, band, DT_LEFT | DT_VCENTER | DT_SINGLELINE});
+    for (const Menu_Slot& slot : slots) {
+      auto kept = s->menus.find(std::make_pair(menu, slot.position));
+      std::wstring text = kept != s->menus.end() ? kept->second : slot.text;
+      if (Compare_Translation(s, text, &chinese)) text = chinese;
+      /* A menu bar slot is as wide as the English title: the words alone fit it best. */
+      const std::string words = trhook32::Split_Text(To_Ansi(text)).words;
+      if (!words.empty()) text = To_Wide(words);
+      labels.push_back({text, slot.rect, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX});
+    }
+    for (size_t i = 1; i < seen.size(); ++i) {
+      if (!IsWindowVisible(seen[i].window)) continue;
+      std::wstring text = Shown_Original(s, seen[i]);
+      if (text.empty()) continue;
+      if (Compare_Translation(s, text, &chinese)) text = chinese;
+      labels.push_back({text, seen[i].rect, DT_LEFT | DT_WORDBREAK});
+    }
+  }
+
+  /* Drawn with the lock let go. */
   HDC dc = GetDC(compareWnd);
   if (!dc) return;
   RECT client;
@@ -459,66 +596,44 @@ void Draw_Comparison(HWND compared) {
   HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(0, 0, 128));
-  Draw_Context c = {s, dc, {0, 0, 0, 0}};
-  GetWindowRect(top, &c.window);
-
-  std::wstring caption = Shown_Original(s, top), chinese;
-  if (Compare_Translation(s, caption, &chinese)) caption = chinese;
-  RECT band = c.window;
-  band.left += GetSystemMetrics(SM_CXFRAME) + 4;
-  band.top += GetSystemMetrics(SM_CYFRAME);
-  band.bottom = band.top + GetSystemMetrics(SM_CYCAPTION);
-  Draw_Text_At(&c, caption, band, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-
-  HMENU menu = GetMenu(top);
-  int count = menu ? GetMenuItemCount(menu) : 0;
-  for (int i = 0; i < count; ++i) {
-    RECT r;
-    wchar_t item[256];
-    if (!GetMenuItemRect(top, menu, (UINT)i, &r)) continue;
-    const std::pair<HMENU, UINT> key(menu, (UINT)i);
-    auto kept = s->menus.find(key);
-    std::wstring text;
-    if (kept != s->menus.end()) {
-      text = kept->second;
-    } else if (GetMenuStringW(menu, (UINT)i, item, 256, MF_BYPOSITION) > 0) {
-      text = item;
-    }
-    if (Compare_Translation(s, text, &chinese)) text = chinese;
-    /* A menu bar slot is as wide as the English title: the words alone fit it best. */
-    const std::string words = trhook32::Split_Text(To_Ansi(text)).words;
-    if (!words.empty()) text = To_Wide(words);
-    Draw_Text_At(&c, text, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+  for (const Label& label : labels) {
+    RECT r = label.rect;
+    OffsetRect(&r, -window.left, -window.top);
+    DrawTextW(dc, label.text.c_str(), (int)label.text.size(), &r, label.format | DT_NOCLIP);
   }
-  EnumChildWindows(top, Draw_Child, (LPARAM)&c);
   SelectObject(dc, oldFont);
   ReleaseDC(compareWnd, dc);
 }
 
-bool Is_Top_Level(HWND h) { return !(GetWindowLongPtrA(h, GWL_STYLE) & WS_CHILD); }
-
 /* A window or menu the program shows while its process is translated. */
 void On_Window_Message(HWND h, UINT message, WPARAM wParam) {
   Process_State* s = State();
-  if (t_changing || s->mode == 0) return;
-  Locked lock(s);
-  switch (message) {
-    case WM_INITDIALOG: Translate_Tree(s, h); break;
-    case WM_INITMENUPOPUP: Translate_Menu(s, (HMENU)wParam, 0); break;
-    case WM_CREATE:
-      /* A top-level window with its menu; a control as it comes (the dialog manager makes a
-       * dialog's controls before the dialog is initialised). */
-      if (Is_Top_Level(h)) Translate_Tree(s, h);
-      else Translate_Window(s, h);
-      break;
-    case WM_SETTEXT:
-      /* The program changed a text: that is the new original. */
-      if (Interface_Window(h)) {
-        s->windows.erase(h);
-        Translate_Window(s, h);
-      }
-      break;
+  if (s->mode == 0) return;
+  if (message == WM_INITMENUPOPUP) {
+    Locked lock(s);
+    Translate_Menu(s, (HMENU)wParam, 0);
+    return;
   }
+  /* WM_INITDIALOG: the dialog and its controls; WM_CREATE: a top-level window with its menu,
+   * a control as it comes (the dialog manager makes a dialog's controls before the dialog is
+   * initialised); WM_SETTEXT: the program changed a text, which is the new original. */
+  std::vector<Seen> seen;
+  if (message == WM_INITDIALOG || (message == WM_CREATE && Is_Top_Level(h))) {
+    Collect_Tree(h, &seen);
+  } else if (Interface_Window(h)) {
+    Note_Window(h, &seen);
+  }
+  Pending pending;
+  {
+    Locked lock(s);
+    if (message == WM_SETTEXT) {
+      if (s->setting.count(h)) return; /* the library's own change */
+      s->windows.erase(h);
+    }
+    for (const Seen& one : seen) Translate_Seen(s, one, s->windows, &pending);
+    if (message != WM_SETTEXT) Translate_Menu_Bar(s, h, &pending);
+  }
+  Apply(s, pending);
 }
 
 LRESULT CALLBACK Call_Wnd_Proc(int code, WPARAM wParam, LPARAM lParam) {
@@ -526,7 +641,11 @@ LRESULT CALLBACK Call_Wnd_Proc(int code, WPARAM wParam, LPARAM lParam) {
     const CWPSTRUCT* m = (const CWPSTRUCT*)lParam;
     if (m->message == Command_Message() && m->lParam == kCommandMark) {
       try {
-        Run_Command((int)m->wParam);
+        if (m->wParam == kRefreshMenus) {
+          Refresh_Menus();
+        } else {
+          Run_Command((int)m->wParam);
+        }
       } catch (...) {
       }
     }
@@ -570,6 +689,16 @@ void Remove_Hooks() {
   }
 }
 
+/* Sends the refresh command to the first top-level window of each process met. */
+BOOL CALLBACK Tell_Process(HWND h, LPARAM told) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(h, &pid);
+  if (pid && ((std::set<DWORD>*)told)->insert(pid).second) {
+    SendNotifyMessageA(h, Command_Message(), kRefreshMenus, kCommandMark);
+  }
+  return TRUE;
+}
+
 }  // namespace
 
 /* ---- the thirteen functions ---- */
@@ -605,7 +734,6 @@ int __cdecl ClearHooks32(void) {
 
 int __cdecl SetTransFlag32(HWND target, int mode) {
   record("SetTransFlag32 %lu %d", hwnd_value(target), mode);
-  g_lastTarget = target;
   /* A target that is gone, or one that does not answer, is left alone. */
   if (!target || !IsWindow(target)) return 0;
   DWORD_PTR result = 0;
@@ -634,6 +762,9 @@ int __cdecl SetInterfaceType32(int type) {
 int __cdecl SetChnEngMenu32(int bilingual) {
   record("SetChnEngMenu32 %d", bilingual);
   g_shared.bilingual = bilingual;
+  /* Every process is told, without waiting for any: a localised one redraws its menus. */
+  std::set<DWORD> told;
+  EnumWindows(Tell_Process, (LPARAM)&told);
   return 1;
 }
 
@@ -664,9 +795,14 @@ int __cdecl SetCompatibleFlag32(const char* packFolder, int length, int flag) {
 
 static int start_comparison(const char* name, WPARAM layout) {
   record("%s", name);
-  HWND compared = g_lastTarget ? g_lastTarget : GetForegroundWindow();
+  /* The window in front, never one of the translator's own (the comparison window's process):
+   * the translator brings its target forward before it asks. */
+  HWND compared = GetForegroundWindow();
   HWND compareWnd = g_shared.compareWnd;
-  if (compareWnd && IsWindow(compareWnd)) {
+  DWORD comparedPid = 0, translatorPid = 0;
+  if (compared) GetWindowThreadProcessId(compared, &comparedPid);
+  if (compareWnd) GetWindowThreadProcessId(compareWnd, &translatorPid);
+  if (compared && comparedPid != translatorPid && IsWindow(compareWnd)) {
     SendMessageA(compareWnd, WM_COMPWND_SETTARGET, layout, (LPARAM)compared);
   }
   return 1;

@@ -184,4 +184,89 @@ TEST_F(Freeze, WithoutADictionaryTheFreezeEndsAtOnceAndChangesNothing) {
   Expect_Same(before, State_Of(game), "no dictionary");
 }
 
+// The freeze holds a reference to the game's DirectDraw object while it runs, works on the
+// object a game made anew, and leaves a game alone that has let its object go.
+TEST_F(Freeze, HoldsTheGamesDirectDrawAndUsesOnlyAnObjectTheGameStillHas) {
+  Dictionary dict(run, false, false);
+  Game game(run, "hookgame.exe", "/ddraw:32");
+  // A freeze by the hot key, its picture standing still: one reference more while frozen,
+  // everything as it was afterwards.
+  auto freeze_once = [&](int shows, const std::string& where) {
+    Start_Held(game);
+    const LRESULT refs = game.Query(testgame::kDirectDrawRefs);
+    ASSERT_GE(refs, 1) << where;
+    Game_State before = State_Of(game);
+    Press_Hotkey();
+    ASSERT_TRUE(dict.Wait_Shows(shows)) << where;
+    Expect_Frozen(game, where);
+    EXPECT_EQ(game.Query(testgame::kDirectDrawRefs), refs + 1) << where;
+    dict.Minimise();
+    ASSERT_TRUE(hookkit::Wait_Freeze_Over(game.Id())) << where;
+    ASSERT_TRUE(game.Sync());
+    EXPECT_EQ(game.Query(testgame::kDirectDrawRefs), refs) << where;
+    Expect_Same(before, State_Of(game), where);
+  };
+  freeze_once(1, "first object");
+  // The game lets its object go and makes a new one.
+  ASSERT_EQ(SendMessageA(game.Main(), testgame::kReplay, 1, 0), TRUE);
+  freeze_once(2, "made anew");
+  if (HasFatalFailure()) return;
+
+  // The game lets its object go and plays on without DirectDraw: no freeze.
+  ASSERT_EQ(SendMessageA(game.Main(), testgame::kReplay, 0, 0), TRUE);
+  ASSERT_TRUE(game.Bring_To_Front());
+  Press_Hotkey();
+  ASSERT_TRUE(game.Sync());
+  Sleep(1500);  // a freeze started now would still be showing the dictionary
+  EXPECT_FALSE(hookkit::Freeze_Showing(game.Id()));
+  EXPECT_EQ(dict.Shows(), 2);
+  EXPECT_TRUE(game.Sync());
+  game.Post(testgame::kQuit);
+  EXPECT_EQ(game.Process().Wait_Exit(), 0u);
+}
+
+// A game whose window has the class "KMYC": the first freeze closes its movie windows and
+// remembers that window, and a later freeze uses it even while another window of the game is
+// in front. Any other game: the window in front at each freeze, movies left open.
+TEST_F(Freeze, AKmycGameKeepsItsWindowFromFreezeToFreezeAndHasItsMoviesClosed) {
+  struct Row {
+    const char* options;
+    bool kmyc;
+  } rows[] = {{"/ddraw:win /mci /class:KMYC", true}, {"/ddraw:win /mci", false}};
+  for (const Row& row : rows) {
+    SCOPED_TRACE(row.options);
+    Dictionary dict(run, false, true);
+    Game game(run, "hookgame.exe", row.options);
+    ASSERT_TRUE(game.Wait_Drawing());
+    ASSERT_TRUE(game.Bring_To_Front());
+    ASSERT_EQ(game.Query(testgame::kMciWindows), 1);
+
+    // The first freeze, the game's window in front.
+    ASSERT_TRUE(game.Post(WM_LBUTTONUP, MK_RBUTTON, MAKELPARAM(10, 10)));
+    ASSERT_TRUE(dict.Wait_Shows(1));
+    ASSERT_TRUE(hookkit::Wait_Freeze_Over(game.Id()));
+    ASSERT_TRUE(Wait_Until([&] { return game.Query(testgame::kRButtonUps) == 1; }));
+    EXPECT_EQ(game.Query(testgame::kMciWindows), row.kmyc ? 0 : 1);
+
+    // Another window of the game in front, the chord on it.
+    ASSERT_TRUE(game.Post(testgame::kCreateWindow));
+    HWND extra = game.Extra(1);
+    ASSERT_NE(extra, nullptr);
+    ASSERT_TRUE(game.Post(testgame::kActivate, reinterpret_cast<WPARAM>(extra)));
+    ASSERT_TRUE(Wait_Until([&] { return GetForegroundWindow() == extra; }));
+    ASSERT_TRUE(PostMessageA(extra, WM_LBUTTONUP, MK_RBUTTON, MAKELPARAM(10, 10)));
+    ASSERT_TRUE(dict.Wait_Shows(2));
+    ASSERT_TRUE(hookkit::Wait_Freeze_Over(game.Id()));
+    // The chord's release goes to the window the freeze used, once the freeze has returned.
+    ASSERT_TRUE(Wait_Until([&] {
+      return game.Query(testgame::kRButtonUps) + game.Query(testgame::kExtraRButtonUps) == 2;
+    }));
+    EXPECT_EQ(game.Query(testgame::kRButtonUps), row.kmyc ? 2 : 1);
+    EXPECT_EQ(game.Query(testgame::kExtraRButtonUps), row.kmyc ? 0 : 1);
+    EXPECT_EQ(game.Query(testgame::kMciWindows), row.kmyc ? 0 : 1);
+    game.Post(testgame::kQuit);
+    game.Process().Wait_Exit();
+  }
+}
+
 }  // namespace

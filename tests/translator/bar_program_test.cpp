@@ -1,5 +1,6 @@
 // The floating bar of the real Lingvane.exe: both styles, the commands and hot keys with the
-// calls they make to trhook32 in order, comparison of a Wine notepad, the dictionary capture
+// calls they make to trhook32 in order, comparison of a Wine notepad and of a program with two
+// user-interface threads chosen from the bar's own popups, the dictionary capture
 // kept in step with the dictionary stand-in, the professional-dictionary list, the package hot
 // key, the navigation bar and the close.
 #include <gtest/gtest.h>
@@ -7,12 +8,15 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "lingvane_fixture.h"
+#include "menu_probe.h"
+#include "package.h"
 #include "shared_data.h"
 #include "testkit/testkit.h"
 
@@ -179,9 +183,38 @@ class TranslatorBar : public TranslatorProgramTest {
     testkit::Key_Stroke({VK_ESCAPE});
     EXPECT_TRUE(testkit::Wait_Until([&] { return !IsWindowVisible(menu); }, milliseconds(3000)));
   }
+  // Opens a popup of the compact bar by its button (x from the bar's left edge) and chooses
+  // with the keys given.
+  void Choose(HWND bar, int x, std::initializer_list<WORD> keys) {
+    RECT r = Rect_Of(bar);
+    testkit::Click_At(POINT{r.left + x, r.top + 12});
+    HWND menu = Shot_Menu("bar-chosen-popup");
+    ASSERT_NE(menu, nullptr);
+    for (WORD key : keys) {
+      testkit::Key_Stroke({key});
+      testkit::Pump_For(milliseconds(200));
+    }
+    EXPECT_TRUE(testkit::Wait_Until([&] { return !IsWindow(menu) || !IsWindowVisible(menu); },
+                                    milliseconds(5000)));
+  }
+  void From_Tools(HWND bar, std::initializer_list<WORD> keys) { Choose(bar, 123, keys); }
+  void From_Settings(HWND bar, std::initializer_list<WORD> keys) { Choose(bar, 142, keys); }
   std::unique_ptr<testkit::Process> lingvane_, notepadProcess_;
   HWND notepad_ = nullptr;
 };
+
+std::string Exe_Folder() {
+  char path[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  std::string folder = path;
+  return folder.substr(0, folder.find_last_of('\\'));
+}
+
+std::string Text_Of(HWND h) {
+  char text[256] = {};
+  GetWindowTextA(h, text, sizeof text);
+  return text;
+}
 
 TEST_F(TranslatorBar, BothStylesSitAtTheTopRightWithTheirButtonStrips) {
   struct Row {
@@ -800,6 +833,99 @@ TEST_F(TranslatorBar, SettingsAndToolsButtonsOpenTheirPopups) {
     testkit::Pump_For(milliseconds(300));
   }
   Close(bar);
+}
+
+// The comparison commands chosen where they live, on the bar's own popups (which bring the bar
+// to the front): before and after a translation the program that was in front is compared,
+// never the bar, nor the program translated last. The bilingual switch from the settings popup
+// shows a localised program's menus in their new form at once. The program compared and
+// localised has two user-interface threads.
+TEST_F(TranslatorBar, PopupsCompareTheProgramInFrontAndTheBilingualSwitchRedrawsAtOnce) {
+  std::string folder = Temp_Folder("lingvane-twin-");
+  CreateDirectoryA((folder + "\\DIC").c_str(), nullptr);
+  std::string package;
+  ASSERT_TRUE(Package_Bytes({{"Twin Main", "双线主窗"},
+                             {"Twin Second", "双线副窗"},
+                             {"&File", "文件(&F)"},
+                             {"E&xit", "退出(&X)"},
+                             {"&Open", "打开(&O)"},
+                             {"Ready", "就绪"},
+                             {"Waiting", "等待中"},
+                             {"Working", "工作中"}},
+                            &package));
+  ASSERT_TRUE(testkit::Write_File(folder + "\\DIC\\twinui.lvd", package));
+  HWND bar = Start(folder);
+  ASSERT_NE(bar, nullptr);
+  const RECT barRect = Rect_Of(bar);
+  HWND notepad = Start_Notepad();
+  ASSERT_NE(notepad, nullptr);
+  testkit::Process twin(Exe_Folder() + "\\twinui.exe", "", folder);
+  HWND twinMain = nullptr;
+  ASSERT_TRUE(testkit::Wait_Until(
+      [&] { return (twinMain = testkit::Find_Window_Of(twin.Id(), "Twin Main")) != nullptr; }));
+  auto menus = [&] { return menu_probe::Menu_Texts(twinMain, twin.Id()); };
+  ASSERT_EQ(menus(), (std::vector<std::string>{"0 &File", "1 E&xit"}));
+
+  // Before any translation: the program in front, not the bar.
+  Bring_Forward(twinMain);
+  From_Tools(bar, {'T', 'H'});  // 对照翻译, 左右对照翻译
+  HWND compare = Expect_Tiled(twinMain, 2);
+  ASSERT_NE(compare, nullptr);
+  RECT now = Rect_Of(bar);
+  EXPECT_TRUE(EqualRect(&now, &barRect));
+  From_Tools(bar, {'T', 'C'});  // 取消对照翻译
+  EXPECT_TRUE(testkit::Wait_Until([&] { return !IsWindowVisible(compare); }));
+
+  // The localising hot key on the program in front.
+  Bring_Forward(twinMain);
+  testkit::Key_Stroke({VK_CONTROL, VK_F11});
+  ASSERT_TRUE(testkit::Wait_Until([&] { return Text_Of(twinMain) == "双线主窗"; }));
+
+  // After it: the program now in front, not the one translated.
+  Bring_Forward(notepad);
+  From_Tools(bar, {'T', 'V'});  // 上下对照翻译
+  Expect_Tiled(notepad, 1);
+  if (HasFailure()) {
+    for (const std::string& line : Log()) std::printf("trhook32: %s\n", line.c_str());
+  }
+  From_Tools(bar, {'T', 'C'});
+  EXPECT_TRUE(testkit::Wait_Until([&] { return !IsWindowVisible(compare); }));
+
+  // The bilingual switch, on and off, from the settings popup.
+  From_Settings(bar, {'D'});
+  EXPECT_TRUE(testkit::Wait_Until([&] {
+    return menus() == std::vector<std::string>{"0 文件 | File(&F)", "1 退出 | Exit(&X)"};
+  }));
+  Bring_Forward(twinMain);
+  testkit::Pump_For(milliseconds(300));
+  RECT t = Rect_Of(twinMain);
+  testkit::Save_Screen_Bitmap(testkit::Build_Folder() + "\\bar-bilingual-menus.bmp",
+                              RECT{t.left, t.top, t.left + 360, t.top + 140});
+  From_Settings(bar, {'D'});
+  EXPECT_TRUE(testkit::Wait_Until(
+      [&] { return menus() == std::vector<std::string>{"0 文件(&F)", "1 退出(&X)"}; }));
+
+  // The restoring hot key gives the English back.
+  Bring_Forward(twinMain);
+  testkit::Key_Stroke({VK_CONTROL, VK_F10});
+  EXPECT_TRUE(testkit::Wait_Until([&] { return Text_Of(twinMain) == "Twin Main"; }));
+  EXPECT_EQ(menus(), (std::vector<std::string>{"0 &File", "1 E&xit"}));
+  testkit::Mouse_To(POINT{500, 500});
+  Close(bar);
+
+  std::vector<std::string> log = Log();
+  auto has = [&](const std::string& line) {
+    return std::find(log.begin(), log.end(), line) != log.end();
+  };
+  EXPECT_TRUE(has("LeftrightComptrans32"));
+  EXPECT_TRUE(has("UpdownComptrans32"));
+  EXPECT_TRUE(has("SetTransFlag32 " + Hwnd_Text(twinMain) + " 4"));
+  EXPECT_TRUE(has("SetChnEngMenu32 1"));
+  DeleteFileA((folder + "\\DIC\\twinui.lvd").c_str());
+  DeleteFileA((folder + "\\lib\\wbseclib.lst").c_str());
+  for (const std::string& d : {folder + "\\DIC", folder + "\\lib", folder}) {
+    RemoveDirectoryA(d.c_str());
+  }
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "dictfiles.h"
+#include "menu_probe.h"
 #include "package.h"
 #include "testkit/testkit.h"
 #include "translate_logic.h"
@@ -120,22 +121,7 @@ class English_Notepad {
   HANDLE process_ = nullptr;
 };
 
-// The menu texts of a window of another process, read by the probe inside it.
-std::vector<std::string> Menu_Texts(HWND window, DWORD pid) {
-  HMODULE probe = LoadLibraryA("menuprobe.dll");
-  auto proc = reinterpret_cast<HOOKPROC>(GetProcAddress(probe, "Menu_Probe_Hook"));
-  if (!proc) return {};
-  const std::string path = "C:\\menuprobe-" + std::to_string(pid) + ".txt";
-  DeleteFileA(path.c_str());
-  HHOOK hook = SetWindowsHookExA(WH_CALLWNDPROC, proc, probe, GetWindowThreadProcessId(window, nullptr));
-  DWORD_PTR result;
-  SendMessageTimeoutA(window, RegisterWindowMessageA("Larkmoor menu probe"), 0, 0,
-                      SMTO_ABORTIFHUNG, 10000, &result);
-  UnhookWindowsHookEx(hook);
-  std::vector<std::string> lines = testkit::Read_Lines(path);
-  DeleteFileA(path.c_str());
-  return lines;
-}
+using menu_probe::Menu_Texts;
 
 // The depth-and-text line with the text replaced.
 std::string With_Text(const std::string& line, const std::string& text) {
