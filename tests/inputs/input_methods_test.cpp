@@ -218,12 +218,19 @@ TEST_F(Input_Methods, NumLockIsSwitchedOnTheWayOfThePlatform) {
     Set_NumLock_On();
     EXPECT_EQ(calls, c.calls) << c.on << " " << c.platform;
   }
-  // The real keyboard: off, then switched on by the synthesized press.
+  // The real keyboard: off, then switched on by the synthesized press. The switch reads the
+  // whole state byte, so each step waits until the key is up again as well (byte 0, then 1):
+  // a byte of 0x80 (down, off) would read as on.
   Set_Layout_Platform({});
-  if (GetKeyState(VK_NUMLOCK) & 1) Key_Stroke({VK_NUMLOCK});
-  Pump_Until([] { return (GetKeyState(VK_NUMLOCK) & 1) == 0; }, std::chrono::seconds(2));
+  auto numlock_byte = [] {
+    BYTE state[256] = {};
+    GetKeyboardState(state);
+    return state[VK_NUMLOCK];
+  };
+  if (numlock_byte() & 1) Key_Stroke({VK_NUMLOCK});
+  ASSERT_TRUE(Pump_Until([&] { return numlock_byte() == 0; }, std::chrono::seconds(30)));
   Set_NumLock_On();
-  EXPECT_TRUE(Pump_Until([] { return (GetKeyState(VK_NUMLOCK) & 1) != 0; }, std::chrono::seconds(3)));
+  EXPECT_TRUE(Pump_Until([&] { return numlock_byte() == 1; }, std::chrono::seconds(30)));
 }
 
 }  // namespace
