@@ -1,7 +1,7 @@
 """Builds Lingvane's professional dictionaries into a "lib" folder and lists them, none in use,
 in its wbseclib.lst.
 
-usage: make_dicts.py LIBDIR
+usage: make_dicts.py LIBDIR [WINEDIR]
 
 The pairing tool: English texts paired with their Simplified-Chinese translations, cleaned
 (access keys, shortcuts, trailing ellipses and colons go), then written in the dictionary file
@@ -12,8 +12,11 @@ dialogs, string tables: see peres.py); `write_dct` writes any list of pairs as a
 packages are made the same way.
 
 "国家与语言": country, language and currency names from the iso-codes catalogues.
+"计算机界面": the interface texts of Wine's own programs and libraries, paired by resource from
+the English and Simplified-Chinese resources of every installed one that has Chinese ones.
 """
 
+import collections
 import gettext
 import os
 import re
@@ -21,8 +24,15 @@ import struct
 import sys
 import xml.etree.ElementTree as ET
 
+import peres
+
 ISO_XML = "/usr/share/xml/iso-codes"
 ISO_MO = "/usr/share/locale/zh_CN/LC_MESSAGES"
+WINE_DIRS = ["/usr/lib/x86_64-linux-gnu/wine/x86_64-windows",
+             "/usr/lib/i386-linux-gnu/wine/i386-windows",
+             "/usr/lib/wine/x86_64-windows", "/usr/lib/wine/i386-windows"]
+ENGLISH, CHINESE = 0x409, 0x804
+WINE_COPYRIGHT = "/usr/share/doc/libwine/copyright"
 
 DCT_MAGIC = 0x04935343
 HEADER_SIZE = 148
@@ -162,17 +172,66 @@ def countries_and_languages():
     return tidy(pairs)
 
 
-def main(lib):
+def wine_dir(dirs=WINE_DIRS):
+    for d in dirs:
+        if os.path.isdir(d):
+            return d
+    raise SystemExit("make_dicts.py: Wine's programs are not installed in any of %s "
+                     "(install Debian's wine64, as scripts/setup does)" % ", ".join(dirs))
+
+
+def interface_pairs(directory):
+    """The texts of every program and library of Wine's that carries Simplified-Chinese
+    resources, paired with their English ones, cleaned as the dictionary's look-up takes them.
+    An English text translated differently in
+    different places takes its most frequent translation (the first among equals)."""
+    votes = collections.OrderedDict()
+    for name in sorted(os.listdir(directory)):
+        if not name.endswith((".exe", ".dll")):
+            continue
+        path = os.path.join(directory, name)
+        try:
+            if CHINESE not in peres.languages(path):
+                continue
+            pairs, _ = pairs_from_resources(peres.interface_texts(path, ENGLISH),
+                                            peres.interface_texts(path, CHINESE))
+        except (ValueError, struct.error, IndexError):
+            continue  # not a PE file we can read
+        for en, zh in pairs:
+            en, zh = clean(en), clean(zh)
+            if not en or not zh or en == zh or not en.isascii() or not encodable(zh):
+                continue
+            votes.setdefault(en.lower(), (en, collections.Counter(), []))
+            _, counts, order = votes[en.lower()]
+            if zh not in counts:
+                order.append(zh)
+            counts[zh] += 1
+    chosen = []
+    for en, counts, order in votes.values():
+        best = max(order, key=lambda zh: (counts[zh], -order.index(zh)))
+        chosen.append((en, best))
+    return tidy(chosen)
+
+
+def main(lib, wine=None):
     os.makedirs(lib, exist_ok=True)
     dictionaries = [
         ("Nations.dct", "国家与语言", "国家和地区、语言及货币的名称", countries_and_languages()),
+        ("Interface.dct", "计算机界面", "菜单、对话框和提示等程序界面用语",
+         interface_pairs(wine or wine_dir())),
     ]
     records = b""
     for file_name, name, description, pairs in dictionaries:
         write_dct(os.path.join(lib, file_name), name, description, pairs)
         records += list_record(file_name, name)
     write_if_changed(os.path.join(lib, "wbseclib.lst"), records)
+    # Wine's copyright note (LGPL-2.1+) beside the dictionary made from its resources.
+    if not os.path.exists(WINE_COPYRIGHT):
+        raise SystemExit("make_dicts.py: %s is missing: reinstall Debian's libwine" % WINE_COPYRIGHT)
+    note = open(WINE_COPYRIGHT, encoding="utf-8").read().replace("\r\n", "\n")
+    write_if_changed(os.path.join(lib, "Interface-copyright.txt"),
+                     note.replace("\n", "\r\n").encode("gbk", errors="replace"))
 
 
 if __name__ == "__main__":
-    main(sys.argv[1])
+    main(*sys.argv[1:3])

@@ -17,10 +17,8 @@ import sys
 import make_dicts
 import peres
 
-WINE_DIRS = ["/usr/lib/x86_64-linux-gnu/wine/x86_64-windows",
-             "/usr/lib/i386-linux-gnu/wine/i386-windows",
-             "/usr/lib/wine/x86_64-windows", "/usr/lib/wine/i386-windows"]
-ENGLISH, CHINESE = 0x409, 0x804
+WINE_DIRS = make_dicts.WINE_DIRS
+ENGLISH, CHINESE = make_dicts.ENGLISH, make_dicts.CHINESE
 
 # English text -> better Chinese than the installed resources give.
 CORRECTIONS = {

@@ -3,11 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "dictfiles.h"
 #include "package.h"
+#include "testkit/testkit.h"
 #include "translate_logic.h"
 
 namespace {
@@ -152,6 +154,77 @@ TEST(Trhook32Texts, DamagedDictionariesGiveWhatTheyHold) {
   EXPECT_TRUE(d.Find("open", &out));
   EXPECT_EQ(out, "打开");
   EXPECT_FALSE(d.Find("Close", &out));
+}
+
+std::string Lower_Ascii(std::string text) {
+  for (char& c : text)
+    if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+  return text;
+}
+
+// The dictionaries Lingvane ships, as they lie in its folder: listed, none chosen, each pair
+// table in the order a reader halves (English folded, each text once), and the interface
+// dictionary answering the common interface words, whole texts and their access-key and
+// ellipsis variants.
+TEST(ShippedDictionaries, ListedUnchosenSortedAndTheInterfaceWordsTranslate) {
+  const std::string lib = testkit::Translator_Folder() + "\\lib\\";
+  const std::vector<DictListRecord> records =
+      Parse_Dict_List(testkit::Read_File(lib + "wbseclib.lst"));
+  ASSERT_GE(records.size(), 2u);
+  std::map<std::string, std::string> files;  // dictionary name -> file name
+  for (const DictListRecord& r : records) {
+    const std::string file(r.fileName, strnlen(r.fileName, sizeof r.fileName));
+    const std::string name(r.dictName, strnlen(r.dictName, sizeof r.dictName));
+    EXPECT_EQ(r.selected, 0) << name;
+    files[name] = file;
+
+    const std::string bytes = testkit::Read_File(lib + file);
+    ASSERT_GT(bytes.size(), kDictHeaderSize) << file;
+    Dict_Header_Text header;
+    ASSERT_TRUE(Read_Dict_Header(bytes.substr(0, kDictHeaderSize), true, &header)) << file;
+    EXPECT_EQ(header.name, name);
+    int32_t count = 0;
+    memcpy(&count, bytes.data() + 4, 4);
+    std::string previous;
+    for (int32_t i = 0; i < count; ++i) {
+      int32_t at = 0;
+      memcpy(&at, bytes.data() + kDictHeaderSize + 8 * static_cast<size_t>(i), 4);
+      ASSERT_TRUE(at > 0 && static_cast<size_t>(at) < bytes.size()) << file << " pair " << i;
+      const std::string english = Lower_Ascii(bytes.c_str() + at);
+      if (i > 0) {
+        ASSERT_LT(previous, english) << file << " pair " << i;
+      }
+      previous = english;
+    }
+  }
+  ASSERT_EQ(files.count("国家与语言"), 1u);
+  ASSERT_EQ(files.count("计算机界面"), 1u);
+
+  Word_Dictionary interface_words;
+  const std::string bytes = testkit::Read_File(lib + files["计算机界面"]);
+  ASSERT_TRUE(interface_words.Add_Dct(bytes));
+  int32_t count = 0;
+  memcpy(&count, bytes.data() + 4, 4);
+  EXPECT_GE(count, 2000);
+  const struct {
+    const char* english;
+    const char* chinese;
+  } words[] = {{"Cancel", "取消"}, {"Open", "打开"}, {"OK", "确定"},       {"Close", "关闭"},
+               {"Apply", "应用"},  {"Help", "帮助"}, {"Properties", "属性"}, {"cancel", "取消"}};
+  for (const auto& w : words) {
+    std::string out;
+    EXPECT_TRUE(interface_words.Find(w.english, &out) && out == w.chinese) << w.english << " " << out;
+  }
+  const Package_Table no_package;
+  const struct {
+    const char* text;
+    const char* translation;
+  } texts[] = {{"&Cancel", "取消(&C)"}, {"&Open...", "打开(&O)..."}, {"Find &Next", "查找下一个(&N)"}};
+  for (const auto& t : texts) {
+    std::string out;
+    EXPECT_TRUE(Quick_Translate(t.text, no_package, nullptr, &interface_words, &out)) << t.text;
+    EXPECT_EQ(out, t.translation);
+  }
 }
 
 }  // namespace

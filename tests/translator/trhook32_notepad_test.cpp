@@ -280,6 +280,61 @@ TEST_F(Trhook32Notepad, QuickTranslationReadsPackageAndDictionariesAnewAtEachCom
   EXPECT_EQ(Text_Of(window_), "Untitled - Notepad");
 }
 
+// The shipped interface dictionary chosen, with a package that knows only "&File": quick
+// translation takes the rest of the menus and the buttons of a dialog opened later from it.
+TEST_F(Trhook32Notepad, QuickTranslationWithTheShippedInterfaceDictionaryTranslatesButtons) {
+  std::string bytes;
+  ASSERT_TRUE(Package_Bytes({{"&File", "文件(&F)"}}, &bytes));
+  ASSERT_TRUE(testkit::Write_File(base_ + "\\DIC\\notepad.lvd", bytes));
+  const std::string shipped = testkit::Translator_Folder() + "\\lib\\";
+  const std::string list = testkit::Read_File(shipped + "wbseclib.lst");
+  int chosen = -1;
+  const std::vector<DictListRecord> records = Parse_Dict_List(list);
+  for (size_t i = 0; i < records.size(); ++i) {
+    const std::string file(records[i].fileName, strnlen(records[i].fileName, 16));
+    ASSERT_TRUE(testkit::Write_File(base_ + "\\lib\\" + file, testkit::Read_File(shipped + file)));
+    if (std::string(records[i].dictName, strnlen(records[i].dictName, 16)) == "计算机界面")
+      chosen = static_cast<int>(i);
+  }
+  ASSERT_GE(chosen, 0);
+  ASSERT_TRUE(testkit::Write_File(base_ + "\\lib\\wbseclib.lst", list));
+  SetProfDictID32(chosen);
+  ASSERT_TRUE(SetTransFlag32(window_, TRANS_MODE_QUICK));
+  const std::vector<std::string> menus = Menu_Texts(window_, notepad_.Id());
+  ASSERT_EQ(menus.size(), english_.size());
+  EXPECT_EQ(menus[0], "0 文件(&F)");  // the package
+  for (size_t i = 0; i < english_.size(); ++i) {
+    if (english_[i] == "0 &Edit") {
+      EXPECT_EQ(menus[i], "0 编辑(&E)");  // the dictionary
+    }
+  }
+
+  // The find dialog, opened now: its buttons from the dictionary.
+  SetForegroundWindow(window_);
+  ASSERT_TRUE(testkit::Wait_Until([&] { return GetForegroundWindow() == window_; }, 5s));
+  testkit::Key_Stroke({VK_CONTROL, 'F'});
+  HWND find = nullptr;
+  ASSERT_TRUE(testkit::Wait_Until([&] { return (find = notepad_.Window("#32770")) != nullptr; }));
+  auto labels = [&] {
+    std::vector<std::string> out;
+    for (HWND c = GetWindow(find, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) out.push_back(Text_Of(c));
+    return out;
+  };
+  auto has = [&](const char* text) {
+    const std::vector<std::string> l = labels();
+    return std::find(l.begin(), l.end(), text) != l.end();
+  };
+  EXPECT_TRUE(testkit::Wait_Until([&] { return has("取消"); }, 5s));
+  std::string shown;
+  for (const std::string& l : labels()) shown += "[" + l + "]";
+  EXPECT_TRUE(has("区分大小写(&C)")) << shown;
+  EXPECT_FALSE(has("Cancel")) << shown;
+  PostMessageA(find, WM_CLOSE, 0, 0);
+  ASSERT_TRUE(testkit::Wait_Until([&] { return !IsWindow(find); }));
+  ASSERT_TRUE(SetTransFlag32(window_, TRANS_MODE_RESTORE));
+  EXPECT_EQ(Menu_Texts(window_, notepad_.Id()), english_);
+}
+
 TEST_F(Trhook32Notepad, ComparisonDrawsTheTranslatedTextsAndAVanishedTargetIsIgnored) {
   // The comparison window blank, then an update request to the compared window.
   RECT r;

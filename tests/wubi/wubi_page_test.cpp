@@ -324,16 +324,54 @@ TEST_F(Wubi_Page, ABrokenLessonIsReportedOnceAndNothingIsStored) {
   }
 }
 
-TEST_F(Wubi_Page, AMissingCodeTableIsReportedAndTheLineEndHintStillComes) {
-  Write("Wbx.dic", "");
-  // The table is read once a run: empty the hidden box a run before left.
-  Main().Get<forms::Rich_Text_Box>("RichText_Search_Wubi_Code").Set_Text("");
-  Open_Wubi();
-  ASSERT_EQ(errors.size(), 1u);
-  EXPECT_EQ(Hint(), "");
-  Commit("王");
-  Commit("土");
-  EXPECT_EQ(Hint(), "请回车换行!");
+// A table that is missing or over the size limit is refused by name and the practice goes on
+// without hints; a table just at the limit loads. The table is held in memory, not in the hidden
+// box, which stays empty.
+TEST_F(Wubi_Page, ACodeTableMissingOrTooLargeIsReportedAndTheLineEndHintStillComes) {
+  const size_t limit = static_cast<size_t>(kMostWubiCodeTableBytes);
+  // Padding lines of a character the lesson does not hold, after the lesson's entries.
+  auto sized = [](size_t bytes) {
+    std::string table = kTable;
+    while (table.size() + 8 <= bytes) table += "\xB0\xA1aaaa\r\n";  // 啊aaaa
+    table.append(bytes - table.size(), ' ');
+    return table;
+  };
+  struct Case {
+    const char* name;
+    std::string table;
+    const char* words;  // in the error box; none when the table loads
+    const char* first_hint;
+  } cases[] = {
+      {"missing", "", "文件未找到", ""},
+      {"one byte over the limit", sized(limit + 1), "太大", ""},
+      {"at the limit", sized(limit), nullptr, "GGGG"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Stop_Current_Exercise(Main());
+    Write("Wbx.dic", c.table);
+    forms::Tutor_Settings::Delete_Section(kLineNum);
+    forms::Tutor_Settings::Delete_Section(kCharNum);
+    // The table is read once a run: forget the one a test before loaded.
+    Wubi_Lines().Forget_Code_Table();
+    errors.clear();
+    Open_Wubi();
+    if (c.words) {
+      ASSERT_EQ(errors.size(), 1u);
+      EXPECT_NE(errors[0].find(c.words), std::string::npos) << errors[0];
+      EXPECT_NE(errors[0].find(folder_ + "\\Chinese\\Wubi\\Wbx.dic"), std::string::npos)
+          << errors[0];
+    } else {
+      EXPECT_TRUE(errors.empty());
+    }
+    EXPECT_TRUE(Wubi_Lines().Running());
+    EXPECT_EQ(Hint(), c.first_hint);
+    EXPECT_EQ(Main().Get<forms::Rich_Text_Box>("RichText_Search_Wubi_Code").Text_Length(), 0);
+    Commit("王");
+    Commit("土");
+    EXPECT_EQ(Hint(), "请回车换行!");
+  }
+  Wubi_Lines().Forget_Code_Table();
 }
 
 TEST_F(Wubi_Page, TheArticleLayoutsGoToTheArticlePanel) {

@@ -30,6 +30,9 @@ std::string Wubi_Lesson_Result::Message() const {
       return line_text + "超出了课程行数的上限";
     case Wubi_Lesson_Status::No_Lines:
       return "课程文件 " + path + " 中没有课程";
+    case Wubi_Lesson_Status::Too_Large:
+      return "五笔编码文件 " + path + " 太大，最多 " +
+             std::to_string(kMostWubiCodeTableBytes / 1024) + " KB，未载入编码提示";
   }
   return "";
 }
@@ -148,6 +151,40 @@ void Wubi_Code_Table::Load(std::string_view text) {
                              at + size);
     at += size;
   }
+}
+
+void Wubi_Code_Table::Clear() {
+  std::string().swap(text_);
+  std::unordered_map<std::string, size_t>().swap(first_after_);
+}
+
+Wubi_Lesson_Result Load_Wubi_Code_File(const std::string& path, Wubi_Code_Table& table) {
+  table.Clear();
+  Wubi_Lesson_Result result;
+  result.path = path;
+  errno = 0;
+  std::ifstream file(path, std::ios::binary | std::ios::ate);
+  if (!file) {
+    result.status = errno == ENOENT ? Wubi_Lesson_Status::Missing : Wubi_Lesson_Status::Unreadable;
+    return result;
+  }
+  const std::streamoff size = file.tellg();
+  if (size < 0) {
+    result.status = Wubi_Lesson_Status::Unreadable;
+    return result;
+  }
+  if (size > kMostWubiCodeTableBytes) {
+    result.status = Wubi_Lesson_Status::Too_Large;
+    return result;
+  }
+  std::string bytes(static_cast<size_t>(size), '\0');
+  file.seekg(0);
+  if (size > 0 && !file.read(bytes.data(), size)) {
+    result.status = Wubi_Lesson_Status::Unreadable;
+    return result;
+  }
+  table.Load(bytes);
+  return result;
 }
 
 std::string Wubi_Code_Table::Code_Of(std::string_view character) const {

@@ -24,7 +24,13 @@ enum class Wubi_Lesson_Status {
   Line_Too_Long,  // more than 399 characters after "#" (or in the heading)
   Too_Many_Lines, // more practice lines than a lesson can count
   No_Lines,       // no practice line at all
+  Too_Large,      // a code table over kMostWubiCodeTableBytes
 };
+
+// The largest code table read (4 MB). The table of every code-page-936 character is about
+// 170 KB; held as plain text with one index entry a distinct character, a table at the limit
+// takes a few megabytes.
+inline constexpr int64_t kMostWubiCodeTableBytes = 4 * 1024 * 1024;
 
 struct Wubi_Lesson_Result {
   Wubi_Lesson_Status status = Wubi_Lesson_Status::Ok;
@@ -60,6 +66,7 @@ std::string Wubi_Line_Heading(const Lesson_Line_Table& head, int line);
 class Wubi_Code_Table {
  public:
   void Load(std::string_view text);
+  void Clear();
   bool Empty() const { return text_.empty(); }
   std::string Code_Of(std::string_view character) const;
 
@@ -67,6 +74,10 @@ class Wubi_Code_Table {
   std::string text_;
   std::unordered_map<std::string, size_t> first_after_;  // character -> offset just after it
 };
+
+// Reads a code table file into `table` (emptied first). Missing, unreadable or over
+// kMostWubiCodeTableBytes: the table stays empty and the result says why, naming the file.
+Wubi_Lesson_Result Load_Wubi_Code_File(const std::string& path, Wubi_Code_Table& table);
 
 // The files under the program folder (no trailing backslash).
 std::string Wubi_Lesson_File_Path(const std::string& program_folder);

@@ -35,7 +35,6 @@ forms::Label& Speed_Bar() { return Label_Of("Label_Wubi_Process_Speed", 1); }
 forms::Rich_Text_Box& Box(const char* name) { return Main().Get<forms::Rich_Text_Box>(name); }
 forms::Rich_Text_Box& Source_Box() { return Box("RichText_Wubi_Source"); }
 forms::Rich_Text_Box& User_Box() { return Box("RichText_Wubi_User"); }
-forms::Rich_Text_Box& Code_Box() { return Box("RichText_Search_Wubi_Code"); }
 
 void Set_Caption(forms::Label& label, const std::string& text) {
   if (label.Caption() != text) label.Set_Caption(text);
@@ -54,11 +53,6 @@ class Page_View : public Wubi_View {
     for (const char* name : {"Label_Wubi_Time_Info", "Label_Wubi_Course_Name", "Label_Wubi_Code_Info"})
       Set_Caption(Label_Of(name), "");
     Set_Caption(Label_Of("Label_Wubi_Process_Speed", 0), "0.00%");
-  }
-  std::string Code_Table_Text(const std::string& path) override {
-    forms::Rich_Text_Box& table = Code_Box();
-    if (table.Text_Length() == 0) table.Load_File(path);
-    return table.Text();
   }
   double Speed_Bar_Design_Width() override { return Speed_Bar().Width(); }
   void Set_Speed_Bar_Width(double width) override {
@@ -231,7 +225,9 @@ void Design_Wubi_Page(forms::Form& form) {
   user.On_Key_Up = [](int&, int) { RichText_Wubi_User_KeyUp(); };
   user.On_Lost_Focus = [] { RichText_Wubi_User_LostFocus(); };
 
-  // The code table, never shown; its text limit is the box's largest.
+  // The code table's box, never shown. The practice holds the table as plain text in memory
+  // (a rich-text box holding a table of every character took a hundred megabytes and more), so
+  // the box stays empty.
   auto& table = form.Add<forms::Rich_Text_Box>("RichText_Search_Wubi_Code", -1, &page);
   table.Move(0, 0, 15, 15);
   table.Set_Visible(false);

@@ -60,9 +60,12 @@ bool Wubi_Line_Practice::Start_Lesson(const std::string& program_folder, double 
     view_.Show_Speed_Bar();
   });
   if (!settings_read) return false;
-  // A missing table is reported; the practice goes on with empty hints.
+  // Read once a run. A missing or oversized table is reported; the practice goes on with
+  // empty hints.
   if (info_ == 1 && codes_.Empty()) {
-    Guarded([&] { codes_.Load(view_.Code_Table_Text(Wubi_Code_File_Path(program_folder))); });
+    Wubi_Lesson_Result table;
+    Guarded([&] { table = Load_Wubi_Code_File(Wubi_Code_File_Path(program_folder), codes_); });
+    if (!table.Ok()) view_.Show_Error(table.Message());
   }
 
   int line = 1;

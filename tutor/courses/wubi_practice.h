@@ -31,9 +31,6 @@ class Wubi_View {
   // Page set-up: the keyboard picture, the speed bar hidden, time, heading and hint emptied,
   // the progress "0.00%".
   virtual void Reset_Page() = 0;
-  // The code table loaded into its hidden box unless the box holds it already; the box's text.
-  // Throws (the error box reports it) when the file cannot be read.
-  virtual std::string Code_Table_Text(const std::string& path) = 0;
   virtual double Speed_Bar_Design_Width() = 0;
   virtual void Set_Speed_Bar_Width(double width) = 0;
   virtual void Show_Speed_Bar() = 0;
@@ -100,6 +97,8 @@ class Wubi_Line_Practice {
 
   // The hint of a character ("" without a table).
   std::string Code_Of(const std::string& character) const { return codes_.Code_Of(character); }
+  // The code table is read again at the next start, as after the program's start.
+  void Forget_Code_Table() { codes_.Clear(); }
 
   bool Running() const { return running_; }
   int16_t Line() const { return line_; }
