@@ -183,7 +183,9 @@ TEST(ShippedWordLists, AreWellFormedLargeEnoughOrderedAndRepeatNoWord) {
       EXPECT_TRUE(word.front() >= 'a' && word.front() <= 'z') << word;
       EXPECT_EQ(explanation.find('#'), std::string::npos) << word;
       EXPECT_LE(explanation.size(), kMostExplanationBytes) << word;
-      if (lesson > 0) EXPECT_LT(previous, word) << path;  // alphabetical
+      if (lesson > 0) {
+        EXPECT_LT(previous, word) << path;  // alphabetical
+      }
       previous = word;
       // The stored line is lower case already, so the reader gives it back as it stands.
       const std::string stored = bytes.substr(static_cast<size_t>(position - 1),
