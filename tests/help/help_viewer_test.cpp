@@ -35,23 +35,24 @@ HWND Find_Visible(const char* window_class, const std::string& caption) {
   return nullptr;
 }
 
+struct Child_Search {
+  const std::string* part;
+  HWND found;
+};
+
+BOOL CALLBACK Match_Child_Class(HWND child, LPARAM data) {
+  auto* search = reinterpret_cast<Child_Search*>(data);
+  char name[64] = {};
+  GetClassNameA(child, name, sizeof name);
+  if (std::string(name).find(*search->part) == std::string::npos) return TRUE;
+  search->found = child;
+  return FALSE;
+}
+
 // The first descendant window whose class name contains `part`.
 HWND Find_Child(HWND parent, const std::string& part) {
-  struct Search {
-    const std::string* part;
-    HWND found;
-  } search{&part, nullptr};
-  EnumChildWindows(
-      parent,
-      [](HWND child, LPARAM data) -> BOOL {
-        auto* s = reinterpret_cast<Search*>(data);
-        char name[64] = {};
-        GetClassNameA(child, name, sizeof name);
-        if (std::string(name).find(*s->part) == std::string::npos) return TRUE;
-        s->found = child;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&search));
+  Child_Search search{&part, nullptr};
+  EnumChildWindows(parent, Match_Child_Class, reinterpret_cast<LPARAM>(&search));
   return search.found;
 }
 
