@@ -330,6 +330,8 @@ LRESULT CALLBACK Flex_Grid::Grid_Proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
   }
   switch (msg) {
     case WM_ERASEBKGND: return 1;
+    case WM_GETFONT:  // the font the cells are drawn in
+      return reinterpret_cast<LRESULT>(grid->font_ ? grid->font_ : GetStockObject(DEFAULT_GUI_FONT));
     case WM_PAINT: {
       PAINTSTRUCT ps;
       HDC dc = BeginPaint(hwnd, &ps);

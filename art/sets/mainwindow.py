@@ -6,7 +6,7 @@ import math
 from PIL import ImageDraw
 
 from artkit import (ACCENT, ACCENT_LIGHT, INK, MIST_BOTTOM, PAPER, TEAL, TEAL_DARK, TEAL_LIGHT,
-                    WHITE, button, cached, card, crop_of, font, greyed, icon, key_cap, label, mist,
+                    WHITE, button, cached, card, crop_of, dimmed, font, icon, key_cap, label, mist,
                     mix, shadowed_text, vgradient)
 from registry import bitmap
 
@@ -146,13 +146,13 @@ def main_face(img):
 
 @bitmap("jmhui", COVER[2], COVER[3])
 def inactive_title(img):
-    return greyed(crop_of(face(), COVER))
+    return dimmed(crop_of(face(), COVER))
 
 
 def _link_look(state, inactive):
     part = crop_of(title_strip(), LINK)
     link(part, (0, 0, LINK[2], LINK[3]), state)
-    return greyed(part) if inactive else part
+    return dimmed(part) if inactive else part
 
 
 @bitmap("LarkmoorNet1", LINK[2], LINK[3])
@@ -167,12 +167,12 @@ def link_rest(img):
 
 @bitmap("LarkmoorNet3", LINK[2], LINK[3])
 def link_rest_inactive(img):
-    # Inactive: the link lies on the grey cover, so it takes the cover's look.
-    return greyed(crop_of(face(), LINK))
+    # Inactive: the link lies on the cover, so it takes the cover's look.
+    return dimmed(crop_of(face(), LINK))
 
 
 @bitmap("LarkmoorNet4", LINK[2], LINK[3])
 def link_hover_inactive(img):
-    part = greyed(crop_of(title_strip(), LINK))
+    part = dimmed(crop_of(title_strip(), LINK))
     link(part, (0, 0, LINK[2], LINK[3]), "hover")
     return part

@@ -68,15 +68,27 @@ TEST_F(Skin, TheTitleGreysWhileAnotherWindowIsInFront) {
 
   // The tutor's own boxes count as another window (the real box, not the fixture's recorder).
   Set_Picture_Box_Function({});
-  bool grey_under_box = false;
+  bool grey_under_box = false, cover_drawn = false, link_drawn = false;
   Script script({[&] { return Form_YesNo().Visible(); },
                  [&] { grey_under_box = cover.Visible(); return grey_under_box; },
+                 [&] {
+                   // The disabled main window keeps drawing its pictures: the inactive title cover
+                   // and the link's inactive look, not a flat face.
+                   Pump_Until([] { return false; }, std::chrono::milliseconds(300));
+                   cover_drawn = Shows_Bitmap(Background().Hwnd(), "jmhui",
+                                              forms::Twips_To_Pixels_X(1200), 0, 350, 10);
+                   link_drawn = Shows_Bitmap(link.Hwnd(), "LarkmoorNet3", 0, 0, 150, 25);
+                   Save_Screen("title-under-a-box");
+                   return true;
+                 },
                  [&] {
                    Click_At(Center_Of(Form_YesNo().Get<forms::Image>("Image_YesNo", 0)));
                    return true;
                  }});
   Show_Form_YesNo();
   EXPECT_TRUE(grey_under_box);
+  EXPECT_TRUE(cover_drawn);
+  EXPECT_TRUE(link_drawn);
   EXPECT_FALSE(script.Timed_Out());
   EXPECT_TRUE(Pump_Until([&] { return !cover.Visible(); }, std::chrono::seconds(3)));
   EXPECT_TRUE(boxes.empty());

@@ -193,7 +193,9 @@ TEST(Fonts, ListsByCharacterSet) {
   EXPECT_EQ(Classify_Font("Symbol", 2), Font_List::Neither);
   EXPECT_EQ(Classify_Font("MS Gothic", 128), Font_List::Neither);
   EXPECT_EQ(Classify_Font("Terminal", 255), Font_List::Neither);
-  EXPECT_EQ(Classify_Font("@Arial", 0), Font_List::English);
+  EXPECT_EQ(Classify_Font("@Arial", 0), Font_List::Neither);
+  EXPECT_EQ(Classify_Font("@Droid Sans Fallback", 0), Font_List::Neither);
+  EXPECT_EQ(Classify_Font("", 0), Font_List::Neither);
   std::string key, name;
   ASSERT_TRUE(Display_Font_Setting(1, &key, &name));
   EXPECT_EQ(key, "1");

@@ -1,4 +1,5 @@
 // Named bitmaps, sound effects and music, typing-box guards and fonts.
+#include <algorithm>
 #include "shell_fixture.h"
 
 #include "services/bitmaps.h"
@@ -192,6 +193,10 @@ TEST_F(Typing_Boxes, ResetFontEmptiesTheBoxAndGivesItTheDisplayFont) {
   EXPECT_EQ(box().Sel_Start(), 0);
   EXPECT_EQ(RichText_Font_Name(box()), "宋体");
   EXPECT_EQ(RichText_Sel_Font_Name(box()), "宋体");
+  // A vertical face would show the English practice as boxes: the default serves instead.
+  forms::Tutor_Settings::Save("Setting\\System\\Font", "0", "@Droid Sans Fallback");
+  Reset_RichText_Font(box(), 0);
+  EXPECT_EQ(RichText_Font_Name(box()), "Courier New");
   forms::Tutor_Settings::Save("Setting\\System\\Font", "0", "Tahoma");
   Reset_RichText_Font(box(), 0);
   forms::Tutor_Settings::Delete_Section("Setting\\System\\Font");
@@ -207,14 +212,29 @@ TEST_F(Typing_Boxes, FontCombosGetWesternAndChineseFonts) {
   auto& chinese = test_form.Get<forms::Native_Control>("Combo_Chinese_Font_Name");
   auto& english = test_form.Get<forms::Native_Control>("Combo_English_Font_Name");
   Fill_Font_Combo(chinese, english);
-  int western = static_cast<int>(english.Send(CB_GETCOUNT));
-  EXPECT_GT(western, 0);
-  int count = static_cast<int>(chinese.Send(CB_GETCOUNT));
-  for (int i = 0; i < count; ++i) {
-    char name[LF_FACESIZE + 1] = {};
-    chinese.Send(CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(name));
-    EXPECT_NE(name[0], '@') << name;
-  }
+  auto names = [](forms::Native_Control& combo) {
+    std::vector<std::string> list;
+    int count = static_cast<int>(combo.Send(CB_GETCOUNT));
+    for (int i = 0; i < count; ++i) {
+      char name[LF_FACESIZE + 1] = {};
+      combo.Send(CB_GETLBTEXT, i, reinterpret_cast<LPARAM>(name));
+      list.push_back(name);
+    }
+    return list;
+  };
+  const std::vector<std::string> western = names(english), chinese_names = names(chinese);
+  // The defaults are real faces of the test prefix; no list offers a vertical "@" face.
+  EXPECT_NE(std::find(western.begin(), western.end(), "Courier New"), western.end());
+  EXPECT_NE(std::find(chinese_names.begin(), chinese_names.end(), "宋体"), chinese_names.end());
+  for (const auto* list : {&western, &chinese_names})
+    for (const std::string& name : *list) EXPECT_NE(name[0], '@') << name;
+  // A face shows a practice's text or it is in neither list.
+  EXPECT_TRUE(Font_Shows_Practice_Text("Courier New", 0));
+  EXPECT_TRUE(Font_Shows_Practice_Text("宋体", 1));
+  EXPECT_FALSE(Font_Shows_Practice_Text("Courier New", 1));
+  EXPECT_FALSE(Font_Shows_Practice_Text("Marlett", 0));
+  EXPECT_FALSE(Font_Shows_Practice_Text("@宋体", 1));
+  EXPECT_EQ(std::find(western.begin(), western.end(), "Marlett"), western.end());
   EXPECT_TRUE(boxes.empty());
 }
 

@@ -16,8 +16,8 @@ bool Guard_Forbids(Key_Guard guard, int key, int shift) {
 }
 
 Font_List Classify_Font(const std::string& name, int charset) {
+  if (name.empty() || name[0] == '@') return Font_List::Neither;
   if (charset == 0) return Font_List::English;
-  if (!name.empty() && name[0] == '@') return Font_List::Neither;
   if (charset == 2 || charset == 128 || charset == 255) return Font_List::Neither;
   return Font_List::Chinese;
 }
@@ -34,6 +34,13 @@ bool Display_Font_Setting(int kind, std::string* key, std::string* default_name)
     return true;
   }
   return false;
+}
+
+std::wstring Practice_Sample(int font_kind) {
+  if (font_kind == 0)
+    return L"abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ,.;:'\"?!-()";
+  if (font_kind == 1) return L"的一是在不了有和人这中大为上个国我以要他课程录入字数，。、；：？！“”";
+  return L"";
 }
 
 std::string Key_Sound_Path(int key_index, int music_kb_on) {

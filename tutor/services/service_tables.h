@@ -17,6 +17,10 @@ Font_List Classify_Font(const std::string& name, int charset);
 // The display font setting of a kind: key "0"/"1" of "Setting\System\Font" and its default.
 // False for any other kind.
 bool Display_Font_Setting(int font_kind, std::string* key, std::string* default_name);
+// The characters a display font of that kind must show for the practices set in it: letters,
+// digits and punctuation (English), common characters and full-width punctuation (Chinese);
+// empty for any other kind.
+std::wstring Practice_Sample(int font_kind);
 
 // ---- Sounds ----
 // The key sound under the program folder: "\Music\Sound\type.wav" or the key's note.

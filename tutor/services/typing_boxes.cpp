@@ -2,6 +2,7 @@
 
 #include <richedit.h>
 
+#include <algorithm>
 #include <cstring>
 #include <utility>
 #include <vector>
@@ -66,10 +67,48 @@ void Reset_RichText_Font(forms::Rich_Text_Box& box, int font_kind) {
     std::string key, default_name;
     if (!Display_Font_Setting(font_kind, &key, &default_name)) return;
     std::string name = forms::Tutor_Settings::Get("Setting\\System\\Font", key, default_name);
+    // A stored face that cannot show the practice text (a vertical "@" face, a symbol face)
+    // would turn it into empty boxes: the default face serves instead.
+    if (name != default_name && !Font_Shows_Practice_Text(name, font_kind)) name = default_name;
     Set_Face(box, name, SCF_ALL);
     Set_Face(box, name, SCF_DEFAULT);
     Set_Face(box, RichText_Font_Name(box), SCF_SELECTION);
   });
+}
+
+namespace {
+
+// Whether the face drawn for the name shows every character of the kind's practice text; with
+// `own_face`, also whether that face is the named one (an installed font, not a substitute).
+bool Shows_Practice_Text(const std::string& name, int font_kind, bool own_face) {
+  const std::wstring sample = Practice_Sample(font_kind);
+  if (name.empty() || name[0] == '@' || sample.empty()) return false;
+  HDC dc = CreateCompatibleDC(nullptr);
+  if (!dc) return false;
+  HFONT font = CreateFontA(-16, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                           name.c_str());
+  bool shows = false;
+  if (font) {
+    HGDIOBJ old = SelectObject(dc, font);
+    char face[LF_FACESIZE] = {};
+    GetTextFaceA(dc, LF_FACESIZE, face);
+    std::vector<WORD> glyphs(sample.size());
+    if ((!own_face || lstrcmpiA(face, name.c_str()) == 0) &&
+        GetGlyphIndicesW(dc, sample.c_str(), static_cast<int>(sample.size()), glyphs.data(),
+                         GGI_MARK_NONEXISTING_GLYPHS) == sample.size())
+      shows = std::find(glyphs.begin(), glyphs.end(), WORD{0xFFFF}) == glyphs.end();
+    SelectObject(dc, old);
+    DeleteObject(font);
+  }
+  DeleteDC(dc);
+  return shows;
+}
+
+}  // namespace
+
+bool Font_Shows_Practice_Text(const std::string& name, int font_kind) {
+  return Shows_Practice_Text(name, font_kind, false);
 }
 
 void Fill_Font_Combo(forms::Native_Control& chinese_combo, forms::Native_Control& english_combo) {
@@ -79,16 +118,12 @@ void Fill_Font_Combo(forms::Native_Control& chinese_combo, forms::Native_Control
     EnumFontFamiliesA(screen, nullptr, Collect_Font, reinterpret_cast<LPARAM>(&fonts));
     ReleaseDC(nullptr, screen);
     for (const auto& [name, charset] : fonts) {
-      switch (Classify_Font(name, charset)) {
-        case Font_List::English:
-          english_combo.Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-          break;
-        case Font_List::Chinese:
-          chinese_combo.Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
-          break;
-        case Font_List::Neither:
-          break;
-      }
+      const Font_List list = Classify_Font(name, charset);
+      if (list == Font_List::Neither) continue;
+      const int kind = list == Font_List::English ? 0 : 1;
+      if (!Shows_Practice_Text(name, kind, true)) continue;
+      forms::Native_Control& combo = kind == 0 ? english_combo : chinese_combo;
+      combo.Send(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(name.c_str()));
     }
   });
 }

@@ -5,6 +5,7 @@
 #include "services/input_methods.h"
 #include "services/main_window.h"
 #include "services/scaling.h"
+#include "services/service_tables.h"
 #include "services/screen_ids.h"
 #include "services/sounds.h"
 #include "services/tutor_settings.h"
@@ -85,8 +86,8 @@ void Initialize_Parameter() {
   auto& chinese = Control<forms::Combo_Box>("Combo_Chinese_Font_Name");
   auto& english = Control<forms::Combo_Box>("Combo_English_Font_Name");
   Skipping([&] { Fill_Font_Combo(chinese, english); });
-  Skipping([&] { Ini_Font_Combo(english, Read(kEnglishFont)); });
-  Skipping([&] { Ini_Font_Combo(chinese, Read(kChineseFont)); });
+  Skipping([&] { Ini_Font_Combo(english, Read(kEnglishFont), 0); });
+  Skipping([&] { Ini_Font_Combo(chinese, Read(kChineseFont), 1); });
 }
 
 void Save_Hot_Key(const Hot_Key_Box& box, const Int_Setting& shift, const Int_Setting& code,
@@ -116,8 +117,11 @@ void Set_Changed_Item() {
     Clear_Active_Hot_Key(Main_Window());
     Set_Active_Hot_Key(Main_Window());
     Save_Hot_Key(close, kCloseShift, kCloseKeyCode, kCloseShiftString, kCloseKeyCodeString);
-    Write(kEnglishFont, Control<forms::Combo_Box>("Combo_English_Font_Name").Text());
-    Write(kChineseFont, Control<forms::Combo_Box>("Combo_Chinese_Font_Name").Text());
+    // A list without a selection (no installed face shows the practice text) keeps the store.
+    const std::string english = Control<forms::Combo_Box>("Combo_English_Font_Name").Text();
+    const std::string chinese = Control<forms::Combo_Box>("Combo_Chinese_Font_Name").Text();
+    if (!english.empty()) Write(kEnglishFont, english);
+    if (!chinese.empty()) Write(kChineseFont, chinese);
   });
 }
 
@@ -130,10 +134,15 @@ void Set_Default_Item() {
     Capture_Default(Close_Hot_Key_Box(), kCloseKeyCode.fallback);
     Show_Box(kActiveBox, Active_Hot_Key_Box());
     Show_Box(kCloseBox, Close_Hot_Key_Box());
-    for (auto [name, font] : {std::pair{"Combo_Chinese_Font_Name", kChineseFont.fallback},
-                              std::pair{"Combo_English_Font_Name", kEnglishFont.fallback}}) {
-      auto& combo = Control<forms::Combo_Box>(name);
-      if (combo.Text() != font) Ini_Font_Combo(combo, font);
+    struct List {
+      const char* name;
+      std::string font;
+      int kind;
+    };
+    for (const List& list : {List{"Combo_Chinese_Font_Name", kChineseFont.fallback, 1},
+                             List{"Combo_English_Font_Name", kEnglishFont.fallback, 0}}) {
+      auto& combo = Control<forms::Combo_Box>(list.name);
+      if (combo.Text() != list.font) Ini_Font_Combo(combo, list.font, list.kind);
     }
   });
 }
@@ -206,13 +215,25 @@ Hot_Key_Box& Close_Hot_Key_Box() {
   return box;
 }
 
-void Ini_Font_Combo(forms::Combo_Box& combo, const std::string& font_name) {
+void Ini_Font_Combo(forms::Combo_Box& combo, const std::string& font_name, int font_kind) {
   Skipping([&] {
-    for (int i = 0; i < combo.List_Count(); ++i)
-      if (combo.List(i) == font_name) {
-        combo.Set_List_Index(i);
-        return;
-      }
+    auto select = [&combo](const std::string& name) {
+      for (int i = 0; i < combo.List_Count(); ++i)
+        if (combo.List(i) == name) {
+          combo.Set_List_Index(i);
+          return true;
+        }
+      return false;
+    };
+    if (select(font_name)) return;
+    // A font that is not installed stays as it is while the face the platform draws for it
+    // shows the practice text; otherwise the list offers the default face, or its first one.
+    if (Font_Shows_Practice_Text(font_name, font_kind)) {
+      combo.Add_Item(font_name);
+      if (select(font_name)) return;
+    }
+    std::string key, default_name;
+    if (Display_Font_Setting(font_kind, &key, &default_name) && select(default_name)) return;
     combo.Set_List_Index(combo.List_Count() > 0 ? 0 : -1);
   });
 }

@@ -17,7 +17,9 @@ Hot_Key_Box& Active_Hot_Key_Box();
 Hot_Key_Box& Close_Hot_Key_Box();
 
 void Image_System_Set_Yes_Or_No_Click(int index);  // 0 OK, 1 Cancel, 2 Default
-// Selects the item equal to the name (exact), or item 0 when none is.
-void Ini_Font_Combo(forms::Combo_Box& combo, const std::string& font_name);
+// Selects the item equal to the name (exact). A name not in the list is added and selected when
+// the face drawn for it shows the practice text of the font kind (0 English, 1 Chinese);
+// otherwise the kind's default face is selected, or item 0 when the list lacks it.
+void Ini_Font_Combo(forms::Combo_Box& combo, const std::string& font_name, int font_kind);
 
 }  // namespace quillon
