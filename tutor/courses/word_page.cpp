@@ -175,6 +175,13 @@ class Page_View : public Word_View {
   }
   void Show_Lesson_Finished() override { Show_Form_Yes(); }
   void Show_Error(const std::string& text) override { forms::Show_Error_Box(text); }
+  void Show_Idle_Page() override {
+    Exercise_Running = false;
+    Clear_Learn_Boxes();
+    Learn_Box().Set_Enabled(false);
+    Review_Box().Set_Enabled(false);
+    Reset_Page();
+  }
 };
 
 Page_View& View() {
