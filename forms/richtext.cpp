@@ -23,6 +23,20 @@ namespace forms {
 
 namespace {
 
+// A file's bytes; a missing file is error 53 and one that is there but cannot be read (held open
+// by another program, no permission) error 75, each naming the file.
+std::string Read_Whole_File(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    if (GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES)
+      throw Runtime_Error(53, "找不到文件 " + path);
+    throw Runtime_Error(75, "无法读取文件 " + path);
+  }
+  std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  if (in.bad()) throw Runtime_Error(75, "无法读取文件 " + path);
+  return bytes;
+}
+
 int Next_Id() {
   static int next = 3000;
   return ++next;
@@ -198,10 +212,7 @@ void Rich_Text_Box::Set_Focus() {
 bool Rich_Text_Box::Has_Focus() const { return hwnd_ && GetFocus() == hwnd_; }
 
 void Rich_Text_Box::Load_File(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw Runtime_Error(53, "File not found");
-  std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  Set_Text(text);
+  Set_Text(Read_Whole_File(path));
 }
 
 int Rich_Text_Box::Find(const std::string& text, int start, bool match_case) {
@@ -376,9 +387,7 @@ void Rich_Text_Box::Save_File(const std::string& path, bool rtf) const {
 }
 
 void Rich_Text_Box::Load_Rich_File(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) throw Runtime_Error(53, "File not found");
-  const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  const std::string bytes = Read_Whole_File(path);
   if (!hwnd_) return;
   Stream_Source source{&bytes, 0};
   EDITSTREAM stream{};

@@ -118,6 +118,13 @@ def creature(img, kind, box, happy):
         d.pieslice((cx - r * 0.7, cy - r * 0.85, cx + r * 0.7, cy + r * 0.2), 180, 360, fill=(40, 70, 130))
         d.rectangle((cx - r * 0.72, cy - r * 0.35, cx + r * 0.72, cy - r * 0.22), fill=(30, 50, 100))
         icon(img, "star", (cx - r * 0.2, cy - r * 0.8, cx + r * 0.2, cy - r * 0.4))
+    elif kind == "thief":  # as on the street: black beanie and eye mask
+        d.ellipse((cx - r * 0.55, cy - r * 0.35, cx + r * 0.55, cy + r * 0.7), fill=(250, 220, 186))
+        d.pieslice((cx - r * 0.62, cy - r * 0.8, cx + r * 0.62, cy + r * 0.1), 180, 360,
+                   fill=(34, 34, 40))
+        d.rectangle((cx - r * 0.64, cy - r * 0.4, cx + r * 0.64, cy - r * 0.26), fill=(60, 60, 70))
+        d.rounded_rectangle((cx - r * 0.56, cy - r * 0.04, cx + r * 0.56, cy + r * 0.24),
+                            radius=r * 0.1, fill=(28, 28, 32))
     elif kind == "mouse":
         for sx in (-1, 1):
             d.ellipse((cx + sx * r * 0.55 - r * 0.28, cy - r * 0.7, cx + sx * r * 0.55 + r * 0.28,
@@ -142,6 +149,12 @@ def creature(img, kind, box, happy):
     if kind in ("police", "mouse"):
         for sx in (-1, 1):
             d.ellipse((cx + sx * r * 0.22 - e, eye_y - e, cx + sx * r * 0.22 + e, eye_y + e), fill=INK)
+    elif kind == "thief":  # eyes showing through the mask
+        for sx in (-1, 1):
+            d.ellipse((cx + sx * r * 0.24 - e * 1.3, eye_y - e * 1.3, cx + sx * r * 0.24 + e * 1.3,
+                       eye_y + e * 1.3), fill=WHITE)
+            d.ellipse((cx + sx * r * 0.24 - e * 0.6, eye_y - e * 0.6, cx + sx * r * 0.24 + e * 0.6,
+                       eye_y + e * 0.6), fill=INK)
     # The mouth: a smile for a win, a small frown for a loss.
     my = cy + r * (0.42 if kind != "frog" else 0.3)
     if kind != "balloon":
@@ -153,8 +166,9 @@ def creature(img, kind, box, happy):
 
 
 GAME_FACES = {
-    "thiefwin": (281, "police", True, "抓住小偷了！", "干得漂亮，去下一关吗？", RETRY_BUTTONS),
-    "thieffailure": (280, "police", False, "小偷逃走了……", "别灰心，再追一次吧？", YESNO_BUTTONS),
+    # The player is the thief: a win is the escape, a loss the catch.
+    "thiefwin": (281, "thief", True, "成功逃脱！", "警察没追上你，去下一关吗？", RETRY_BUTTONS),
+    "thieffailure": (280, "thief", False, "被警察抓住了……", "别灰心，再逃一次吧？", YESNO_BUTTONS),
     "mousewin": (280, "mouse", True, "捉鼠成功！", "手眼真快，继续下一局吗？", YESNO_BUTTONS),
     "mousefailure": (280, "mouse", False, "老鼠溜走了……", "多练几次就能捉住，继续吗？", YESNO_BUTTONS),
     "applewin": (280, "balloon", True, "灰狼被赶跑了！", "气球保住了，继续下一局吗？", YESNO_BUTTONS),

@@ -487,6 +487,20 @@ std::vector<int> Lit_Keys() {
   return lit;
 }
 
+TEST_F(Article_Page, LayoutTwoKeyImagesOpenTheContextMenuOnARightPressOnly) {
+  Store(kEnglish, "Type Method", "2");
+  Open_English();
+  forms::Picture_Box& page = Main().Get<forms::Picture_Box>("Picture_Article_BG_2");
+  ASSERT_TRUE(page.Visible());
+  for (int slot : {0, 20, 40}) {
+    forms::Image& key = Main().Get<forms::Image>("Image_Article_Character", slot);
+    const int x = key.Left() + key.Width() / 2, y = key.Top() + key.Height() / 2;
+    EXPECT_TRUE(Opens_Context_Menu([&] { Post_Press(page.Hwnd(), x, y, 2); })) << slot;
+    EXPECT_FALSE(Opens_Context_Menu([&] { Post_Press(page.Hwnd(), x, y, 1); })) << slot;
+  }
+  EXPECT_TRUE(errors.empty());
+}
+
 TEST_F(Article_Page, LayoutTwoTypesLineByLineWithTheExpectedKeyLit) {
   // Line 2 holds a character that no key types; a blank line is skipped.
   Write("English", 1, "ab\r\n\r\nc\xD6\xD0\r\n");

@@ -124,6 +124,44 @@ TEST_F(WordList, AnEmptyLineAfterTheLastEntryIsReportedWhenReached) {
   EXPECT_EQ(next.file_line, 2);
 }
 
+TEST_F(WordList, TheWholeListIsCheckedInOnePassUpToItsFirstBadLine) {
+  const std::string good = "cat#n. 猫\r\n";  // 11 bytes
+  struct Case {
+    std::string bytes;
+    Word_Line_Status status;
+    int line;
+    int32_t position;
+  } cases[] = {
+      {good + good + "dog#n. 狗", Word_Line_Status::Ok, 0, 1},  // the last line without CR LF
+      {good + good + good + good + "apple\r\n" + good, Word_Line_Status::No_Separator, 5, 45},
+      {good + good + "apple", Word_Line_Status::No_Separator, 3, 23},
+      {good + "\r\n", Word_Line_Status::Empty_Line, 2, 12},
+      {good + "a\nb#c\r\n" + "d e\r\n", Word_Line_Status::Stray_Line_Break, 2, 12},
+      {std::string(5000, 'x') + "#y\r\n" + good + "狗#dog\r\n",
+       Word_Line_Status::Foreign_Character, 3, 5016},  // lines across the reader's pieces
+      {good + "a#" + std::string(3 * kMostWordLineCharacters, 'x'), Word_Line_Status::Line_Too_Long,
+       2, 12},
+      {"", Word_Line_Status::No_Entries, 0, 1},
+  };
+  for (const Case& c : cases) {
+    List(c.bytes);
+    const Word_Line check = Check_Word_List(path_);
+    EXPECT_EQ(check.status, c.status) << c.bytes.substr(0, 40);
+    EXPECT_EQ(check.file_line, c.line) << c.bytes.substr(0, 40);
+    if (!check.Ok()) {
+      EXPECT_EQ(check.position, c.position) << c.bytes.substr(0, 40);
+      // The same line as the practice would read it there.
+      if (c.status != Word_Line_Status::No_Entries) {
+        const Word_Line read = Read_Word_Line(path_, check.position);
+        EXPECT_EQ(read.status, check.status);
+        EXPECT_EQ(read.file_line, check.file_line);
+        EXPECT_EQ(read.Message(), check.Message());
+      }
+    }
+  }
+  EXPECT_EQ(Check_Word_List(path_ + ".none").status, Word_Line_Status::Missing);
+}
+
 TEST_F(WordList, MissingAndEmptyFilesAreNamed) {
   Word_Line line = Read_Word_Line(path_ + ".none", 1);
   EXPECT_EQ(line.status, Word_Line_Status::Missing);

@@ -96,6 +96,12 @@ class Recording_View : public Word_View {
     errors.push_back(text);
     Log("error");
   }
+  void Show_Idle_Page() override {
+    Clear_Learn_Boxes();
+    Clear_Key_Pictures();
+    learn_enabled = review_enabled = review_shown = false;
+    Log("idle");
+  }
 
   void Log(const std::string& event) { events.push_back(event); }
   bool Saw(const std::string& event) const {
@@ -554,17 +560,54 @@ TEST_F(WordPractice, ABrokenOrMissingListIsNamedOnceAndNothingStarts) {
   }
 }
 
-TEST_F(WordPractice, ABadLineReachedInTheMiddleStopsThePracticeWithOneMessage) {
-  List(3, "cat#n. 猫\r\ndog n. 狗\r\n");
-  Start();
-  Learn_Word();
+TEST_F(WordPractice, ABadLineAnywhereInTheListStopsTheStartWithNothingStored) {
+  // Line 5 lacks its "#": four good words before it, remembered progress in the store.
+  List(3, std::string(kSixWords).substr(0, 48) + "apple\r\n" + "box#n. 盒子\r\n");
+  Remember("2", "23");
+  practice_.Initialize_Page();
+  EXPECT_FALSE(practice_.Start_Lesson(folder_));
   ASSERT_EQ(view_.errors.size(), 1u);
-  EXPECT_NE(view_.errors[0].find("第 2 行"), std::string::npos);
+  EXPECT_NE(view_.errors[0].find("3.txt"), std::string::npos) << view_.errors[0];
+  EXPECT_NE(view_.errors[0].find("第 5 行缺少"), std::string::npos) << view_.errors[0];
+  EXPECT_TRUE(view_.word.empty());
+  EXPECT_TRUE(view_.lit.empty());
   EXPECT_FALSE(view_.timer);
   EXPECT_FALSE(practice_.Active());
-  EXPECT_EQ(settings_.Get(kBegin, "3"), "<none>");  // the bad line's place is not stored
-  Learn_Key('d');
+  EXPECT_TRUE(settings_.written.empty());
+  Learn_Key('c');  // the boxes stay deaf
   EXPECT_EQ(view_.errors.size(), 1u);
+}
+
+TEST_F(WordPractice, AListChangedUnderThePracticeSaysSoAndThePageGoesIdle) {
+  struct Case {
+    const char* changed;
+    const char* part;
+  } cases[] = {
+      {"cat#n. 猫\r\ndog n. 狗\r\n", "第 2 行缺少"},     // a bad line where the next word was
+      {"cat#n. 猫\r\n", "不是一行的开头"},                 // shorter: the next place is gone
+  };
+  for (const Case& c : cases) {
+    List(3, kSixWords);
+    view_ = Recording_View();
+    settings_.written.clear();
+    Start();
+    List(3, c.changed);
+    Learn_Word();
+    ASSERT_EQ(view_.errors.size(), 1u) << c.part;
+    EXPECT_NE(view_.errors[0].find("被改动"), std::string::npos) << view_.errors[0];
+    EXPECT_NE(view_.errors[0].find("3.txt"), std::string::npos) << view_.errors[0];
+    EXPECT_NE(view_.errors[0].find(c.part), std::string::npos) << view_.errors[0];
+    EXPECT_TRUE(view_.Saw("idle"));
+    EXPECT_FALSE(view_.timer);
+    EXPECT_FALSE(view_.learn_enabled);
+    EXPECT_TRUE(view_.word.empty());
+    EXPECT_TRUE(view_.lit.empty());
+    EXPECT_FALSE(practice_.Active());
+    EXPECT_EQ(practice_.Phase(), Word_Phase::Idle);
+    EXPECT_EQ(settings_.Get(kBegin, "3"), "<none>");  // the bad line's place is not stored
+    Learn_Key('d');
+    EXPECT_EQ(view_.errors.size(), 1u);
+  }
 }
 
 TEST_F(WordPractice, StopCurrentExerciseLeavesTheBoxesDeaf) {

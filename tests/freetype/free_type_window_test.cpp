@@ -17,6 +17,7 @@
 #include "shell/commands.h"
 #include "services/globals.h"
 #include "shell/main_form.h"
+#include "services/scaling.h"
 #include "services/utilities.h"
 #include "services/sounds.h"
 #include "shell/startup.h"
@@ -261,6 +262,47 @@ TEST_F(Free_Type_Pad, EnterStartsTimingRunsFromTheFirstChangeNetOfPausesAndEndDr
   EXPECT_TRUE(boxes.empty()) << boxes.front();
 }
 
+TEST_F(Free_Type_Pad, ScaledByOneAndAHalfTheChartsAxesAndTicksScaleWithTheirLabels) {
+  constexpr float kFactor = 1.5f;
+  Scale_Form(Main(), kFactor);
+  Main().Move(0, 0, Main().Width(), Main().Height());  // all of it on the screen
+  Enter_Pad();
+  Type({VK_RETURN});
+  ASSERT_TRUE(Exercise_Running);
+  Type_Text("abcabc");
+  Pump_For(1200);
+  Type({VK_CONTROL, VK_RETURN});
+  ASSERT_TRUE(Pump_Until([] { return !Exercise_Running; }));
+  ASSERT_TRUE(Picture_Draw().Visible());
+  auto line = [](const char* name, int index = -1) -> forms::Line& {
+    return Main().Get<forms::Line>(name, index);
+  };
+  auto scaled = [&](int twips) { return static_cast<int>(twips * kFactor + 0.5f); };
+  // The axes meet in the scaled corner and reach the scaled arrow; the ticks stand under their
+  // scaled labels.
+  EXPECT_EQ(line("Line_X_Time").X1, scaled(825));
+  EXPECT_EQ(line("Line_X_Time").Y1, scaled(4275));
+  EXPECT_EQ(line("Line_X_Time").X2, scaled(6300));
+  EXPECT_EQ(line("Line_Y_Speed").Y1, scaled(375));
+  EXPECT_EQ(line("Line_Arrow_X_Down").X1, scaled(6375));
+  for (int i : {0, 9}) {
+    EXPECT_EQ(line("Line_X", i).X1, scaled(1350 + 525 * i)) << i;
+    EXPECT_EQ(line("Line_X", i).Y2, scaled(4425)) << i;
+    EXPECT_NEAR(Main().Get<forms::Label>("Label_X", i).Left(), scaled(1125 + 525 * i), 1) << i;
+  }
+  EXPECT_EQ(line("Line_Y", 6).Y1, scaled(3750 - 525 * 6));
+  // Drawn so: black along the scaled time axis, right up to its scaled end.
+  HDC dc = Picture_Draw().Surface_Dc();
+  const int axis_y = forms::Twips_To_Pixels_Y(scaled(4275));
+  int black = 0;
+  const int from = forms::Twips_To_Pixels_X(scaled(1000));
+  const int to = forms::Twips_To_Pixels_X(scaled(6200));
+  for (int x = from; x < to; ++x) black += GetPixel(dc, x, axis_y) == RGB(0, 0, 0);
+  EXPECT_GT(black, forms::Twips_To_Pixels_X(scaled(5000)));
+  Shot("free-type-curve-scaled");
+  EXPECT_TRUE(boxes.empty()) << boxes.front();
+}
+
 TEST_F(Free_Type_Pad, ALoadedFileIsNotCountedAndDeletingEverythingTypedArmsTheClockAfresh) {
   Enter_Pad();
   const std::string text = File("loaded.txt");
@@ -298,7 +340,7 @@ TEST_F(Free_Type_Pad, ALoadedFileIsNotCountedAndDeletingEverythingTypedArmsTheCl
   EXPECT_EQ(Speed_Curve_Samples.Upper(), 1);
   EXPECT_TRUE(Free_Type_Wait_First_Key);
 
-  // An unreadable file: the error box ends with the full-width mark; nothing else changes.
+  // Cancelling the dialog changes nothing.
   Type({VK_CONTROL, VK_RETURN});
   ASSERT_TRUE(Pump_Until([] { return !Exercise_Running; }));
   boxes.clear();
@@ -306,6 +348,32 @@ TEST_F(Free_Type_Pad, ALoadedFileIsNotCountedAndDeletingEverythingTypedArmsTheCl
   Click(Image_Free_Type(Free_Type_Button::Open));
   EXPECT_TRUE(g_answered);
   EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Free_Type_Pad, AFileThatCannotBeReadIsNamedInOneBoxAndNothingIsLoaded) {
+  Enter_Pad();
+  for (const char* name : {"held.txt", "held.rtf"}) {
+    // There, but held open by another program that shares it with nobody.
+    const std::string path = File(name);
+    ASSERT_TRUE(testkit::Write_File(path, "never shown"));
+    HANDLE held = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    boxes.clear();
+    Answer_Next_Dialog(path);
+    Click(Image_Free_Type(Free_Type_Button::Open));
+    ASSERT_TRUE(Pump_Until([&] { return !boxes.empty(); })) << name;
+    CloseHandle(held);
+    EXPECT_TRUE(g_answered);
+    ASSERT_EQ(boxes.size(), 1u) << name;
+    EXPECT_NE(boxes[0].find("无法读取文件"), std::string::npos) << boxes[0];
+    EXPECT_NE(boxes[0].find(path), std::string::npos) << boxes[0];
+    EXPECT_EQ(boxes[0].substr(boxes[0].size() - 2), "！") << boxes[0];
+    EXPECT_EQ(RichText_Free_Type().Text(), "");
+    EXPECT_EQ(Free_Type_Loaded_Length, 0);
+    EXPECT_TRUE(Image_Free_Type(Free_Type_Button::Open).Enabled());  // another file may be tried
+    EXPECT_FALSE(Exercise_Running);
+  }
 }
 
 TEST_F(Free_Type_Pad, OptionsForbidPastingWithoutUnlockingAndOpeningFiles) {

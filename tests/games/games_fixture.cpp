@@ -168,32 +168,6 @@ void Game_Window::Point_At(forms::Control& control) {
 
 void Game_Window::Shot(const std::string& name) { Save_Window_Shot(Main().Hwnd(), name); }
 
-namespace {
-bool g_menu_seen = false;
-BOOL CALLBACK Find_Menu(HWND hwnd, LPARAM) {
-  char cls[16] = {};
-  GetClassNameA(hwnd, cls, sizeof cls);
-  if (std::string(cls) == "#32768" && IsWindowVisible(hwnd)) g_menu_seen = true;
-  return TRUE;
-}
-// Runs inside the context menu's own loop: notes the menu and closes it.
-void CALLBACK Close_Menu_Tick(HWND, UINT, UINT_PTR id, DWORD) {
-  EnumWindows(Find_Menu, 0);
-  if (!g_menu_seen) return;
-  KillTimer(nullptr, id);
-  EndMenu();
-}
-}  // namespace
-
-bool Game_Window::Opens_Context_Menu(const std::function<void()>& press) {
-  g_menu_seen = false;
-  const UINT_PTR timer = SetTimer(nullptr, 0, 100, Close_Menu_Tick);
-  press();
-  const bool seen = Pump_Until([] { return g_menu_seen; }, std::chrono::seconds(3));
-  KillTimer(nullptr, timer);
-  return seen;
-}
-
 void Game_Window::Write_Police_Text(const std::string& bytes, bool present) {
   const std::string path = folder + "\\QLGame\\Police\\1.txt";
   if (!present) {

@@ -57,9 +57,6 @@ class Game_Window : public ::testing::Test {
   void Point_At(forms::Control& control);
   // Saves a picture of the main window when QL_SHOT_DIR names a folder.
   void Shot(const std::string& name);
-  // True when `press` (a right press, say) opens the main window's context menu; the menu is
-  // closed again.
-  bool Opens_Context_Menu(const std::function<void()>& press);
 
   // The police game's text under the test's program folder ("" bytes: no file).
   void Write_Police_Text(const std::string& bytes, bool present = true);

@@ -3,6 +3,10 @@
 // end boxes, with the level and the text position in the settings store.
 #include "games_fixture.h"
 
+#include <atomic>
+#include <iostream>
+#include <thread>
+
 #include "games/game_rules.h"
 #include "services/globals.h"
 #include "services/main_window.h"
@@ -45,6 +49,13 @@ bool Bold_At(forms::Rich_Text_Box& box, int at) {
   return box.Sel_Format().bold;
 }
 
+std::vector<int> Enabled_Lines() {
+  std::vector<int> lines;
+  for (int i = 0; i < 4; ++i)
+    if (Line(i).Enabled() && IsWindowEnabled(Line(i).Hwnd())) lines.push_back(i);
+  return lines;
+}
+
 class Police_Game_Window : public Game_Window {
  protected:
   void SetUp() override {
@@ -79,6 +90,8 @@ TEST_F(Police_Game_Window, EnterStartsKeysAreJudgedObstacleHaltsPauseTwiceAndThe
   EXPECT_FALSE(Button(0).Enabled());
   EXPECT_TRUE(Button(1).Enabled());
   EXPECT_TRUE(Line(0).Has_Focus());
+  // Only the player's line takes keys.
+  EXPECT_EQ(Enabled_Lines(), std::vector<int>{0});
   EXPECT_EQ(Line(0).Text(), kFirst.substr(0, 54));
   EXPECT_EQ(Line(1).Text(), kFirst.substr(54));
   EXPECT_EQ(Line(2).Text(), "");
@@ -116,6 +129,7 @@ TEST_F(Police_Game_Window, EnterStartsKeysAreJudgedObstacleHaltsPauseTwiceAndThe
   ASSERT_TRUE(Police_Game_Paused);
   EXPECT_EQ(Button(1).Tool_Tip_Text(), "继续");
   EXPECT_FALSE(Step_Timer().Enabled());
+  EXPECT_TRUE(Enabled_Lines().empty());
   Type("k");  // ignored while paused
   EXPECT_EQ(Police_Game().typed_position, 10);
   Shot("police-paused");
@@ -137,10 +151,16 @@ TEST_F(Police_Game_Window, EnterStartsKeysAreJudgedObstacleHaltsPauseTwiceAndThe
   EXPECT_TRUE(Step_Timer().Enabled());
 
   // The rest of line 0 and the short line 1 win: the text leaves lines 2 and 3 empty.
+  Type(kFirst.substr(41, 13));
+  ASSERT_EQ(Police_Game().player_line, 1);
+  EXPECT_EQ(Enabled_Lines(), std::vector<int>{1});
+  EXPECT_TRUE(Line(1).Has_Focus());
   answers = {0};  // next level
-  Type(kFirst.substr(41));
+  on_box = [] { EXPECT_TRUE(Enabled_Lines().empty()); };
+  Type(kFirst.substr(54));
   ASSERT_TRUE(Pump_Until([this] { return !picture_boxes.empty(); }, std::chrono::seconds(5)));
   EXPECT_EQ(picture_boxes.back(), Picture_Box_Kind::Game_YesRetryNo);
+  on_box = nullptr;
   EXPECT_EQ(Stored(kPolice, "Speed Num"), "51");
   EXPECT_EQ(Stored(kRemember, "Begin Position"), std::to_string(kFirst.size() + 3));
   // The next level plays the next line at once.
@@ -187,7 +207,48 @@ TEST_F(Police_Game_Window, CaughtThiefShowsTheLossBoxWhoseReplayKeepsLevelAndTex
   EXPECT_FALSE(Button(1).Enabled());
   EXPECT_TRUE(Panel_Keys_Enabled);
   EXPECT_FALSE(Step_Timer().Enabled());
+  // After the catch no line takes keys or holds the focus.
+  EXPECT_TRUE(Enabled_Lines().empty());
+  for (int i = 0; i < 4; ++i) EXPECT_FALSE(Line(i).Has_Focus()) << i;
   Shot("police-caught");
+}
+
+TEST_F(Police_Game_Window, ABurstOfSixtyKeysASecondIsJudgedAsItArrives) {
+  Options(50, 9, 9);  // the police stays at its start throughout
+  Set(kRemember, "Begin Position", std::to_string(kFirst.size() + 3));
+  Enter(Game_Item::Police);
+  Press(VK_RETURN);
+  ASSERT_TRUE(Exercise_Running);
+  ASSERT_TRUE(Line(0).Has_Focus());
+  // Sixty right keys at a fast typist's pace, one every 16 ms, across the line change; the
+  // figures go on running meanwhile.
+  const std::string keys = kSecond.substr(0, 60);
+  std::atomic<bool> sent{false};
+  std::thread typist([&] {
+    for (char c : keys) {
+      testkit::Key_Stroke({static_cast<WORD>(VkKeyScanA(c) & 0xFF)});
+      Sleep(16);
+    }
+    sent = true;
+  });
+  auto judged = [] {
+    const Police_Game_State& s = Police_Game();
+    return s.player_line == 0 ? s.typed_position : 54 * s.player_line + s.typed_position;
+  };
+  Pump_Until([&] { return sent.load(); }, std::chrono::seconds(30));
+  const auto burst_end = std::chrono::steady_clock::now();
+  const int at_end = judged();
+  ASSERT_TRUE(Pump_Until([&] { return judged() == 60; }, std::chrono::seconds(30))) << judged();
+  const auto lag = std::chrono::duration_cast<std::chrono::milliseconds>(
+      std::chrono::steady_clock::now() - burst_end);
+  typist.join();
+  std::cout << "judged when the burst ended: " << at_end << " of 60; the rest after " << lag.count()
+            << " ms" << std::endl;
+  EXPECT_EQ(Police_Game().player_line, 1);
+  // Judged as they came: by the end of the burst at most a few keys were still waiting.
+  EXPECT_GE(at_end, 45);
+  EXPECT_EQ(Police_Game().typed_position, 6);
+  EXPECT_EQ(beeps, 0);
 }
 
 TEST_F(Police_Game_Window, WinAtLevel100OrWithTheLastLineResetsTheLevelAndShowsTheOneButtonBox) {

@@ -295,5 +295,29 @@ TEST_F(Boxes, AGameBoxShowsOnlyTheFaceDrawnForThatShowing) {
   EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(Boxes, ThePoliceGamesEndBoxesShowTheThiefsEscapeAndCatch) {
+  struct Row {
+    K kind;
+    const char* face;
+    int width;
+  };
+  const Row rows[] = {{K::Game_YesRetryNo, "thiefwin", 281}, {K::Game_YesNo, "thieffailure", 280}};
+  for (const Row& r : rows) {
+    SCOPED_TRACE(r.face);
+    forms::Form& form = r.kind == K::Game_YesNo ? Form_Game_YesNo() : Form_Game_YesRetryNo();
+    bool shows = false;
+    Load_Resource_Picture_To_Form(form, r.face);
+    Script script({[&] { return Up(r.kind); }, Pause(150), [&] {
+                     shows = Shows_Bitmap(form.Hwnd(), r.face, 0, 0, r.width, 114);
+                     Save_Screen(std::string("box-") + r.face);
+                     Key_Stroke({VK_ESCAPE});
+                     return true;
+                   }});
+    form.Show_Modal();
+    EXPECT_TRUE(shows);
+  }
+  EXPECT_TRUE(boxes.empty());
+}
+
 }  // namespace
 }  // namespace quillon

@@ -123,6 +123,55 @@ TEST_F(Settings_Dialogs, DefaultThenCancelSavesNothingDefaultThenOKSavesEveryDef
   EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(Settings_Dialogs, TheStopButtonEndsAPlayingRecordingAndCtrlYAndCtrlNAnswerAsTheButtons) {
+  Current_Exercise_Kind = Number(Exercise_Kind::Audition);  // opens on the dictation tab
+  Current_Type_Method = 0;
+  forms::Control* found = form().Find("RichText_Audition", 0);
+  auto& dictation = found ? *static_cast<forms::Rich_Text_Box*>(found)
+                          : form().Add<forms::Rich_Text_Box>("RichText_Audition", 0);
+  struct Row {
+    WORD key;
+    const char* stored;  // "Words Num" after the dialog closed
+  };
+  const Row rows[] = {{'N', "7"}, {'Y', "5"}};
+  for (const Row& r : rows) {
+    Store(kWordWordsNum, "7");
+    dictation.Set_Enabled(true);
+    Audition_Playing = true;
+    auto stop = [&]() -> forms::Command_Button& {
+      return in_dialog<forms::Command_Button>("Command_Stop_Play_Record");
+    };
+    auto script = Run_Control({[&] {
+                                 EXPECT_TRUE(stop().Enabled());
+                                 Click_At(Center_Of(stop()));
+                                 return true;
+                               },
+                               [&] {
+                                 if (!After(400)) return false;
+                                 EXPECT_FALSE(Audition_Playing);
+                                 EXPECT_FALSE(dictation.Enabled());
+                                 EXPECT_FALSE(stop().Enabled());
+                                 // Ctrl with Shift is not Ctrl alone: nothing happens.
+                                 Key_Stroke({VK_CONTROL, VK_SHIFT, r.key});
+                                 Key_Stroke({VK_CONTROL, 'D'});
+                                 return true;
+                               },
+                               [&] {
+                                 if (!After(400)) return false;
+                                 EXPECT_TRUE(dialog().Visible());
+                                 EXPECT_EQ(in_dialog<forms::Rich_Text_Box>(
+                                               "RichText_Word_One_Line_Words_Num").Text(), "5");
+                                 Key_Stroke({VK_CONTROL, r.key});
+                                 return true;
+                               }});
+    Show_Form_Control(form());
+    EXPECT_FALSE(script.Timed_Out()) << static_cast<char>(r.key);
+    EXPECT_FALSE(dialog().Loaded()) << static_cast<char>(r.key);
+    EXPECT_EQ(Stored(kWordWordsNum), r.stored) << static_cast<char>(r.key);
+  }
+  EXPECT_TRUE(boxes.empty());
+}
+
 TEST_F(Settings_Dialogs, BadStoredValuesShowTheirDefaultsEachKeyOnItsOwn) {
   struct Seed { Int_Setting setting; const char* stored; const char* saved; };
   const Seed seeds[] = {
@@ -334,6 +383,31 @@ TEST_F(Settings_Dialogs, SystemSettingsCaptureHotKeysRefuseClashesAndStoreOnOK) 
   EXPECT_EQ(Active_Hot_Key_Of(form()), VK_F9);
   EXPECT_EQ(Stored(kSoundOn), "1");
   EXPECT_EQ(Stored(kMusicKBOn), "0");
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Settings_Dialogs, SystemSettingsOpenWithTheFocusInTheFrontKeyBoxSoAKeyAtOnceIsTaken) {
+  forms::Form& sys = Form_System_Set();
+  auto box = [&](const char* name) -> forms::Rich_Text_Box& {
+    return sys.Get<forms::Rich_Text_Box>(name);
+  };
+  Script script({
+      [&] { return sys.Visible() && GetForegroundWindow() == sys.Hwnd(); },
+      [&] {
+        EXPECT_EQ(GetFocus(), box("RichText_System_Set_Active_System").Hwnd());
+        Key_Stroke({VK_CONTROL, VK_F6});  // no click first
+        return true;
+      },
+      [&] {
+        if (!After(300)) return false;
+        EXPECT_EQ(box("RichText_System_Set_Active_System").Text(), "Ctrl+F6");
+        EXPECT_EQ(box("RichText_System_Set_Close_System").Text(), "F12");
+        Click_At(Center_Of(sys.Get<forms::Image>("Image_System_Set_Yes_Or_No", 1)));
+        return true;
+      }});
+  Show_Form_System_Set(form());
+  EXPECT_FALSE(script.Timed_Out());
+  EXPECT_EQ(Read(kActiveKeyCode), VK_F9);  // cancelled: nothing stored
   EXPECT_TRUE(boxes.empty());
 }
 

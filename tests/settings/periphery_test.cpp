@@ -272,7 +272,8 @@ TEST_F(About, ACloseDuringTheOpeningZoomClosesOnce) {
 
 TEST_F(Periphery, ScaleFormMovesAndStepsTheFontsOfTheKindsItScales) {
   struct Case { float factor; double font; int width; };
-  const Case cases[] = {{0.8f, 8.5, 2400}, {0.75f, 10.5, 2250}, {0.0f, 10.5, 3000}, {1.0f, 10.5, 3000}};
+  const Case cases[] = {{0.8f, 8.5, 2400},   {0.75f, 10.5, 2250}, {1.5f, 10.5, 4500},
+                        {0.0f, 10.5, 3000}, {1.0f, 10.5, 3000}};
   for (const Case& c : cases) {
     forms::Form f;
     f.Border = forms::Border_Style::None;
@@ -293,6 +294,9 @@ TEST_F(Periphery, ScaleFormMovesAndStepsTheFontsOfTheKindsItScales) {
       auto& kept = f.Add<forms::Label>("Label_Kept");
       kept.Move(300, 3000, 3000, 300);
       kept.Tag = "not";
+      // An axis and a slanted tick: their ends scale, so each keeps its shape.
+      f.Add<forms::Line>("Line_Axis").Set_Ends(600, 3600, 3600, 3600);
+      f.Add<forms::Line>("Line_Tick").Set_Ends(900, 3900, 600, 3300);
     };
     f.Load();
     Scale_Form(f, c.factor);
@@ -306,6 +310,18 @@ TEST_F(Periphery, ScaleFormMovesAndStepsTheFontsOfTheKindsItScales) {
     EXPECT_EQ(f.Get<forms::Check_Box>("Check_Flag").Font_Size(), 10.5) << at;  // not a text kind
     EXPECT_NEAR(f.Get<forms::Check_Box>("Check_Flag").Top(), 2400 * (c.factor > 0 ? c.factor : 1), 20) << at;
     EXPECT_EQ(f.Get<forms::Label>("Label_Kept").Top(), 3000) << at;
+    const double k = c.factor > 0 ? c.factor : 1;
+    struct Ends { const char* name; int x1, y1, x2, y2; };
+    for (const Ends& e :
+         {Ends{"Line_Axis", 600, 3600, 3600, 3600}, Ends{"Line_Tick", 900, 3900, 600, 3300}}) {
+      const forms::Line& line = f.Get<forms::Line>(e.name);
+      EXPECT_NEAR(line.X1, e.x1 * k, 1) << e.name << " " << at;
+      EXPECT_NEAR(line.Y1, e.y1 * k, 1) << e.name << " " << at;
+      EXPECT_NEAR(line.X2, e.x2 * k, 1) << e.name << " " << at;
+      EXPECT_NEAR(line.Y2, e.y2 * k, 1) << e.name << " " << at;
+      EXPECT_NEAR(line.Left(), std::min(e.x1, e.x2) * k, 1) << e.name << " " << at;
+      EXPECT_NEAR(line.Width(), std::max(1.0, std::abs(e.x2 - e.x1) * k), 1) << e.name << " " << at;
+    }
     forms::Unload(f);
   }
 }

@@ -80,6 +80,47 @@ inline COLORREF Character_Color(forms::Rich_Text_Box& box, int offset) {
   return color;
 }
 
+namespace detail {
+inline bool& Context_Menu_Seen() {
+  static bool seen = false;
+  return seen;
+}
+inline BOOL CALLBACK Find_Context_Menu(HWND hwnd, LPARAM) {
+  char cls[16] = {};
+  GetClassNameA(hwnd, cls, sizeof cls);
+  if (std::string(cls) == "#32768" && IsWindowVisible(hwnd)) Context_Menu_Seen() = true;
+  return TRUE;
+}
+// Runs inside the context menu's own loop: notes the menu and closes it.
+inline void CALLBACK Close_Context_Menu_Tick(HWND, UINT, UINT_PTR id, DWORD) {
+  EnumWindows(Find_Context_Menu, 0);
+  if (!Context_Menu_Seen()) return;
+  KillTimer(nullptr, id);
+  EndMenu();
+}
+}  // namespace detail
+
+// True when `press` (a right press, say) opens a pop-up menu of this thread (the main window's
+// context menu); the menu is closed again.
+inline bool Opens_Context_Menu(const std::function<void()>& press) {
+  detail::Context_Menu_Seen() = false;
+  const UINT_PTR timer = SetTimer(nullptr, 0, 100, detail::Close_Context_Menu_Tick);
+  press();
+  const bool seen = Pump_Until([] { return detail::Context_Menu_Seen(); }, std::chrono::seconds(3));
+  KillTimer(nullptr, timer);
+  return seen;
+}
+
+// A press and release of a button (1 left, 2 right) posted at a point in twips of a window's
+// client area; the pointer stays where it is.
+inline void Post_Press(HWND window, int x_twips, int y_twips, int button) {
+  const LPARAM at =
+      MAKELPARAM(forms::Twips_To_Pixels_X(x_twips), forms::Twips_To_Pixels_Y(y_twips));
+  const UINT down = button == 2 ? WM_RBUTTONDOWN : WM_LBUTTONDOWN;
+  PostMessageA(window, down, button == 2 ? MK_RBUTTON : MK_LBUTTON, at);
+  PostMessageA(window, down + 1, 0, at);
+}
+
 inline void Save_Window_Shot(HWND window, const std::string& name) {
   char dir[MAX_PATH] = {};
   if (!GetEnvironmentVariableA("QL_SHOT_DIR", dir, sizeof dir)) return;

@@ -237,6 +237,82 @@ TEST_F(Words_Page, ReviewLinesMakeRoundsClosedByTheRoundBox) {
   EXPECT_TRUE(boxes.empty());
 }
 
+TEST_F(Words_Page, KeyImagesAndTheReviewPanelAreBareSurfacesOfTheWindow) {
+  Open_Words_Page();
+  forms::Picture_Box& page = Main().Get<forms::Picture_Box>("Picture_BG", 9);
+  auto centre = [](forms::Control& c) {
+    return POINT{c.Left() + c.Width() / 2, c.Top() + c.Height() / 2};
+  };
+  // A right press opens the context menu; a left press does not.
+  for (int slot : {0, 20, 40}) {
+    const POINT at = centre(Main().Get<forms::Image>("Image_Word_Character", slot));
+    EXPECT_TRUE(Opens_Context_Menu([&] { Post_Press(page.Hwnd(), at.x, at.y, 2); })) << slot;
+    EXPECT_FALSE(Opens_Context_Menu([&] { Post_Press(page.Hwnd(), at.x, at.y, 1); })) << slot;
+  }
+  Review_Panel().Set_Visible(true);
+  Review_Panel().Z_Order(0);
+  EXPECT_TRUE(Opens_Context_Menu([&] { Post_Press(Review_Panel().Hwnd(), 150, 150, 2); }));
+
+  // A pointer move over them closes a drop-down menu whose items the pointer has been on.
+  const POINT key = centre(Main().Get<forms::Image>("Image_Word_Character", 20));
+  const std::pair<HWND, POINT> moves[] = {{page.Hwnd(), key}, {Review_Panel().Hwnd(), {150, 150}}};
+  for (const auto& [window, at] : moves) {
+    Open_Menu(Main(), Menu::English_Type);
+    forms::Picture_Box& menu = Main().Get<forms::Picture_Box>("Picture_BG_PopMenu_BG", 0);
+    ASSERT_TRUE(Pump_Until([&] { return menu.Visible() && !PopMenu_Opening; }));
+    Mouse_In_PopMenu = true;
+    PostMessageA(window, WM_MOUSEMOVE, 0,
+                 MAKELPARAM(forms::Twips_To_Pixels_X(at.x), forms::Twips_To_Pixels_Y(at.y)));
+    EXPECT_TRUE(Pump_Until([&] { return !menu.Visible(); }, std::chrono::seconds(3)));
+  }
+  Review_Panel().Set_Visible(false);
+  EXPECT_TRUE(boxes.empty());
+}
+
+TEST_F(Words_Page, ABadLineFurtherDownStopsTheStartAndAChangeUnderThePracticeEndsIt) {
+  // "apple" without its "#" as line 5: nothing starts, nothing is learnt or stored.
+  List(3, "borrow#v. 借\r\nbrave#adj. 勇敢的\r\ncat#n. 猫\r\ndog#n. 狗\r\napple\r\n");
+  Open_Words_Page();
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].find("3.txt"), std::string::npos) << boxes[0];
+  EXPECT_NE(boxes[0].find("第 5 行"), std::string::npos) << boxes[0];
+  EXPECT_FALSE(Exercise_Running);
+  EXPECT_FALSE(Main_Timer("Timer_Check").Enabled());
+  EXPECT_EQ(Box("RichText_Source_Word").Text(), "");
+  EXPECT_FALSE(Box("RichText_Input_Word").Enabled());
+  EXPECT_EQ(Stored(kWordStudyedNumSection, "3"), "(none)");
+  EXPECT_EQ(Stored(kWordBeginPosSection, "3"), "(none)");
+
+  // A good list starts; changed under the practice, the next word says so and the page is idle.
+  boxes.clear();
+  List(3, "borrow#v. 借\r\nbrave#adj. 勇敢的\r\n");
+  Open_Words_Page();
+  ASSERT_TRUE(boxes.empty()) << boxes[0];
+  ASSERT_EQ(Box("RichText_Source_Word").Text(), "borrow");
+  List(3, "borrow#v. 借\r\nbrave adj. 勇敢的\r\n");
+  Learn_Letters("borrow");
+  Press({VK_RETURN}, [&] { return !boxes.empty(); });
+  ASSERT_EQ(boxes.size(), 1u);
+  EXPECT_NE(boxes[0].find("被改动"), std::string::npos) << boxes[0];
+  EXPECT_NE(boxes[0].find("第 2 行"), std::string::npos) << boxes[0];
+  EXPECT_FALSE(Exercise_Running);
+  EXPECT_FALSE(Main_Timer("Timer_Check").Enabled());
+  EXPECT_EQ(Box("RichText_Source_Word").Text(), "");
+  EXPECT_EQ(Box("RichText_Input_Word").Text(), "");
+  EXPECT_FALSE(Box("RichText_Input_Word").Enabled());
+  EXPECT_TRUE(Pictured_Keys().empty());
+  EXPECT_EQ(Label_Of("Label_Word_Num").Caption(), "");
+  EXPECT_EQ(Stored(kWordBeginPosSection, "3"), "(none)");
+  Shot("words-list-changed");
+  // Opening the page again starts the list (good again) from its start.
+  boxes.clear();
+  List(3, "borrow#v. 借\r\nbrave#adj. 勇敢的\r\n");
+  Open_Words_Page();
+  EXPECT_TRUE(boxes.empty());
+  EXPECT_TRUE(Exercise_Running);
+  EXPECT_EQ(Box("RichText_Source_Word").Text(), "borrow");
+}
+
 TEST_F(Words_Page, ABrokenListIsNamedAndNothingStarts) {
   List(3, "borrow v. 借\r\n");
   forms::Tutor_Settings::Save(kWordStudyedNumSection, "3", "4");

@@ -633,7 +633,7 @@ void Design_Article_Page(forms::Form& form) {
     const Article_Key_Place place = Article_Key_Place_Of(slot);
     auto& image = form.Add<forms::Image>("Image_Article_Character", slot, &lines);
     image.Move(place.left, place.top, std::max(place.width, 15), std::max(place.height, 15));
-    image.On_Mouse_Move = [](int, int, int, int) { Main_Surface_Mouse_Move(); };
+    Make_Main_Surface(image);
   }
 }
 

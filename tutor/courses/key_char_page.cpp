@@ -379,12 +379,7 @@ void Design_Key_Char_Page(forms::Form& form) {
   std::vector<forms::Control*> surfaces = form.Array("Image_Character");
   surfaces.push_back(&pad);
   surfaces.push_back(&input);
-  for (forms::Control* c : surfaces) {
-    c->On_Mouse_Move = [](int, int, int, int) { Main_Surface_Mouse_Move(); };
-    c->On_Mouse_Down = [](int button, int, int, int) {
-      if (button == forms::kRightButton) Main_Context_Menu();
-    };
-  }
+  for (forms::Control* c : surfaces) Make_Main_Surface(*c);
   auto& source = form.Add<forms::Rich_Text_Box>("RichText_Char_Source", -1, &input);
   source.Set_Multi_Line(false);
   source.Set_Scroll_Bars(0);

@@ -179,6 +179,58 @@ Word_Line Read_Word_Line(const std::string& path, int32_t position) {
   return entry;
 }
 
+Word_Line Check_Word_List(const std::string& path) {
+  Word_Line result;
+  result.path = path;
+  const auto failed = [&](Word_Line_Status status) {
+    result.status = status;
+    return result;
+  };
+  File file(path);
+  if (!file.Open())
+    return failed(file.Missing() ? Word_Line_Status::Missing : Word_Line_Status::Unreadable);
+  int64_t size = 0;
+  if (!file.Size(size)) return failed(Word_Line_Status::Unreadable);
+  if (size == 0) return failed(Word_Line_Status::No_Entries);
+
+  std::string line, bytes;
+  int number = 1;
+  int64_t line_start = 0;
+  // Judges the line that starts at `line_start`; false when it is bad (result says how).
+  const auto judge = [&](const std::string& text) {
+    const Word_Line parsed = Parse_Word_Line(text);
+    if (parsed.Ok()) return true;
+    result.status = parsed.status;
+    result.character = parsed.character;
+    result.file_line = number;
+    result.position = static_cast<int32_t>(std::min<int64_t>(line_start + 1, INT32_MAX));
+    return false;
+  };
+  for (int64_t at = 0; at < size;) {
+    if (!file.Read(at, kChunk, bytes)) return failed(Word_Line_Status::Unreadable);
+    if (bytes.empty()) break;
+    at += static_cast<int64_t>(bytes.size());
+    for (size_t i = 0; i < bytes.size(); ++i) {
+      line += bytes[i];
+      const size_t n = line.size();
+      if (n >= 2 && line[n - 2] == '\r' && line[n - 1] == '\n') {
+        line.resize(n - 2);
+        if (!judge(line)) return result;
+        line_start += static_cast<int64_t>(n);
+        ++number;
+        line.clear();
+      } else if (static_cast<int64_t>(n) > kMostWordLineBytes) {
+        result.file_line = number;
+        result.position = static_cast<int32_t>(std::min<int64_t>(line_start + 1, INT32_MAX));
+        return failed(Word_Line_Status::Line_Too_Long);
+      }
+    }
+  }
+  // The last line may run to the end of the file without its CR LF.
+  if (!line.empty() && !judge(line)) return result;
+  return result;
+}
+
 std::string Word_Line::Message() const {
   const std::string line_text = "单词文件 " + path + " 第 " + std::to_string(file_line) + " 行";
   switch (status) {
@@ -207,6 +259,10 @@ std::string Word_Line::Message() const {
       return line_text + "中有不成对的回车或换行符";
   }
   return "";
+}
+
+std::string Word_Line::Changed_Message() const {
+  return "练习中单词文件 " + path + " 被改动了：" + Message() + "。练习已停止，请重新开始本课。";
 }
 
 std::string Word_List_Path(const std::string& program_folder, int lesson) {

@@ -46,10 +46,19 @@ struct Word_Line {
   bool Ok() const { return status == Word_Line_Status::Ok; }
   // A sentence for the error box that names the file (and the line); "" when Ok.
   std::string Message() const;
+  // The same for a list that was checked whole at the start of its practice and has been
+  // changed since: it says so and that the practice has stopped.
+  std::string Changed_Message() const;
 };
 
 // Reads the entry whose line starts at byte `position` (1 = the file's first byte).
 Word_Line Read_Word_Line(const std::string& path, int32_t position);
+
+// The whole list checked in one pass, a piece at a time (nothing but one line is held): the first
+// bad line, as Read_Word_Line would report it when the practice reached it (with its number in
+// the file and its position), or an Ok result when every line is a good entry. A missing, empty
+// or unreadable file is reported as by Read_Word_Line.
+Word_Line Check_Word_List(const std::string& path);
 
 // The entry of one line's bytes (without its CR LF), as Read_Word_Line judges and splits it;
 // status, word and explanation only.

@@ -175,6 +175,13 @@ class Page_View : public Word_View {
   }
   void Show_Lesson_Finished() override { Show_Form_Yes(); }
   void Show_Error(const std::string& text) override { forms::Show_Error_Box(text); }
+  void Show_Idle_Page() override {
+    Exercise_Running = false;
+    Clear_Learn_Boxes();
+    Learn_Box().Set_Enabled(false);
+    Review_Box().Set_Enabled(false);
+    Reset_Page();
+  }
 };
 
 Page_View& View() {
@@ -283,11 +290,13 @@ void Design_Word_Page(forms::Form& form) {
     auto& image = form.Add<forms::Image>("Image_Word_Character", slot, &page);
     image.Move(place.left, place.top, place.width > 0 ? place.width : 15,
                place.height > 0 ? place.height : 15);
+    Make_Main_Surface(image);
   }
 
   auto& review = form.Add<forms::Picture_Box>("Picture_Input_Word", -1, &page);
   review.Move(0, 0, 9495, 1305);
   review.Set_Visible(false);
+  Make_Main_Surface(review);
   auto& source = form.Add<forms::Rich_Text_Box>("RichText_Input_Source", -1, &review);
   source.Set_Multi_Line(false);
   source.Set_Scroll_Bars(0);

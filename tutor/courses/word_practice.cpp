@@ -127,7 +127,7 @@ void Word_Practice::Take_Line(const Word_Line& line) {
 bool Word_Practice::Load_Line() {
   const Word_Line line = Read_Word_Line(path_, begin_pos_);
   if (!line.Ok()) {
-    Broken_List(line);
+    List_Changed(line);
     return false;
   }
   Take_Line(line);
@@ -135,14 +135,23 @@ bool Word_Practice::Load_Line() {
 }
 
 void Word_Practice::Broken_List(const Word_Line& line) {
-  // The list cannot go on: one message naming the file and the line, and the practice stands
-  // still with nothing more stored.
-  phase_ = Word_Phase::Finished;
+  // The list cannot be practised: one message naming the file and the line; nothing starts and
+  // nothing is stored.
+  phase_ = Word_Phase::Idle;
   view_.Set_Timer(false);
   view_.Disable_Learn_Box();
   view_.Disable_Review_Box();
   view_.Clear_Key_Pictures();
   view_.Show_Error(line.Message());
+}
+
+void Word_Practice::List_Changed(const Word_Line& line) {
+  // The whole list was good at the start: it has been changed since. The practice stops with
+  // nothing more stored and the page goes back to how it stands before a start.
+  phase_ = Word_Phase::Idle;
+  view_.Set_Timer(false);
+  view_.Show_Idle_Page();
+  view_.Show_Error(line.Changed_Message());
 }
 
 bool Word_Practice::Start_Lesson(const std::string& program_folder) {
@@ -169,6 +178,13 @@ bool Word_Practice::Start_Lesson(const std::string& program_folder) {
                              std::numeric_limits<int32_t>::max());
       begin_pos_ = Read_Number(settings_, kWordBeginPosSection, Value_Name(), 1, 1,
                                std::numeric_limits<int32_t>::max());
+    }
+    // The whole list first: a bad line anywhere stops the start before anything is shown or
+    // stored.
+    const Word_Line check = Check_Word_List(path_);
+    if (!check.Ok()) {
+      Broken_List(check);
+      return;
     }
     Word_Line line = Read_Word_Line(path_, begin_pos_);
     if (line.status == Word_Line_Status::Bad_Position && begin_pos_ != 1) {

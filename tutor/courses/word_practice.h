@@ -80,6 +80,9 @@ class Word_View {
   virtual int Ask_Next_Round() = 0;
   virtual void Show_Lesson_Finished() = 0;
   virtual void Show_Error(const std::string& text) = 0;
+  // The practice has stopped on its own: the page as it stands before a start (no word, boxes
+  // empty and disabled, no review, no key lit, the figures cleared, the exercise not running).
+  virtual void Show_Idle_Page() = 0;
 };
 
 // The tutor's shared flags and arrays the practice reads and writes, held by reference.
@@ -183,6 +186,7 @@ class Word_Practice {
   void Retry_Round();
   void Finish_Lesson();
   void Broken_List(const Word_Line& line);
+  void List_Changed(const Word_Line& line);
   void Write_Studied(int32_t studied);
   void Write_Begin_Pos(int32_t position);
   std::string Value_Name() const { return std::to_string(options_.lesson); }

@@ -123,6 +123,20 @@ void Focus_Main_Window() {
     if (focus && focus == Line(i).Hwnd() && Main().Hwnd()) SetFocus(Main().Hwnd());
 }
 
+// Only the player's line takes keys: the others, and all four once the game is over, are
+// disabled (the main window first takes the focus from them).
+void Disable_Police_Lines() {
+  Focus_Main_Window();
+  for (int i = 0; i < kPoliceLines; ++i) Line(i).Set_Enabled(false);
+}
+
+void Enable_Player_Line(int index) {
+  forms::Rich_Text_Box& box = Line(index);
+  box.Set_Enabled(true);
+  box.Set_Sel_Start(0);
+  if (!Main().Get<forms::Image>("Image_Main_Form_Up").Visible()) Focus_Line(box);
+}
+
 // The end of a game: start again possible, keys back to the main window.
 void End_Police_Game() {
   Focus_Main_Window();
@@ -170,6 +184,7 @@ void Begin_Police_Game_Round() {
   const double size = Scale_Factor == 1.0f ? model.Font_Size() : model.Font_Size() - 1;
   for (int i = 0; i < kPoliceLines; ++i) {
     forms::Rich_Text_Box& box = Line(i);
+    box.Set_Enabled(false);
     box.Set_Locked(false);
     box.Set_Text("");
     box.Set_Font(model.Font_Name(), size);
@@ -188,13 +203,12 @@ void Begin_Police_Game_Round() {
   Police().Set_Visible(true);
   Thief().Set_Visible(true);
 
-  forms::Rich_Text_Box& first = Line(0);
-  first.Set_Sel_Start(0);
-  if (!Main().Get<forms::Image>("Image_Main_Form_Up").Visible()) Focus_Line(first);
+  Enable_Player_Line(0);
 }
 
 void Police_Lost(const Police_Step& step) {
   Stop_Police_Timers();
+  Disable_Police_Lines();
   Enable_Game_Buttons(Frame(), false, false, false);
   Police().Move(step.left, step.top);
   Play_Sound(Program_Folder() + "\\Music\\Sound\\police.wav");
@@ -218,6 +232,7 @@ void Police_Lost(const Police_Step& step) {
 void Police_Won() {
   Police_Game_State& s = Police_Game();
   Stop_Police_Timers();
+  Disable_Police_Lines();
   Enable_Game_Buttons(Frame(), false, false, false);
   Play_Win_Sound();
   Set_Figure(Police(), Switch_Picture(kPoliceWonFrame));
@@ -296,10 +311,9 @@ void Police_Key_Press(int index, int code) {
       Police_Won();
       return;
     }
-    forms::Rich_Text_Box& next = Line(s.player_line);
-    next.Set_Sel_Start(0);
-    Focus_Line(next);
     s.typed_position = 0;
+    Enable_Player_Line(s.player_line);
+    box.Set_Enabled(false);
   }
   const Police_Geometry g = Geometry();
   Thief().Move(Thief_Left(g, s.player_line, s.typed_position, Line_Length(s.player_line)),
@@ -319,8 +333,7 @@ void RichText_Game_Police_KeyDown(int index, int& key_code, int shift) {
 void RichText_Game_Police_LostFocus(int index) {
   forms::Silent([&] {
     forms::Rich_Text_Box& box = Line(index);
-    // The lines stay enabled so that their colours show; only the player's line of a running
-    // game holds on to the focus.
+    // Only the player's line of a running game holds on to the focus.
     if (!Exercise_Running || Police_Game_Paused || index != Police_Game().player_line) return;
     if (!box.Visible() || !box.Enabled() || !Panel(Number(Panel_Id::Police)).Visible()) return;
     if (Main().Get<forms::Image>("Image_Main_Form_Up").Visible()) return;
@@ -431,6 +444,10 @@ void Pause_Police_Game(forms::Form&) {
       Step_Timer().Set_Enabled(false);
       s.pause_length = 0;
       s.pause_start = Now_Ms();
+      if (has_line) {
+        Focus_Main_Window();
+        Line(s.player_line).Set_Enabled(false);
+      }
       Police_Game_Paused = true;
       Show_Game_Paused(Frame(), true);
     } else {
@@ -439,7 +456,10 @@ void Pause_Police_Game(forms::Form&) {
       // The police walks on, or waits again for its first step once the player has begun.
       if (!s.halted && (s.started || s.first_key)) Step_Timer().Set_Enabled(true);
       Police_Game_Paused = false;
-      if (has_line) Focus_Line(Line(s.player_line));
+      if (has_line) {
+        Line(s.player_line).Set_Enabled(true);
+        Focus_Line(Line(s.player_line));
+      }
       Show_Game_Paused(Frame(), false);
     }
   });

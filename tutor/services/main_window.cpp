@@ -59,6 +59,13 @@ void Main_Surface_Mouse_Move() { Run_Hook(Registered().hooks.surface_mouse_move)
 void Main_Close_PopMenu() { Run_Hook(Registered().hooks.close_menus); }
 void Main_Context_Menu() { Run_Hook(Registered().hooks.context_menu); }
 
+void Make_Main_Surface(forms::Control& surface) {
+  surface.On_Mouse_Move = [](int, int, int, int) { Main_Surface_Mouse_Move(); };
+  surface.On_Mouse_Down = [](int button, int, int, int) {
+    if (button == forms::kRightButton) Main_Context_Menu();
+  };
+}
+
 void Activate_Window_By_Caption(const std::string& title) {
   forms::Guarded([&] {
     HWND window = FindWindowA(kFormClass, title.c_str());

@@ -44,6 +44,9 @@ void Main_Surface_Mouse_Move();
 void Main_Close_PopMenu();
 // A right press on a screen's surface: the main window's context menu.
 void Main_Context_Menu();
+// Makes a control a bare surface of the main window (key images, input panels): a pointer move
+// over it is the leave reset, a right press opens the context menu, other presses do nothing.
+void Make_Main_Surface(forms::Control& surface);
 
 // Brings the tutor window with that caption to the front, restored.
 void Activate_Window_By_Caption(const std::string& title);

@@ -75,7 +75,14 @@ void Scale_Form(forms::Form& form, float factor) {
     if (c->Tag == "not") continue;
     const Scaled_Kind kind = Scaled_Kind_Of(c->Name());
     Skipping_Failure([&] {
-      if (kind == Scaled_Kind::Combo)
+      if (kind == Scaled_Kind::Line) {
+        // Its own end points, not only its box: the line keeps its shape.
+        forms::Line* line = dynamic_cast<forms::Line*>(c);
+        if (!line)
+          throw forms::Runtime_Error(438, "Object doesn't support this property or method");
+        line->Set_Ends(Scaled(line->X1, factor), Scaled(line->Y1, factor),
+                       Scaled(line->X2, factor), Scaled(line->Y2, factor));
+      } else if (kind == Scaled_Kind::Combo)
         c->Move(Scaled(c->Left(), factor), Scaled(c->Top(), factor), Scaled(c->Width(), factor));
       else
         c->Move(Scaled(c->Left(), factor), Scaled(c->Top(), factor), Scaled(c->Width(), factor),

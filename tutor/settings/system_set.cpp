@@ -269,6 +269,14 @@ forms::Form& Form_System_Set() {
       Initialize_Parameter();
       Clear_Active_Hot_Key(Main_Window());
     };
+    // Opened, the dialog puts the focus in the first capture box, so a key pressed at once is
+    // taken; activated again, it keeps the control that had the focus.
+    f->On_Activate = [f] {
+      forms::Silent([f] {
+        if (GetFocus() == f->Hwnd() || !GetFocus())
+          f->Get<forms::Rich_Text_Box>(kActiveBox).Set_Focus();
+      });
+    };
     f->On_Mouse_Move = [](int, int, int, int) { Clear_Button_Picture(); };
     f->On_Key_Up = [](int& key, int) {
       if (key == VK_RETURN) Image_System_Set_Yes_Or_No_Click(Number(Dialog_Button::OK));
