@@ -128,12 +128,7 @@ bool Page_Memory_Met() {
     messages.push_back(text);
     return IDOK;
   });
-  Set_Beep_Function([] {});
-  Set_Picture_Box_Function([](Picture_Box_Kind) {});
-  Set_Exit_Function([] {});
-  Sound_Card_Present = false;
-  BG_Music_On = 0;
-  Move_Step_Num = 100;
+  Use_Quiet_Seams();
   main.Show();
   Pump_For(500);
   const double before = Process_Megabytes();
