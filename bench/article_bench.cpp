@@ -22,6 +22,7 @@
 #include "shell/main_form.h"
 #include "shell/standins.h"
 #include "shell/startup.h"
+#include "tutor_window.h"
 
 namespace {
 
@@ -136,12 +137,7 @@ int main() {
     std::printf("message: %s\n", text.c_str());
     return IDOK;
   });
-  Set_Beep_Function([] {});
-  Set_Picture_Box_Function([](Picture_Box_Kind) {});
-  Set_Exit_Function([] {});
-  Sound_Card_Present = false;
-  BG_Music_On = 0;
-  Move_Step_Num = 100;
+  Use_Quiet_Seams();
   Register_All_Screens();
   Form_Quillon().Show();
   const int keys = 300;
