@@ -81,12 +81,9 @@ inline COLORREF Character_Color(forms::Rich_Text_Box& box, int offset) {
 }
 
 inline void Save_Window_Shot(HWND window, const std::string& name) {
-  char dir[MAX_PATH] = {};
-  if (!GetEnvironmentVariableA("QL_SHOT_DIR", dir, sizeof dir)) return;
+  if (!GetEnvironmentVariableA("QL_SHOT_DIR", nullptr, 0)) return;
   Pump_For(300);
-  RECT r;
-  GetWindowRect(window, &r);
-  testkit::Save_Screen_Bitmap(std::string(dir) + "\\" + name + ".bmp", r);
+  testkit::Shot_Window(window, name);
 }
 
 }  // namespace quillon
