@@ -365,27 +365,28 @@ TEST_F(PackageEditor, ChineseSearchesAndTranslationsAreTakenAsTyped) {
     ASSERT_NE(entry, editor);
     HWND field = GetDlgItem(entry, IDC_ENTRY_TRANSLATION);
     Select_All();
-    testkit::Type_Characters("汉语");
-    testkit::Wait_Until([&] { return text_of(field) == "汉语"; }, 5s, Idle);
+    testkit::Type_Characters("国语");  // over the translation "汉语"
+    testkit::Wait_Until([&] { return text_of(field) == "国语"; }, 5s, Idle);
     for (WPARAM code : testkit::Double_Byte_Codes("言文字")) PostMessageA(field, WM_IME_CHAR, code, 1);
-    testkit::Wait_Until([&] { return text_of(field) == "汉语言文字"; }, 5s, Idle);
+    testkit::Wait_Until([&] { return text_of(field) == "国语言文字"; }, 5s, Idle);
     typed = text_of(field);
     testkit::Shot_Window(entry, "lingvane-entry-chinese");
     RECT save;
     GetWindowRect(GetDlgItem(entry, IDOK), &save);
     Click_Screen(Centre(save));
     testkit::Wait_Until([&] { return !IsWindow(entry); }, 5s, Idle);
+    const std::string uncompiled = testkit::Read_File(path_);
     RECT compile;
     GetWindowRect(GetDlgItem(editor, IDC_COMPILE), &compile);
     Click_Screen(Centre(compile));
-    testkit::Pump_For(300ms, Idle);
+    testkit::Wait_Until([&] { return testkit::Read_File(path_) != uncompiled; }, 10s, Idle);
   });
   EXPECT_EQ(searched, "项目130");
   EXPECT_EQ(top, wanted);
   EXPECT_EQ(g_app.GetProfileString("Larkmoor", "0", "").str(), "项目130");
-  EXPECT_EQ(typed, "汉语言文字");
+  EXPECT_EQ(typed, "国语言文字");
   for (Package_Entry& e : entries)
-    if (e.source == "中文") e.translation = "汉语言文字";
+    if (e.source == "中文") e.translation = "国语言文字";
   EXPECT_EQ(Read_Package(), entries);
 }
 
