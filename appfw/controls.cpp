@@ -174,7 +174,34 @@ int CListCtrl::HitTest(POINT client) const {
 // --- hot-key controls ---
 
 void CHotKeyCtrl::SetHotKey(WORD virtualKey, WORD modifiers) {
-  SendMessageA(m_hWnd, HKM_SETHOTKEY, MAKEWORD(virtualKey, modifiers), 0);
+  const WORD wanted = MAKEWORD(virtualKey, modifiers);
+  SendMessageA(m_hWnd, HKM_SETHOTKEY, wanted, 0);
+  if (!(modifiers & HOTKEYF_EXT) || !virtualKey || !IsWindowEnabled(m_hWnd)) return;
+  // Some systems' hot-key box takes the extended flag only from a key press and would name an
+  // extended key (Insert, Home, an arrow ...) by its keypad twin: it is handed the presses it
+  // would have seen. Where the box takes them otherwise, the key is set as before.
+  struct Modifier {
+    WORD flag;
+    BYTE key;
+  };
+  constexpr Modifier kModifiers[] = {
+      {HOTKEYF_CONTROL, VK_CONTROL}, {HOTKEYF_SHIFT, VK_SHIFT}, {HOTKEYF_ALT, VK_MENU}};
+  auto press = [&](UINT message, BYTE key, bool extended) {
+    const UINT scan = MapVirtualKeyA(key, 0);
+    LPARAM l = 1 | (static_cast<LPARAM>(scan & 0xFF) << 16) | (extended ? (1 << 24) : 0);
+    if (message == WM_KEYUP) l |= (1 << 30) | (static_cast<LPARAM>(1) << 31);
+    SendMessageA(m_hWnd, message, key, l);
+  };
+  for (const Modifier& m : kModifiers)
+    if (modifiers & m.flag) press(WM_KEYDOWN, m.key, false);
+  press(WM_KEYDOWN, static_cast<BYTE>(virtualKey), true);
+  press(WM_KEYUP, static_cast<BYTE>(virtualKey), true);
+  for (const Modifier& m : kModifiers)
+    if (modifiers & m.flag) press(WM_KEYUP, m.key, false);
+  const WORD taken = LOWORD(GetHotKey());
+  constexpr WORD kKeyAndModifiers = 0xFF | ((HOTKEYF_CONTROL | HOTKEYF_SHIFT | HOTKEYF_ALT) << 8);
+  if ((taken & kKeyAndModifiers) != (wanted & kKeyAndModifiers))
+    SendMessageA(m_hWnd, HKM_SETHOTKEY, wanted, 0);
 }
 
 DWORD CHotKeyCtrl::GetHotKey() const {

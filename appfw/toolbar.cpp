@@ -81,8 +81,11 @@ HWND CToolBar::GetToolTips() const {
   return reinterpret_cast<HWND>(SendMessageA(m_hWnd, TB_GETTOOLTIPS, 0, 0));
 }
 
-void CToolBar::HideTip() const {
-  if (HWND tips = GetToolTips()) SendMessageA(tips, TTM_POP, 0, 0);
+void CToolBar::SetTipsOn(bool on) const {
+  HWND tips = GetToolTips();
+  if (!tips) return;
+  if (!on) SendMessageA(tips, TTM_POP, 0, 0);
+  SendMessageA(tips, TTM_ACTIVATE, on ? TRUE : FALSE, 0);
 }
 
 void CToolBar::SetTipsAlways() {

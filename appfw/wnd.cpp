@@ -26,6 +26,18 @@ bool Dialog_Returns_Value(UINT message) {
   return false;
 }
 
+// A dialog's edit boxes (those of its combo boxes too) take typed text as Unicode windows: an
+// ANSI edit window takes the two bytes of a Chinese character as two characters under some
+// systems. Setting a window procedure through the Unicode call makes the window a Unicode one;
+// the program's ANSI calls still read and write its text in code page 936.
+BOOL CALLBACK Take_Unicode_Typing(HWND child, LPARAM) {
+  char name[16] = {};
+  GetClassNameA(child, name, sizeof name);
+  if (lstrcmpiA(name, "Edit") == 0 && !IsWindowUnicode(child))
+    SetWindowLongPtrW(child, GWLP_WNDPROC, GetWindowLongPtrW(child, GWLP_WNDPROC));
+  return TRUE;
+}
+
 }  // namespace
 
 CWnd::Msg_Frame::Msg_Frame(CWnd* w, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
@@ -268,6 +280,7 @@ INT_PTR CALLBACK CDialog::Dialog_Proc(HWND hwnd, UINT message, WPARAM wParam, LP
   if (message == WM_INITDIALOG) {
     dlg = reinterpret_cast<CDialog*>(lParam);
     dlg->Attach(hwnd);
+    EnumChildWindows(hwnd, Take_Unicode_Typing, 0);
     return dlg->OnInitDialog();
   }
   if (!dlg) return FALSE;

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string>
 
 #include "forms/form.h"
 #include "internal.h"
@@ -13,6 +14,19 @@ using detail::Busy;
 using detail::Fire;
 using detail::Make_Font;
 using detail::Next_Child_Id;
+
+namespace {
+
+// A code-page-936 text as UTF-16.
+std::wstring Wide(const std::string& text) {
+  std::wstring wide(text.size() + 1, L'\0');
+  const int n = MultiByteToWideChar(CP_ACP, 0, text.c_str(), static_cast<int>(text.size()),
+                                    wide.data(), static_cast<int>(wide.size()));
+  wide.resize(static_cast<size_t>(n > 0 ? n : 0));
+  return wide;
+}
+
+}  // namespace
 
 // ---------------------------------------------------------------------------------------------
 // Native_Control
@@ -43,10 +57,19 @@ void Native_Control::Create_Window() {
   RECT r = Pixel_Rect();
   DWORD style = WS_CHILD | WS_CLIPSIBLINGS | style_ | (visible_ ? WS_VISIBLE : 0) |
                 (enabled_ ? 0 : WS_DISABLED);
-  HWND h = CreateWindowExA(ex_style_, class_.c_str(), text_.c_str(), style, r.left, r.top,
-                           r.right - r.left, r.bottom - r.top, parent,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(Next_Child_Id())),
-                           detail::Instance(), nullptr);
+  // Boxes that take typed text are Unicode windows: an ANSI edit window takes the two bytes of
+  // a Chinese character as two characters under some systems. Their text stays code page 936
+  // here (the ANSI calls convert it).
+  const bool typed_text =
+      lstrcmpiA(class_.c_str(), "EDIT") == 0 || lstrcmpiA(class_.c_str(), "COMBOBOX") == 0;
+  const HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(Next_Child_Id()));
+  HWND h = typed_text
+               ? CreateWindowExW(ex_style_, Wide(class_).c_str(), Wide(text_).c_str(), style,
+                                 r.left, r.top, r.right - r.left, r.bottom - r.top, parent, id,
+                                 detail::Instance(), nullptr)
+               : CreateWindowExA(ex_style_, class_.c_str(), text_.c_str(), style, r.left, r.top,
+                                 r.right - r.left, r.bottom - r.top, parent, id,
+                                 detail::Instance(), nullptr);
   if (!h) throw Runtime_Error(7, "Out of memory");
   SendMessageA(h, WM_SETFONT,
                reinterpret_cast<WPARAM>(font_ ? font_ : GetStockObject(DEFAULT_GUI_FONT)), FALSE);

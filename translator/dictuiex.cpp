@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 
@@ -351,6 +352,65 @@ DWORD WINAPI UpdateRecordsThread(LPVOID param) {
   return 0;
 }
 
+LRESULT CDictListCtrl::Custom_Draw(NMLVCUSTOMDRAW* draw) {
+  switch (draw->nmcd.dwDrawStage) {
+    case CDDS_PREPAINT:
+      return CDRF_NOTIFYITEMDRAW;
+    case CDDS_ITEMPREPAINT:
+      return CDRF_NOTIFYSUBITEMDRAW;
+    case CDDS_ITEMPREPAINT | CDDS_SUBITEM:
+      break;
+    default:
+      return CDRF_DODEFAULT;
+  }
+  const int row = static_cast<int>(draw->nmcd.dwItemSpec), column = draw->iSubItem;
+  if (column == 0) return CDRF_DODEFAULT;
+  const Menu_Text text = Split_Menu_Text(GetItemText(row, column).str());
+  if (!text.tabbed) return CDRF_DODEFAULT;
+  RECT cell{};
+  cell.top = column;
+  cell.left = LVIR_LABEL;
+  if (!SendMessageA(m_hWnd, LVM_GETSUBITEMRECT, static_cast<WPARAM>(row),
+                    reinterpret_cast<LPARAM>(&cell)))
+    return CDRF_DODEFAULT;
+  // The row's colours as the list would give them: the selection's while it is selected.
+  const bool selected =
+      (SendMessageA(m_hWnd, LVM_GETITEMSTATE, static_cast<WPARAM>(row), LVIS_SELECTED) &
+       LVIS_SELECTED) != 0;
+  const bool focused = GetFocus() == m_hWnd;
+  COLORREF back = draw->clrTextBk, ink = draw->clrText;
+  if (back == CLR_DEFAULT || back == CLR_NONE) back = GetSysColor(COLOR_WINDOW);
+  if (ink == CLR_DEFAULT) ink = GetSysColor(COLOR_WINDOWTEXT);
+  if (selected) {
+    back = GetSysColor(focused ? COLOR_HIGHLIGHT : COLOR_BTNFACE);
+    ink = GetSysColor(focused ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+  }
+  HDC dc = draw->nmcd.hdc;
+  HBRUSH brush = CreateSolidBrush(back);
+  FillRect(dc, &cell, brush);
+  DeleteObject(brush);
+  const COLORREF keptInk = SetTextColor(dc, ink);
+  const int keptMode = SetBkMode(dc, TRANSPARENT);
+  RECT inside = cell;
+  const int margin = 2 * GetSystemMetrics(SM_CXEDGE) + 2;
+  inside.left += margin;
+  inside.right -= margin;
+  constexpr UINT kLine = DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
+  RECT keyBox = inside;
+  DrawTextA(dc, text.key_name.c_str(), static_cast<int>(text.key_name.size()), &keyBox,
+            kLine | DT_CALCRECT);
+  const int keyWidth = keyBox.right - keyBox.left;
+  RECT captionBox = inside;
+  captionBox.right = std::max(inside.left, inside.right - keyWidth - 2 * margin);
+  DrawTextA(dc, text.caption.c_str(), static_cast<int>(text.caption.size()), &captionBox,
+            kLine | DT_LEFT | DT_END_ELLIPSIS);
+  DrawTextA(dc, text.key_name.c_str(), static_cast<int>(text.key_name.size()), &inside,
+            kLine | DT_RIGHT);
+  SetBkMode(dc, keptMode);
+  SetTextColor(dc, keptInk);
+  return CDRF_SKIPDEFAULT;
+}
+
 void CDictListCtrl::Finish_Updates() {
   for (HANDLE h : m_updates) {
     WaitForSingleObject(h, INFINITE);
@@ -536,6 +596,8 @@ LRESULT CDictUIExDlg::OnNotify(WPARAM, LPARAM lParam) {
     m_list.Edit_Selected();
     return 0;
   }
+  if (hdr && hdr->idFrom == IDC_ENTRY_LIST && hdr->code == NM_CUSTOMDRAW)
+    return m_list.Custom_Draw(reinterpret_cast<NMLVCUSTOMDRAW*>(lParam));
   return Default();
 }
 

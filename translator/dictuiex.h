@@ -7,6 +7,7 @@
 // they are compiled, and "退 出" drops the uncompiled ones.
 
 #include <windows.h>
+#include <commctrl.h>
 
 #include <mutex>
 #include <string>
@@ -128,6 +129,9 @@ class CDictListCtrl : public appfw::CListCtrl {
   void Edit_Selected();
   // Waits until every edit handed to the update worker is in the records.
   void Finish_Updates();
+  // Draws a text that holds a menu item's key name after a tab as a menu shows it: the key
+  // name set apart at the cell's right edge (the list would run the two together).
+  LRESULT Custom_Draw(NMLVCUSTOMDRAW* draw);
 
   CInterfaceDictReader m_reader;
   CInterfaceDictWriter m_writer;

@@ -94,3 +94,9 @@ Entry_Layout Layout_Entry(int w, int h) {
   l.cancel = {88, h - 24, 88 + 80, h};
   return l;
 }
+
+Menu_Text Split_Menu_Text(const std::string& text) {
+  const size_t tab = text.find('\t');
+  if (tab == std::string::npos) return Menu_Text{text, "", false};
+  return Menu_Text{text.substr(0, tab), text.substr(tab + 1), true};
+}

@@ -56,6 +56,15 @@ constexpr size_t kMaxTranslationBytes = 511;
 int Update_Records(int count, InterfaceDictRecord* records, const std::string& source,
                    const std::string& translation);
 
+// A menu item's text as its row shows it, as a menu does: the caption, then the key name after
+// the first tab ("&New\tCtrl+N"), set apart at the column's right edge. `tabbed` tells whether
+// the text has a tab at all.
+struct Menu_Text {
+  std::string caption, key_name;
+  bool tabbed = false;
+};
+Menu_Text Split_Menu_Text(const std::string& text);
+
 // The editor's controls for a background of w x h pixels (client coordinates).
 struct Editor_Layout {
   RECT combo, compile, exit, index, list;

@@ -52,9 +52,36 @@ void Add_Columns(appfw::CListCtrl& list, const Column* columns, size_t count) {
   }
 }
 
+// The width a column's heading needs: its text in the header's font and the margin of three
+// edges the header keeps on each side of it.
+int Heading_Width(HWND list, int column) {
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  char text[64] = "";
+  HDITEMA item{};
+  item.mask = HDI_TEXT;
+  item.pszText = text;
+  item.cchTextMax = sizeof text;
+  if (!header || !SendMessageA(header, HDM_GETITEMA, column, reinterpret_cast<LPARAM>(&item)))
+    return 0;
+  HDC dc = GetDC(header);
+  auto font = reinterpret_cast<HFONT>(SendMessageA(header, WM_GETFONT, 0, 0));
+  HGDIOBJ kept = font ? SelectObject(dc, font) : nullptr;
+  SIZE size{};
+  GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+  if (kept) SelectObject(dc, kept);
+  ReleaseDC(header, dc);
+  return size.cx + 2 * 3 * GetSystemMetrics(SM_CXEDGE) + 2;
+}
+
 void Size_Columns_To_Contents(appfw::CListCtrl& list, int columns) {
-  // As wide as the widest text, and never narrower than the heading.
-  for (int i = 0; i < columns; ++i) list.SetColumnWidth(i, LVSCW_AUTOSIZE_USEHEADER);
+  // As wide as the widest text, and never narrower than the heading (the list's own measure of
+  // the heading leaves some systems' header a pixel short of its text).
+  for (int i = 0; i < columns; ++i) {
+    list.SetColumnWidth(i, LVSCW_AUTOSIZE_USEHEADER);
+    const int heading = Heading_Width(list.m_hWnd, i);
+    if (SendMessageA(list.m_hWnd, LVM_GETCOLUMNWIDTH, i, 0) < heading)
+      list.SetColumnWidth(i, heading);
+  }
 }
 
 // After a row was removed at `at`: the row now there, or the last one, is selected.

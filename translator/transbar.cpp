@@ -623,23 +623,24 @@ void CTransBar::OnDictionaryShow() {
 
 // --- professional dictionaries ---
 
-void CTransBar::Hide_Tips() {
-  m_toolbarA.HideTip();
-  m_toolbarB.HideTip();
+void CTransBar::Set_Tips_On(bool on) {
+  m_toolbarA.SetTipsOn(on);
+  m_toolbarB.SetTipsOn(on);
 }
 
 void CTransBar::Track_Button_Popup(int position, POINT at) {
   m_autoHideArmed = false;
-  Hide_Tips();
+  Set_Tips_On(false);
   appfw::CMenu menu;
   menu.LoadMenu(IDR_BUTTON_MENUS);
   appfw::Track_Popup_Menu(menu.GetSubMenu(position), TPM_RIGHTBUTTON, at, m_hWnd);
+  Set_Tips_On(true);
   m_autoHideArmed = g_TransOptions.AutoHideBar != 0;
 }
 
 void CTransBar::OnSettingsPopup() {
   m_autoHideArmed = false;
-  Hide_Tips();
+  Set_Tips_On(false);
   appfw::CMenu menu;
   menu.LoadMenu(IDR_BUTTON_MENUS);
   HMENU popup = menu.GetSubMenu(3);
@@ -656,6 +657,7 @@ void CTransBar::OnSettingsPopup() {
   RECT bar;
   GetWindowRect(m_hWnd, &bar);
   appfw::Track_Popup_Menu(popup, TPM_RIGHTBUTTON, POINT{bar.left + 130, bar.top + 28}, m_hWnd);
+  Set_Tips_On(true);
   m_autoHideArmed = g_TransOptions.AutoHideBar != 0;
 }
 

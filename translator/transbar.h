@@ -131,7 +131,8 @@ class CTransBar : public appfw::CWnd {
   void Choose_Prof_Dict(int index);
   void Open_Package_Editor();
   void Track_Button_Popup(int position, POINT at);
-  void Hide_Tips();
+  // The buttons' tips are off while a button's menu is open: one would cover its first item.
+  void Set_Tips_On(bool on);
   void Repaint();
 
   CDibPicture m_background;

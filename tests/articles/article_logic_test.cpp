@@ -95,7 +95,7 @@ TEST_F(Article_Files, AnEmptyOrMissingArticleIsReportedAndGivesNothing) {
     EXPECT_EQ(Article_Char.Upper(), 1);
     ASSERT_EQ(errors.size(), 1u);
   }
-  EXPECT_EQ(errors[0], "File not found!");
+  EXPECT_EQ(errors[0], "文件未找到：" + folder_ + "missing.txt!");
   EXPECT_EQ(Load_Article_Lines(folder_ + "empty.txt"), 0);
   EXPECT_EQ(errors.back(), "Input past end of file!");
 }

@@ -294,7 +294,7 @@ TEST_F(Article_Page, BrokenArticlesStalePositionsAndBadOptionsGiveOneMessageAndN
   Store(kLession, "0 5 0", "9");
   Open_English();
   ASSERT_EQ(errors.size(), 1u);
-  EXPECT_EQ(errors[0], "File not found!");
+  EXPECT_EQ(errors[0], "文件未找到：" + folder_ + "\\English\\Article\\5\\9.txt!");
   EXPECT_FALSE(Main_Timer("Timer_Check").Enabled());
   EXPECT_FALSE(User().Enabled());
   EXPECT_EQ(Stored(kLession, "0 5 0"), "9");  // the keys stay as stored

@@ -507,10 +507,13 @@ TEST_F(Audition_Page, EnterAtTheReadyPromptStartsTheRecording) {
 // ================= Failures =================
 
 TEST_F(Audition_Page, MissingTextsABadLayoutAndLeavingTheCourseLeaveTheNextPracticeAlone) {
-  // A remembered lesson whose text is missing: one message, nothing starts.
+  // A remembered lesson with its recording but without its text: one message naming the text
+  // file, nothing starts.
   Store(kLession, "0 1", "9");
+  Write_Recording("English", 9, kLongRecording);
   Open_English();
-  ASSERT_EQ(errors, std::vector<std::string>{"File not found!"});
+  ASSERT_EQ(errors, std::vector<std::string>{"文件未找到：" + folder_ +
+                                             "\\English\\Audition\\t9.txt!"});
   EXPECT_FALSE(Audition_Playing);
   EXPECT_EQ(prompts, 0);
   EXPECT_FALSE(Main_Timer("Timer_Check").Enabled());

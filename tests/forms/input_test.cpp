@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "forms/forms.h"
 #include "support.h"
+#include "testkit/testkit.h"
 
 namespace {
 
@@ -39,6 +42,14 @@ class Foreground_Form : public ::testing::Test {
       box_->On_Key_Down = [&](int& key, int shift) {
         log_.push_back("box down " + std::to_string(key) + " " + std::to_string(shift));
       };
+      edit_ = &form_.Add<forms::Native_Control>("Text_Name");
+      edit_->Set_Class("EDIT", ES_AUTOHSCROLL | WS_BORDER | WS_TABSTOP);
+      edit_->Move(150, 2300, 2000, 330);
+      edit_->Set_Font("宋体", 10.5);
+      combo_ = &form_.Add<forms::Native_Control>("Combo_Name");
+      combo_->Set_Class("COMBOBOX", CBS_DROPDOWN | WS_VSCROLL | WS_TABSTOP);
+      combo_->Move(2400, 2300, 2000, 1500);
+      combo_->Set_Font("宋体", 10.5);
     };
     form_.On_Key_Down = [&](int& key, int shift) {
       log_.push_back("form down " + std::to_string(key) + " " + std::to_string(shift));
@@ -57,6 +68,8 @@ class Foreground_Form : public ::testing::Test {
   }
   forms::Form form_;
   forms::Rich_Text_Box* box_ = nullptr;
+  forms::Native_Control* edit_ = nullptr;
+  forms::Native_Control* combo_ = nullptr;
   std::vector<std::string> log_;
 };
 
@@ -86,6 +99,46 @@ TEST_F(Foreground_Form, SendKeysTypesIntoTheFocusedBoxAndALonePlusIsAShiftKeystr
   Pump_Until([&] { return box_->Text() == "ac中"; }, 3000);
   EXPECT_EQ(box_->Text(), "ac中");
   EXPECT_EQ(press, 0xD6D0);
+}
+
+// Chinese reaches every kind of text box whole: typed as keyboard characters, handed over by
+// the input method (WM_IME_CHAR) and pasted from Unicode text; each box reads it back in code
+// page 936, and the key events see one double-byte code a character.
+TEST_F(Foreground_Form, ChineseIsTypedPastedAndReadBackInEveryKindOfTextBox) {
+  struct Box {
+    const char* kind;
+    forms::Control* control;
+    std::function<std::string()> text;
+    std::function<void()> empty;
+  };
+  const Box boxes[] = {
+      {"edit", edit_, [&] { return edit_->Text(); }, [&] { edit_->Set_Text(""); }},
+      {"combo", combo_, [&] { return combo_->Text(); }, [&] { combo_->Set_Text(""); }},
+      {"rich", box_, [&] { return box_->Text(); }, [&] { box_->Set_Text(""); }},
+  };
+  std::vector<int> presses;
+  form_.On_Key_Press = [&](int& ascii) { presses.push_back(ascii); };
+  for (const Box& b : boxes) {
+    SCOPED_TRACE(b.kind);
+    b.empty();
+    SetFocus(b.control->Hwnd());
+    ASSERT_TRUE(Pump_Until([&] { return IsChild(b.control->Hwnd(), GetFocus()) ||
+                                        GetFocus() == b.control->Hwnd(); }, 5000));
+    const HWND typing = GetFocus();
+    presses.clear();
+    testkit::Type_Characters("张三");
+    Pump_Until([&] { return b.text() == "张三"; }, 5000);
+    EXPECT_EQ(b.text(), "张三");
+    EXPECT_EQ(presses, (std::vector<int>{0xD5C5, 0xC8FD}));
+    for (WPARAM code : testkit::Double_Byte_Codes("李四")) PostMessageA(typing, WM_IME_CHAR, code, 1);
+    Pump_Until([&] { return b.text() == "张三李四"; }, 5000);
+    EXPECT_EQ(b.text(), "张三李四");
+    ASSERT_TRUE(testkit::Put_Clipboard_Text("王五"));
+    testkit::Key_Stroke({VK_CONTROL, 'V'});
+    Pump_Until([&] { return b.text() == "张三李四王五"; }, 5000);
+    EXPECT_EQ(b.text(), "张三李四王五");
+    testkit::Shot_Window(form_.Hwnd(), std::string("chinese-") + b.kind);
+  }
 }
 
 // Three images overlap; the pointer goes to the topmost visible one, leaving fires on the way.

@@ -562,6 +562,44 @@ TEST_F(Mail_Window, AFailedEntryStopsItsListAndARefusedSignOnSaysSo) {
   EXPECT_TRUE(Pump_Until([] { return Main().Window_State() == 0; }));
 }
 
+// Chinese names, subject and note, typed as keyboard characters or handed over by the input
+// method, read back from the boxes and reach the mail system in code page 936.
+TEST_F(Mail_Window, ChineseTypedIntoEveryBoxIsSentAsTyped) {
+  struct Entry {
+    int box;
+    const char* text;
+    bool input_method;
+  } entries[] = {{0, "张三", false}, {1, "李四", true}, {5, "王五", false},
+                 {3, "练习报告", true}, {4, "谢谢您", false}};
+  for (const Entry& e : entries) {
+    SCOPED_TRACE(e.text);
+    forms::Rich_Text_Box& box = Box(e.box);
+    box.Set_Focus();
+    box.Select(0, box.Text_Length());
+    ASSERT_TRUE(Pump_Until([&] { return GetFocus() == box.Hwnd(); }));
+    if (e.input_method) {
+      for (WPARAM code : testkit::Double_Byte_Codes(e.text))
+        PostMessageA(box.Hwnd(), WM_IME_CHAR, code, 1);
+    } else {
+      testkit::Type_Characters(e.text);
+    }
+    Pump_Until([&] { return box.Text() == e.text; });
+    EXPECT_EQ(box.Text(), e.text);
+  }
+  Shot("free-type-mail-chinese");
+  Type({VK_CONTROL, 'Y'});
+  ASSERT_TRUE(Pump_Until([] { return !Form_SendMail().Loaded() || !Form_SendMail().Visible(); }));
+  std::vector<std::string> to, subjects, notes;
+  for (const std::string& l : testkit::Read_Lines(log_)) {
+    if (l.rfind("to ", 0) == 0) to.push_back(l);
+    if (l.rfind("subject ", 0) == 0) subjects.push_back(l);
+    if (l.rfind("note ", 0) == 0) notes.push_back(l);
+  }
+  EXPECT_EQ(to, (std::vector<std::string>{"to 1 张三", "to 1 李四", "to 1 王五"}));
+  EXPECT_EQ(subjects, std::vector<std::string>(3, "subject 练习报告"));
+  EXPECT_EQ(notes, std::vector<std::string>(3, "note 谢谢您"));
+}
+
 TEST_F(Mail_Window, ResizingReLaysTheControlsInProportionWithoutDrift) {
   forms::Form& mail = Form_SendMail();
   forms::Control& to = Box(0);

@@ -206,6 +206,10 @@ TEST_F(Settings_Dialogs, NumberBoxesTakeDigitsUpToTheirWidthAndNeverStayEmptyOrZ
         auto& box = in_dialog<forms::Rich_Text_Box>("RichText_Apple_Game_Time");
         box.Set_Focus();
         box.Select(0, box.Text_Length());
+        // Chinese, as keyboard characters and from the input method, is no digit either.
+        testkit::Type_Characters("五");
+        for (WPARAM code : testkit::Double_Byte_Codes("六"))
+          PostMessageA(box.Hwnd(), WM_IME_CHAR, code, 1);
         for (WORD k : {WORD('2'), WORD('5'), WORD('0'), WORD('7'), WORD('A'), WORD(VK_BACK)})
           Key_Stroke({k});
         Key_Stroke({VK_CONTROL, 'V'});
@@ -215,7 +219,7 @@ TEST_F(Settings_Dialogs, NumberBoxesTakeDigitsUpToTheirWidthAndNeverStayEmptyOrZ
       [&] {
         if (!After(400)) return false;
         auto& box = in_dialog<forms::Rich_Text_Box>("RichText_Apple_Game_Time");
-        EXPECT_EQ(box.Text(), "250");  // no fourth digit, no letter, Backspace does nothing
+        EXPECT_EQ(box.Text(), "250");  // no fourth digit, letter or Chinese; Backspace does nothing
         // The arrows start from the typed number and stop at their maximum.
         auto& arrows = in_dialog<forms::Up_Down>("UpDown_Apple_Game_Time");
         POINT up = Center_Of(arrows);

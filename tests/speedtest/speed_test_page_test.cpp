@@ -61,14 +61,7 @@ void Type_Char(char c) {
   else testkit::Key_Stroke({vk});
 }
 
-// Saves a picture of a window when QL_SHOT_DIR names a folder (any thread).
-void Shot(HWND window, const std::string& name) {
-  char dir[MAX_PATH] = {};
-  if (!GetEnvironmentVariableA("QL_SHOT_DIR", dir, sizeof dir)) return;
-  RECT r;
-  GetWindowRect(window, &r);
-  testkit::Save_Screen_Bitmap(std::string(dir) + "\\" + name + ".bmp", r);
-}
+void Shot(HWND window, const std::string& name) { testkit::Shot_Window(window, name); }
 
 // The result window while it is up, found from another thread.
 HWND Result_Window() {
@@ -273,6 +266,53 @@ TEST_F(Speed_Tests, ResultWindowPresetsSavesRenamesPrintsAndClosesByKeys) {
   } else {
     EXPECT_TRUE(boxes.empty());
   }
+}
+
+// A Chinese name, typed as keyboard characters or handed over by the input method, shows and is
+// stored as typed (code page 936): in the record and as the name the window offers next time.
+TEST_F(Speed_Tests, ResultWindowStoresAChineseNameTypedOrFromTheInputMethod) {
+  struct Case {
+    const char* how;
+    void (*type)(HWND box);
+    const char* name;
+  } cases[] = {
+      {"keyboard", [](HWND) { testkit::Type_Characters("张三"); }, "张三"},
+      {"input-method",
+       [](HWND box) {
+         for (WPARAM code : testkit::Double_Byte_Codes("李四丰"))
+           PostMessageA(box, WM_IME_CHAR, code, 1);
+       },
+       "李四丰"},
+  };
+  Current_Panel = Number(Panel_Id::In_Test);
+  std::string preset_before = "";
+  int saved = 0;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.how);
+    std::string preset, shown;
+    Result_Helper helper([&](HWND w) {
+      HWND box = Name_Box(w);
+      preset = Window_Text(box);
+      testkit::Key_Stroke({VK_DELETE});  // the offered name is selected
+      c.type(box);
+      Wait_Off_Thread([&] { return Window_Text(box) == c.name; });
+      shown = Window_Text(box);
+      Shot(w, std::string("result-name-") + c.how);
+      testkit::Key_Stroke({VK_CONTROL, 'S'});
+      Wait_Off_Thread([&] { return Stored(kList0, "Total") == std::to_string(saved + 1); });
+      testkit::Key_Stroke({VK_MENU, 'X'});
+    });
+    Show_Speed_Test_Result({"90.00字/分", "180", "95.50%", std::string("t ") + c.how});
+    ASSERT_TRUE(Pump_Until([&] { return helper.Done(); }, 20s));
+    ++saved;
+    EXPECT_EQ(preset, preset_before);
+    EXPECT_EQ(shown, c.name);
+    EXPECT_EQ(Stored(std::string(kList0) + "\\" + std::to_string(saved), "Name"), c.name);
+    EXPECT_EQ(Stored("Setting\\Test\\Remember", "Result Name"), c.name);
+    preset_before = c.name;
+  }
+  Current_Panel = kNone;
+  EXPECT_FALSE(Form_Speed_Test_Result().Loaded());
 }
 
 TEST_F(Speed_Tests, ResultWindowWithoutANameSavesNothingAndClosesOnAltF4) {

@@ -122,12 +122,9 @@ inline void Post_Press(HWND window, int x_twips, int y_twips, int button) {
 }
 
 inline void Save_Window_Shot(HWND window, const std::string& name) {
-  char dir[MAX_PATH] = {};
-  if (!GetEnvironmentVariableA("QL_SHOT_DIR", dir, sizeof dir)) return;
+  if (!GetEnvironmentVariableA("QL_SHOT_DIR", nullptr, 0)) return;
   Pump_For(300);
-  RECT r;
-  GetWindowRect(window, &r);
-  testkit::Save_Screen_Bitmap(std::string(dir) + "\\" + name + ".bmp", r);
+  testkit::Shot_Window(window, name);
 }
 
 }  // namespace quillon

@@ -175,6 +175,14 @@ bool Save_Screen_Bitmap(const std::string& path, const RECT& area) {
   return saved;
 }
 
+void Shot_Window(HWND window, const std::string& name) {
+  char dir[MAX_PATH] = {};
+  if (!GetEnvironmentVariableA("QL_SHOT_DIR", dir, sizeof dir)) return;
+  RECT r;
+  GetWindowRect(window, &r);
+  Save_Screen_Bitmap(std::string(dir) + "\\" + name + ".bmp", r);
+}
+
 std::string Read_File(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   std::ostringstream bytes;
@@ -273,6 +281,61 @@ void Key_Stroke(std::initializer_list<WORD> keys) {
     in.push_back(i);
   }
   SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+namespace {
+
+std::wstring Wide(const std::string& text) {
+  std::wstring wide(text.size() + 1, L'\0');
+  int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()), wide.data(),
+                              static_cast<int>(wide.size()));
+  wide.resize(static_cast<size_t>(n > 0 ? n : 0));
+  return wide;
+}
+
+}  // namespace
+
+void Type_Characters(const std::string& text) {
+  std::vector<INPUT> in;
+  for (wchar_t c : Wide(text)) {
+    INPUT i{};
+    i.type = INPUT_KEYBOARD;
+    i.ki.wScan = static_cast<WORD>(c);
+    i.ki.dwFlags = KEYEVENTF_UNICODE;
+    in.push_back(i);
+    i.ki.dwFlags |= KEYEVENTF_KEYUP;
+    in.push_back(i);
+  }
+  SendInput(static_cast<UINT>(in.size()), in.data(), sizeof(INPUT));
+}
+
+std::vector<WPARAM> Double_Byte_Codes(const std::string& text) {
+  std::vector<WPARAM> codes;
+  for (size_t i = 0; i < text.size(); ++i) {
+    const BYTE b = static_cast<BYTE>(text[i]);
+    if (IsDBCSLeadByte(b) && i + 1 < text.size()) {
+      codes.push_back((static_cast<WPARAM>(b) << 8) | static_cast<BYTE>(text[++i]));
+    } else {
+      codes.push_back(b);
+    }
+  }
+  return codes;
+}
+
+bool Put_Clipboard_Text(const std::string& text) {
+  const std::wstring wide = Wide(text);
+  if (!OpenClipboard(nullptr)) return false;
+  EmptyClipboard();
+  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (wide.size() + 1) * sizeof(wchar_t));
+  bool put = false;
+  if (block) {
+    memcpy(GlobalLock(block), wide.c_str(), (wide.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(block);
+    put = SetClipboardData(CF_UNICODETEXT, block) != nullptr;
+    if (!put) GlobalFree(block);
+  }
+  CloseClipboard();
+  return put;
 }
 
 }  // namespace testkit

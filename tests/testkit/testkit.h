@@ -57,6 +57,9 @@ std::vector<std::string> Read_Lines(const std::string& path);
 
 // Saves the part of the screen inside `area` (screen pixels) as a 24-bit bitmap file.
 bool Save_Screen_Bitmap(const std::string& path, const RECT& area);
+// Saves a picture of a window (as the screen shows it) as <name>.bmp in the folder that
+// QL_SHOT_DIR names; nothing when it names none. Any thread.
+void Shot_Window(HWND window, const std::string& name);
 
 // The test desktop's sound device writes what it plays into a file (QL_SOUND_OUT). Its Windows
 // path, or "" when the run has no such device.
@@ -92,5 +95,13 @@ void Click_At(POINT at, int button = 1, const std::function<void()>& pump = Pump
 void Key(WORD vk, bool down);
 // Presses the keys in order and lets them go in reverse order.
 void Key_Stroke(std::initializer_list<WORD> keys);
+// Types a code-page-936 text as characters from the keyboard (KEYEVENTF_UNICODE), as an input
+// method or xdotool hands them over.
+void Type_Characters(const std::string& text);
+// The double-byte codes of a code-page-936 text, one a character (lead byte * 256 + trail
+// byte): what WM_IME_CHAR carries.
+std::vector<WPARAM> Double_Byte_Codes(const std::string& text);
+// Puts a code-page-936 text on the clipboard as Unicode text (as another program copies it).
+bool Put_Clipboard_Text(const std::string& text);
 
 }  // namespace testkit

@@ -824,11 +824,26 @@ TEST_F(TranslatorBar, SettingsAndToolsButtonsOpenTheirPopups) {
   HWND bar = Start();
   ASSERT_NE(bar, nullptr);
   RECT r = Rect_Of(bar);
-  // The compact bar's buttons: settings is the seventh, tools the sixth.
+  // The compact bar's buttons: settings is the seventh, tools the sixth. The pointer rests on
+  // the button until its tip shows; the tip is gone while the menu is open (it would cover the
+  // first item) and stays away.
   for (int x : {142, 123}) {
-    testkit::Click_At(POINT{r.left + x, r.top + 12});
+    testkit::Mouse_To(POINT{r.left + x - 3, r.top + 10});
+    testkit::Mouse_To(POINT{r.left + x, r.top + 12});
+    EXPECT_TRUE(testkit::Wait_Until(
+        [&] { return Find(lingvane_->Id(), TOOLTIPS_CLASSA, nullptr) != nullptr; },
+        milliseconds(5000)))
+        << x;
+    testkit::Mouse_Button(1, true);
+    testkit::Mouse_Button(1, false);
     HWND menu = Shot_Menu("bar-popup-" + std::to_string(x));
     ASSERT_NE(menu, nullptr) << x;
+    bool tip_seen = false;
+    testkit::Wait_Until([&] {
+      tip_seen = tip_seen || Find(lingvane_->Id(), TOOLTIPS_CLASSA, nullptr) != nullptr;
+      return false;
+    }, milliseconds(1500));
+    EXPECT_FALSE(tip_seen) << x;
     Dismiss_Menu(menu);
     testkit::Pump_For(milliseconds(300));
   }

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <thread>
@@ -310,6 +311,154 @@ TEST_F(PackageEditor, AnEditReachesEveryRecordOfItsSourceAndCompilesIntoThePacka
     Click_Screen(Centre(compile));
   });
   EXPECT_EQ(testkit::Read_File(path_), once);
+}
+
+// Chinese typed into the search box and the entry dialog (as keyboard characters and from the
+// input method) finds its row, is remembered, and is compiled into the package as typed.
+TEST_F(PackageEditor, ChineseSearchesAndTranslationsAreTakenAsTyped) {
+  std::vector<Package_Entry> entries = Sample();
+  for (int i = 0; i < 40; ++i) entries.push_back({"项目" + std::to_string(100 + i), "条目"});
+  Write_Package(entries);
+  std::string searched, typed;
+  int top = -1, wanted = -1;
+  std::vector<std::string> history;
+  Run([&](HWND editor) {
+    HWND list = GetDlgItem(editor, IDC_ENTRY_LIST);
+    Click_Letter(editor, 3, 6);  // "其它"
+    testkit::Wait_Until([&] { return Column(list, 1).size() == 43; }, 5s, Idle);
+    const std::vector<std::string> rows = Column(list, 1);
+    for (size_t i = 0; i < rows.size(); ++i)
+      if (rows[i] == "项目130") wanted = static_cast<int>(i);
+    HWND edit = FindWindowExA(GetDlgItem(editor, IDC_FIND_COMBO), nullptr, "Edit", nullptr);
+    RECT er;
+    GetWindowRect(edit, &er);
+    Click_Screen(Centre(er));
+    auto text_of = [](HWND box) {
+      char text[64] = {};
+      GetWindowTextA(box, text, sizeof text);
+      return std::string(text);
+    };
+    testkit::Type_Characters("项目");
+    testkit::Wait_Until([&] { return text_of(edit) == "项目"; }, 5s, Idle);
+    for (WPARAM code : testkit::Double_Byte_Codes("130")) PostMessageA(edit, WM_IME_CHAR, code, 1);
+    testkit::Wait_Until([&] { return SendMessageA(list, LVM_GETTOPINDEX, 0, 0) == wanted; }, 5s, Idle);
+    top = static_cast<int>(SendMessageA(list, LVM_GETTOPINDEX, 0, 0));
+    searched = text_of(edit);
+    testkit::Key_Stroke({VK_RETURN});
+    testkit::Pump_For(200ms, Idle);
+    testkit::Shot_Window(editor, "lingvane-editor-chinese-search");
+
+    // The row of "中文" edited: typed over in Chinese, saved and compiled.
+    Click_Letter(editor, 0, 0);  // "A"
+    Click_Letter(editor, 3, 6);  // "其它"
+    testkit::Wait_Until([&] { return Column(list, 1).size() == 43; }, 5s, Idle);
+    const std::vector<std::string> again = Column(list, 1);
+    const int row = static_cast<int>(std::find(again.begin(), again.end(), "中文") - again.begin());
+    SendMessageA(list, LVM_ENSUREVISIBLE, row, FALSE);
+    testkit::Pump_For(200ms, Idle);
+    Double_Click_Row(list, row);
+    HWND entry = nullptr;
+    testkit::Wait_Until([&] {
+      entry = GetLastActivePopup(editor);
+      return entry && entry != editor && IsWindowVisible(entry);
+    }, 5s, Idle);
+    ASSERT_NE(entry, editor);
+    HWND field = GetDlgItem(entry, IDC_ENTRY_TRANSLATION);
+    Select_All();
+    testkit::Type_Characters("国语");  // over the translation "汉语"
+    testkit::Wait_Until([&] { return text_of(field) == "国语"; }, 5s, Idle);
+    for (WPARAM code : testkit::Double_Byte_Codes("言文字")) PostMessageA(field, WM_IME_CHAR, code, 1);
+    testkit::Wait_Until([&] { return text_of(field) == "国语言文字"; }, 5s, Idle);
+    typed = text_of(field);
+    testkit::Shot_Window(entry, "lingvane-entry-chinese");
+    RECT save;
+    GetWindowRect(GetDlgItem(entry, IDOK), &save);
+    Click_Screen(Centre(save));
+    testkit::Wait_Until([&] { return !IsWindow(entry); }, 5s, Idle);
+    const std::string uncompiled = testkit::Read_File(path_);
+    RECT compile;
+    GetWindowRect(GetDlgItem(editor, IDC_COMPILE), &compile);
+    Click_Screen(Centre(compile));
+    testkit::Wait_Until([&] { return testkit::Read_File(path_) != uncompiled; }, 10s, Idle);
+  });
+  EXPECT_EQ(searched, "项目130");
+  EXPECT_EQ(top, wanted);
+  EXPECT_EQ(g_app.GetProfileString("Larkmoor", "0", "").str(), "项目130");
+  EXPECT_EQ(typed, "国语言文字");
+  for (Package_Entry& e : entries)
+    if (e.source == "中文") e.translation = "国语言文字";
+  EXPECT_EQ(Read_Package(), entries);
+}
+
+// The screen pixels of a rectangle (screen coordinates), row by row.
+std::vector<DWORD> Screen_Pixels(const RECT& r) {
+  const int w = r.right - r.left, h = r.bottom - r.top;
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = w;
+  info.bmiHeader.biHeight = -h;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC screen = GetDC(nullptr);
+  HDC dc = CreateCompatibleDC(screen);
+  HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ kept = SelectObject(dc, bitmap);
+  BitBlt(dc, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
+  GdiFlush();
+  std::vector<DWORD> pixels(static_cast<const DWORD*>(bits), static_cast<const DWORD*>(bits) + w * h);
+  SelectObject(dc, kept);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+// How far right the text of a list cell reaches: the last column (from the cell's left edge)
+// holding a pixel other than the cell's background; -1 for a cell without text.
+int Text_Reach(HWND list, int row, int column) {
+  RECT cell{};
+  cell.top = column;
+  cell.left = LVIR_LABEL;
+  SendMessageA(list, LVM_GETSUBITEMRECT, row, reinterpret_cast<LPARAM>(&cell));
+  MapWindowPoints(list, nullptr, reinterpret_cast<POINT*>(&cell), 2);
+  cell.bottom -= 1;  // the grid line
+  cell.right -= 1;
+  const int w = cell.right - cell.left;
+  const std::vector<DWORD> pixels = Screen_Pixels(cell);
+  const DWORD back = pixels[static_cast<size_t>(w + 1)];
+  int reach = -1;
+  for (size_t i = 0; i < pixels.size(); ++i)
+    if (pixels[i] != back) reach = std::max(reach, static_cast<int>(i % static_cast<size_t>(w)));
+  return reach;
+}
+
+// A menu item's key name (after its tab) stands at the right edge of its cell, apart from the
+// caption, as a menu shows it; a text without a tab stays at the left.
+TEST_F(PackageEditor, MenuItemsShowTheirKeyNamesAtTheRight) {
+  Write_Package({{"&New\tCtrl+N", "新建(&N)\tCtrl+N"}, {"Open", "打开"}, {"E&xit", "退出(&X)"}});
+  int width1 = 0, width2 = 0;
+  std::vector<int> reach;
+  Run([&](HWND editor) {
+    HWND list = GetDlgItem(editor, IDC_ENTRY_LIST);
+    testkit::Wait_Until([&] { return Column(list, 1).size() == 3; }, 5s, Idle);
+    SetFocus(nullptr);
+    const std::vector<std::string> rows = Column(list, 1);
+    const int tabbed = static_cast<int>(std::find(rows.begin(), rows.end(), "&New\tCtrl+N") - rows.begin());
+    const int plain = static_cast<int>(std::find(rows.begin(), rows.end(), "Open") - rows.begin());
+    width1 = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 1, 0));
+    width2 = static_cast<int>(SendMessageA(list, LVM_GETCOLUMNWIDTH, 2, 0));
+    testkit::Pump_For(300ms, Idle);
+    reach = {Text_Reach(list, tabbed, 1), Text_Reach(list, tabbed, 2), Text_Reach(list, plain, 1),
+             Text_Reach(list, plain, 2)};
+    testkit::Shot_Window(editor, "lingvane-editor-menu-items");
+  });
+  ASSERT_EQ(reach.size(), 4u);
+  EXPECT_GE(reach[0], width1 - 14);
+  EXPECT_GE(reach[1], width2 - 14);
+  EXPECT_GT(reach[2], 0);
+  EXPECT_LT(reach[2], width1 / 2);
+  EXPECT_LT(reach[3], width2 / 2);
 }
 
 TEST_F(PackageEditor, ExitDropsUncompiledEditsAndABadPackageOpensEmpty) {

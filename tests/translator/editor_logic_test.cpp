@@ -81,6 +81,26 @@ TEST(EditorLogic, AnEditReachesEveryRecordOfTheSameSource) {
   EXPECT_EQ(Update_Records(1, kept.data(), "", "x"), 0);
 }
 
+TEST(EditorLogic, AMenuItemsKeyNameFollowsItsFirstTab) {
+  struct Case {
+    const char* text;
+    const char* caption;
+    const char* key_name;
+    bool tabbed;
+  } cases[] = {{"&New\tCtrl+N", "&New", "Ctrl+N", true},
+               {"新建(&N)\tCtrl+N", "新建(&N)", "Ctrl+N", true},
+               {"Open", "Open", "", false},
+               {"\tF5", "", "F5", true},
+               {"Go\tTo\tF6", "Go", "To\tF6", true},
+               {"", "", "", false}};
+  for (const Case& c : cases) {
+    const Menu_Text t = Split_Menu_Text(c.text);
+    EXPECT_EQ(t.caption, c.caption) << c.text;
+    EXPECT_EQ(t.key_name, c.key_name) << c.text;
+    EXPECT_EQ(t.tabbed, c.tabbed) << c.text;
+  }
+}
+
 TEST(EditorLogic, LayoutOfTheEditorAndTheEntryDialog) {
   const Editor_Layout e = Layout_Editor(600, 420);
   EXPECT_EQ(e.combo.left, 130);

@@ -134,6 +134,81 @@ std::string Text_Of(HWND window) {
   return text;
 }
 
+// The name the system gives a key (with the extended flag for Insert, the arrows ...).
+std::string Key_Name(BYTE vk, bool extended) {
+  char name[64] = "";
+  GetKeyNameTextA(static_cast<LONG>((MapVirtualKeyA(vk, 0) << 16) | (extended ? 1 << 24 : 0)),
+                  name, sizeof name);
+  return name;
+}
+
+// The pixels of a window's client area as `draw` paints them on the window colour.
+std::vector<DWORD> Client_Pixels(HWND window, const std::function<void(HDC)>& draw) {
+  RECT r;
+  GetClientRect(window, &r);
+  BITMAPINFO info{};
+  info.bmiHeader.biSize = sizeof info.bmiHeader;
+  info.bmiHeader.biWidth = r.right;
+  info.bmiHeader.biHeight = -r.bottom;
+  info.bmiHeader.biPlanes = 1;
+  info.bmiHeader.biBitCount = 32;
+  void* bits = nullptr;
+  HDC dc = CreateCompatibleDC(nullptr);
+  HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HGDIOBJ kept = SelectObject(dc, bitmap);
+  FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
+  draw(dc);
+  GdiFlush();
+  std::vector<DWORD> pixels(static_cast<const DWORD*>(bits),
+                            static_cast<const DWORD*>(bits) + r.right * r.bottom);
+  SelectObject(dc, kept);
+  DeleteObject(bitmap);
+  DeleteDC(dc);
+  return pixels;
+}
+
+// Whether a hot-key box shows `text`: what it paints against the text drawn as it draws it (its
+// font, one border in from the corner).
+bool Hot_Key_Box_Shows(HWND box, const std::string& text) {
+  const std::vector<DWORD> painted = Client_Pixels(box, [&](HDC dc) {
+    SendMessageA(box, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+  });
+  const std::vector<DWORD> wanted = Client_Pixels(box, [&](HDC dc) {
+    SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
+    SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
+    SetBkColor(dc, GetSysColor(COLOR_WINDOW));
+    TextOutA(dc, GetSystemMetrics(SM_CXBORDER), GetSystemMetrics(SM_CYBORDER), text.c_str(),
+             static_cast<int>(text.size()));
+  });
+  return painted == wanted;
+}
+
+// The headings of a list that its columns cut: a heading fits when its text in the header's font
+// and the header's margin of three edges on each side fit the column.
+std::vector<std::string> Cut_Headings(HWND list) {
+  HWND header = reinterpret_cast<HWND>(SendMessageA(list, LVM_GETHEADER, 0, 0));
+  std::vector<std::string> cut;
+  const int n = static_cast<int>(SendMessageA(header, HDM_GETITEMCOUNT, 0, 0));
+  HDC dc = GetDC(header);
+  HGDIOBJ kept = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(header, WM_GETFONT, 0, 0)));
+  for (int i = 0; i < n; ++i) {
+    char text[64] = "";
+    HDITEMA item{};
+    item.mask = HDI_TEXT;
+    item.pszText = text;
+    item.cchTextMax = sizeof text;
+    SendMessageA(header, HDM_GETITEMA, i, reinterpret_cast<LPARAM>(&item));
+    RECT r{};
+    SendMessageA(header, HDM_GETITEMRECT, i, reinterpret_cast<LPARAM>(&r));
+    SIZE size{};
+    GetTextExtentPoint32A(dc, text, lstrlenA(text), &size);
+    if (size.cx + 6 * GetSystemMetrics(SM_CXEDGE) > r.right - r.left) cut.push_back(text);
+  }
+  SelectObject(dc, kept);
+  ReleaseDC(header, dc);
+  return cut;
+}
+
 std::string Dict_File(const std::string& text, uint32_t magic = DCT_MAGIC) {
   DctHeader h{};
   h.magic = static_cast<int32_t>(magic);
@@ -251,10 +326,17 @@ TEST_F(SettingsSheet, HotKeysShowAndStoreThroughTheConversion) {
   o.UseDFKC = 1;
   o.DFKCPath = "C:\\东方快车";
   WORD shownTrans = 0, shownInterface = 0;
+  bool interfaceNamed = false, keypadNamed = true;
+  const std::string insert = Key_Name(VK_CONTROL, false) + " + " + Key_Name(VK_INSERT, true);
   INT_PTR result = Run([&](HWND sheet) {
     HWND page = Page(sheet);
     shownTrans = LOWORD(SendDlgItemMessageA(page, 1001, HKM_GETHOTKEY, 0, 0));
     shownInterface = LOWORD(SendDlgItemMessageA(page, 1002, HKM_GETHOTKEY, 0, 0));
+    // Ctrl+Insert is named with Insert, not with the keypad key of the same place.
+    interfaceNamed = Hot_Key_Box_Shows(GetDlgItem(page, 1002), insert);
+    keypadNamed = Hot_Key_Box_Shows(GetDlgItem(page, 1002),
+                                    Key_Name(VK_CONTROL, false) + " + " + Key_Name(VK_INSERT, false));
+    testkit::Shot_Window(page, "lingvane-sheet-hot-keys");
     Click(GetDlgItem(page, 1001));
     testkit::Key_Stroke({VK_MENU, VK_F2});
     Click(GetDlgItem(page, 1002));
@@ -268,7 +350,10 @@ TEST_F(SettingsSheet, HotKeysShowAndStoreThroughTheConversion) {
   });
   EXPECT_EQ(result, IDOK);
   EXPECT_EQ(shownTrans, MAKEWORD(VK_F1, HOTKEYF_CONTROL | HOTKEYF_SHIFT));
-  EXPECT_EQ(shownInterface, MAKEWORD(VK_INSERT, HOTKEYF_CONTROL | HOTKEYF_EXT));
+  EXPECT_EQ(shownInterface & 0x7FF, MAKEWORD(VK_INSERT, HOTKEYF_CONTROL));
+  EXPECT_NE(Key_Name(VK_INSERT, true), Key_Name(VK_INSERT, false));
+  EXPECT_TRUE(interfaceNamed) << insert;
+  EXPECT_FALSE(keypadNamed);
   EXPECT_EQ(o.TransHotkey, 0x10071);
   EXPECT_EQ(o.InterfaceHotkey, 0x2002D);  // no Windows-key bit from the extended flag
   EXPECT_EQ(o.DictHotkey, 0x40071);
@@ -373,10 +458,13 @@ TEST_F(SettingsSheet, DictionaryPageChoosesDeletesAndRewritesTheList) {
   testkit::Write_File(Lib("wbseclib.lst"), list_of({0, 0, 0}));
 
   std::vector<Row> shown;
+  std::vector<std::string> cut = {"(not looked at)"};
   Run([&](HWND sheet) {
     Open_Tab(sheet, 1);
     HWND page = Page(sheet), list = GetDlgItem(page, 1008);
     shown = Rows_Of(list);
+    cut = Cut_Headings(list);
+    testkit::Shot_Window(sheet, "lingvane-sheet-dictionaries");
     Click_Screen(Row_Point(list, 1));
     Click(GetDlgItem(page, 1011));  // 选用
     Click(GetDlgItem(page, 1030));  // 使用用户词库
@@ -385,6 +473,7 @@ TEST_F(SettingsSheet, DictionaryPageChoosesDeletesAndRewritesTheList) {
   EXPECT_EQ(shown, (std::vector<Row>{{"计算机界面", "软件界面用语", "a.dct", 0, 0},
                                      {"国家与语言", "国名、语言名和货币名", "b.dct", 0, 0},
                                      {"Third", "", "c.dct", 0, 0}}));
+  EXPECT_EQ(cut, std::vector<std::string>{});
   EXPECT_EQ(testkit::Read_File(Lib("wbseclib.lst")), list_of({0, 1, 0}));
   EXPECT_EQ(g_TransOptions.ProfDictID, 1);
   EXPECT_EQ(g_TransOptions.UseUserDict, 1);
@@ -490,10 +579,13 @@ TEST_F(SettingsSheet, UserDictionaryIsEditedSortedAndSavedWhenTheUserAgrees) {
   // Loaded back in order; a double-click edits a word, and "no" keeps the file as it was.
   std::vector<Row> loaded;
   std::string shownWord;
+  std::vector<std::string> cut = {"(not looked at)"};
   Run([&](HWND sheet) {
     Open_Tab(sheet, 2);
     HWND page = Page(sheet), list = GetDlgItem(page, 1031);
     loaded = Rows_Of(list);
+    cut = Cut_Headings(list);
+    testkit::Shot_Window(sheet, "lingvane-sheet-user-words");
     Click_Screen(Row_Point(list, 1), true);
     HWND dialog = Wait_Owned(sheet);
     if (!dialog) return;
@@ -505,6 +597,7 @@ TEST_F(SettingsSheet, UserDictionaryIsEditedSortedAndSavedWhenTheUserAgrees) {
     if (box) PostMessageA(box, WM_COMMAND, IDNO, 0);
   });
   ASSERT_EQ(loaded.size(), 2u);
+  EXPECT_EQ(cut, std::vector<std::string>{});
   EXPECT_EQ(loaded[0].name, "apple");
   EXPECT_EQ(loaded[1].description, "名词");
   EXPECT_EQ(loaded[1].file, "梨");
@@ -518,6 +611,39 @@ TEST_F(SettingsSheet, UserDictionaryIsEditedSortedAndSavedWhenTheUserAgrees) {
             }),
             IDOK);
   EXPECT_EQ(testkit::Read_File(Lib("User.dct")), saved);
+}
+
+// Chinese in the word dialog, typed as keyboard characters, from the input method and pasted,
+// shows in its boxes and is saved into the user dictionary in code page 936.
+TEST_F(SettingsSheet, WordDialogTakesChineseTypedFromTheInputMethodAndPasted) {
+  std::string shownWord, shownMeaning;
+  Run([&](HWND sheet) {
+    Open_Tab(sheet, 2);
+    Click(GetDlgItem(Page(sheet), 1034));
+    HWND dialog = Wait_Owned(sheet);
+    if (!dialog) return;
+    HWND word = GetDlgItem(dialog, 1034), meaning = GetDlgItem(dialog, 1036);
+    Click(word);
+    testkit::Type_Characters("青岚");
+    testkit::Wait_Until([&] { return Text_Of(word) == "青岚"; }, 5s, Idle);
+    Click(meaning);
+    for (WPARAM code : testkit::Double_Byte_Codes("墨译")) PostMessageA(meaning, WM_IME_CHAR, code, 1);
+    testkit::Wait_Until([&] { return Text_Of(meaning) == "墨译"; }, 5s, Idle);
+    testkit::Put_Clipboard_Text("工具");
+    testkit::Key_Stroke({VK_CONTROL, 'V'});
+    testkit::Wait_Until([&] { return Text_Of(meaning) == "墨译工具"; }, 5s, Idle);
+    shownWord = Text_Of(word);
+    shownMeaning = Text_Of(meaning);
+    testkit::Shot_Window(dialog, "lingvane-user-word-chinese");
+    Click(GetDlgItem(dialog, IDOK));
+    testkit::Wait_Until([&] { return !IsWindow(dialog); }, 5s, Idle);
+    Press(sheet, IDOK);
+    HWND box = Wait_Owned(sheet);  // the question whether to save
+    if (box) PostMessageA(box, WM_COMMAND, IDYES, 0);
+  });
+  EXPECT_EQ(shownWord, "青岚");
+  EXPECT_EQ(shownMeaning, "墨译工具");
+  EXPECT_EQ(testkit::Read_File(Lib("User.dct")), User_Dict_Bytes({{"青岚", "名词", "墨译工具"}}));
 }
 
 TEST_F(SettingsSheet, DamagedFilesOpenWithWhatIsSoundAndCancelKeepsThem) {

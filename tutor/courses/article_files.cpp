@@ -3,11 +3,13 @@
 #include <windows.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <fstream>
 #include <iterator>
 
 #include "forms/forms.h"
 #include "services/cp936_text.h"
+#include "services/file_messages.h"
 #include "services/globals.h"
 #include "services/overwrite_typing.h"
 #include "services/program_folder.h"
@@ -27,10 +29,14 @@ float Wubi_Bar_Width = 3630.0f;
 
 namespace {
 
-// The file's bytes; a missing or unreadable file is the run-time error 53.
+// The file's bytes; a missing or unreadable file is a run-time error whose text names it.
 std::string Read_Bytes(const std::string& path) {
+  errno = 0;
   std::ifstream in(path, std::ios::binary);
-  if (!in) throw forms::Runtime_Error(53, "File not found");
+  if (!in) {
+    if (errno == ENOENT) throw forms::Runtime_Error(53, File_Missing_Message(path));
+    throw forms::Runtime_Error(75, File_Unreadable_Message(path));
+  }
   return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 

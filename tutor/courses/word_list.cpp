@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "services/cp936_text.h"
+#include "services/file_messages.h"
 #include "services/key_table.h"
 #include "services/lesson_lines.h"
 
@@ -237,9 +238,9 @@ std::string Word_Line::Message() const {
     case Word_Line_Status::Ok:
       return "";
     case Word_Line_Status::Missing:
-      return "文件未找到：" + path;
+      return File_Missing_Message(path);
     case Word_Line_Status::Unreadable:
-      return "无法读取文件：" + path;
+      return File_Unreadable_Message(path);
     case Word_Line_Status::No_Entries:
       return "单词文件 " + path + " 中没有单词";
     case Word_Line_Status::Bad_Position:

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "services/cp936_text.h"
+#include "services/file_messages.h"
 
 namespace quillon {
 
@@ -17,9 +18,9 @@ std::string Wubi_Lesson_Result::Message() const {
     case Wubi_Lesson_Status::Ok:
       return "";
     case Wubi_Lesson_Status::Missing:
-      return "文件未找到：" + path;
+      return File_Missing_Message(path);
     case Wubi_Lesson_Status::Unreadable:
-      return "无法读取文件：" + path;
+      return File_Unreadable_Message(path);
     case Wubi_Lesson_Status::No_Mark:
       return line_text + "缺少“#”，格式应为“标题#练习的汉字”";
     case Wubi_Lesson_Status::No_Characters:

@@ -11,6 +11,7 @@
 #include <stdexcept>
 
 #include "services/cp936_text.h"
+#include "services/file_messages.h"
 #include "services/key_table.h"
 
 namespace quillon {
@@ -115,9 +116,9 @@ std::string Lesson_File_Result::Message() const {
     case Lesson_File_Status::Ok:
       return "";
     case Lesson_File_Status::Missing:
-      return "文件未找到：" + path;
+      return File_Missing_Message(path);
     case Lesson_File_Status::Unreadable:
-      return "无法读取文件：" + path;
+      return File_Unreadable_Message(path);
     case Lesson_File_Status::Line_Too_Long:
       return line_text + "太长，一行最多 " + std::to_string(kMostLessonKeys) + " 个键";
     case Lesson_File_Status::No_Keys:

@@ -40,8 +40,9 @@ class CToolBar {
   // Tooltips that show even while the window is not active.
   void SetTipsAlways();
   HWND GetToolTips() const;
-  // Takes down a tip on show (before a popup menu opens over it).
-  void HideTip() const;
+  // Takes down a tip on show and lets none show until the tips are on again (while a popup
+  // menu is open over the buttons).
+  void SetTipsOn(bool on) const;
   // The command of the button under a point of the toolbar's client area, or 0.
   UINT CommandAt(POINT client) const;
   const Toolbar_Layout& Layout() const { return layout_; }
