@@ -19,6 +19,7 @@
 #include "package.h"
 #include "shared_data.h"
 #include "testkit/testkit.h"
+#include "twin_package.h"
 
 namespace {
 
@@ -859,15 +860,7 @@ TEST_F(TranslatorBar, PopupsCompareTheProgramInFrontAndTheBilingualSwitchRedraws
   std::string folder = Temp_Folder("lingvane-twin-");
   CreateDirectoryA((folder + "\\DIC").c_str(), nullptr);
   std::string package;
-  ASSERT_TRUE(Package_Bytes({{"Twin Main", "双线主窗"},
-                             {"Twin Second", "双线副窗"},
-                             {"&File", "文件(&F)"},
-                             {"E&xit", "退出(&X)"},
-                             {"&Open", "打开(&O)"},
-                             {"Ready", "就绪"},
-                             {"Waiting", "等待中"},
-                             {"Working", "工作中"}},
-                            &package));
+  ASSERT_TRUE(Twin_Package_Bytes(&package));
   ASSERT_TRUE(testkit::Write_File(folder + "\\DIC\\twinui.lvd", package));
   HWND bar = Start(folder);
   ASSERT_NE(bar, nullptr);

@@ -11,6 +11,7 @@
 #include "menu_probe.h"
 #include "package.h"
 #include "testkit/testkit.h"
+#include "twin_package.h"
 #include "translate_logic.h"
 #include "trhook32.h"
 
@@ -48,15 +49,7 @@ class Trhook32Threads : public ::testing::Test {
     CreateDirectoryA(base_.c_str(), nullptr);
     CreateDirectoryA((base_ + "\\DIC").c_str(), nullptr);
     std::string bytes;
-    ASSERT_TRUE(Package_Bytes({{"Twin Main", "双线主窗"},
-                               {"Twin Second", "双线副窗"},
-                               {"&File", "文件(&F)"},
-                               {"E&xit", "退出(&X)"},
-                               {"&Open", "打开(&O)"},
-                               {"Ready", "就绪"},
-                               {"Waiting", "等待中"},
-                               {"Working", "工作中"}},
-                              &bytes));
+    ASSERT_TRUE(Twin_Package_Bytes(&bytes));
     ASSERT_TRUE(testkit::Write_File(base_ + "\\DIC\\twinui.lvd", bytes));
     GetCurrentDirectoryA(MAX_PATH, savedDir_);
     SetCurrentDirectoryA(base_.c_str());

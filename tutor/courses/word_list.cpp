@@ -121,6 +121,13 @@ Word_Line Parse_Word_Line(const std::string& bytes) {
   return entry;
 }
 
+// Opens a word list and reads its size: Ok, or why it cannot be read as a list.
+static Word_Line_Status Open_Word_List(File& file, int64_t& size) {
+  if (!file.Open()) return file.Missing() ? Word_Line_Status::Missing : Word_Line_Status::Unreadable;
+  if (!file.Size(size)) return Word_Line_Status::Unreadable;
+  return size == 0 ? Word_Line_Status::No_Entries : Word_Line_Status::Ok;
+}
+
 Word_Line Read_Word_Line(const std::string& path, int32_t position) {
   Word_Line entry;
   entry.path = path;
@@ -130,11 +137,9 @@ Word_Line Read_Word_Line(const std::string& path, int32_t position) {
     return entry;
   };
   File file(path);
-  if (!file.Open())
-    return failed(file.Missing() ? Word_Line_Status::Missing : Word_Line_Status::Unreadable);
   int64_t size = 0;
-  if (!file.Size(size)) return failed(Word_Line_Status::Unreadable);
-  if (size == 0) return failed(Word_Line_Status::No_Entries);
+  if (const Word_Line_Status opened = Open_Word_List(file, size); opened != Word_Line_Status::Ok)
+    return failed(opened);
   if (position < 1 || position > size || position == 2) return failed(Word_Line_Status::Bad_Position);
   const int64_t start = position - 1;
   std::string bytes;
@@ -188,11 +193,9 @@ Word_Line Check_Word_List(const std::string& path) {
     return result;
   };
   File file(path);
-  if (!file.Open())
-    return failed(file.Missing() ? Word_Line_Status::Missing : Word_Line_Status::Unreadable);
   int64_t size = 0;
-  if (!file.Size(size)) return failed(Word_Line_Status::Unreadable);
-  if (size == 0) return failed(Word_Line_Status::No_Entries);
+  if (const Word_Line_Status opened = Open_Word_List(file, size); opened != Word_Line_Status::Ok)
+    return failed(opened);
 
   std::string line, bytes;
   int number = 1;
